@@ -6,6 +6,9 @@
 #include <QByteArray>
 #include <QString>
 
+class QIODevice;
+class TvlPuffer;
+
 class TvlLeser final {
 public:
     enum class Fehler { Keiner, FehltDatei, FalschesFormat, Lesefehler };
@@ -13,17 +16,25 @@ public:
     // Reads the whole file. On success `dok` holds header (Dateiname := pfad),
     // objects with fresh runtime fields and the base image; on failure `dok` is untouched.
     bool lesen(const QString& pfad, Dokument& dok);
-    // The same from bytes already in memory (the fuzzer and the tool use it).
+    // The same from bytes already in memory (the fuzzer and the tool use it);
+    // Dateiname stays empty.
     bool lesenAusDaten(const QByteArray& daten, Dokument& dok);
 
-    // Magic, key list, HD-vers and HD-titel only; never touches the image.
+    // Magic, key list, HD-vers and HD-titel only; reads a small prefix of the
+    // file and never touches the image.
     static bool KopfLesen(const QString& pfad, QString& titel, QString& vers);
+    // The same from bytes in memory.
+    static bool KopfAusDaten(const QByteArray& daten, QString& titel, QString& vers);
 
     Fehler fehler() const { return m_fehler; }
     QString errorString() const { return m_fehlertext; }
     qint64 fehlerOffset() const { return m_fehlerOffset; }
 
 private:
+    bool ausPuffer(const char* daten, qint64 laenge, Dokument& dok);
+    bool scheitern(Fehler art, const QString& text, qint64 offset);
+    bool scheitern(const TvlPuffer& puffer);
+
     Fehler m_fehler = Fehler::Keiner;
     QString m_fehlertext;
     qint64 m_fehlerOffset = -1;
@@ -34,6 +45,8 @@ public:
     // Writes the document to a temporary file beside `pfad` and renames it over
     // the target only when complete, so a failure leaves the previous file intact.
     bool schreiben(const QString& pfad, const Dokument& dok);
+    // The whole file onto an open device (no rename safety of its own).
+    bool schreiben(QIODevice& ziel, const Dokument& dok);
     QString errorString() const { return m_fehlertext; }
 
 private:
@@ -42,3 +55,5 @@ private:
 
 // The 244-byte key list that the writer always writes.
 extern const char* const TvlSchluesselliste;
+// "KRF-1.01"; readers compare only the first four characters.
+extern const char* const TvlMagic;

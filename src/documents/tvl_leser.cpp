@@ -1,0 +1,189 @@
+#include "documents/tvl_datei.h"
+
+#include "data/cp1252.h"
+#include "documents/tvl_beschriftung.h"
+#include "documents/tvl_png.h"
+#include "documents/tvl_puffer.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// The smallest object record: four reals, the caption length and seven integers.
+constexpr qint64 MinObjektBytes = 4 * 8 + 4 + 7 * 4;
+// The folder scan reads this much at first; a longer title costs one more read.
+constexpr qint64 KopfPrefix = 64 * 1024;
+
+bool Text(TvlPuffer& p, QString& ziel) {
+    const char* anfang = nullptr;
+    int32_t laenge = 0;
+    if (!p.text(anfang, laenge)) return false;
+    ziel = AusCp1252(anfang, laenge);
+    return true;
+}
+
+// Anything that is not a readable string starting with "KRF-" is another format.
+bool MagicPasst(TvlPuffer& p) {
+    const char* anfang = nullptr;
+    int32_t laenge = 0;
+    return p.text(anfang, laenge) && laenge >= 4 && std::memcmp(anfang, "KRF-", 4) == 0;
+}
+
+bool Schluesselliste(TvlPuffer& p, QByteArray& liste) {
+    const char* anfang = nullptr;
+    int32_t laenge = 0;
+    if (!p.text(anfang, laenge)) return false;
+    liste = QByteArray(anfang, laenge);
+    return true;
+}
+
+// Optional fields keep the empty-document values of HeaderDataTyp when their key is absent.
+bool KopfFelder(TvlPuffer& p, const QByteArray& s, HeaderDataTyp& h) {
+    if (!Text(p, h.HD_vers) || !Text(p, h.HD_titel) || !Text(p, h.HD_autor) || !Text(p, h.HD_bemerkung))
+        return false;
+    if (s.contains("HD-lueckentext") && !Text(p, h.HD_lueckentext)) return false;
+    if (s.contains("HD-fragentext") && !Text(p, h.HD_fragentext)) return false;
+    if (s.contains("HD-AnzFrageNummern") && !p.ganzzahl(h.HD_AnzFrageNummern)) return false;
+    if (s.contains("HD-DokTyp") && !p.ganzzahl(h.HD_DokTyp)) return false;
+    if (s.contains("HD-RandErw")) {
+        for (double& rand : h.HD_RandErw) {
+            if (!p.reell(rand)) return false;
+        }
+    }
+    if (s.contains("HD-NumArt") && !p.ganzzahl(h.HD_NumArt)) return false;
+    return !s.contains("HD-GeordnetArt") || p.ganzzahl(h.HD_GeordnetArt);
+}
+
+bool Objekt(TvlPuffer& p, bool mitFrageNummer, ObjDataTyp& o) {
+    const char* cap = nullptr;
+    int32_t capLaenge = 0;
+    if (!p.reell(o.OB_Sx) || !p.reell(o.OB_Sy) || !p.reell(o.OB_Kx) || !p.reell(o.OB_Ky) ||
+        !p.text(cap, capLaenge))
+        return false;
+    for (int32_t* feld :
+         {&o.OB_KAusr, &o.OB_TAusr, &o.OB_Ebene, &o.OB_Typ, &o.OB_Sline, &o.OB_Fsize, &o.OB_KAusrAkt}) {
+        if (!p.ganzzahl(*feld)) return false;
+    }
+    if (mitFrageNummer && !p.ganzzahl(o.OB_FrageNummer)) return false;
+    o.OB_Cap = BeschriftungDekodieren(cap, capLaenge);
+    // The question number of a heading is drawn by the map itself.
+    if (o.OB_Typ == 11 && o.OB_Cap.contains(QStringLiteral("Frage Nr."))) o.OB_Cap.clear();
+    return true;
+}
+
+bool Objekte(TvlPuffer& p, const QByteArray& s, std::vector<ObjDataTyp>& objekte) {
+    const qint64 feld = p.position();
+    int32_t anzahl = 0;
+    if (!p.ganzzahl(anzahl)) return false;
+    const bool mitFrageNummer = s.contains("OB-FrageNummer");
+    const qint64 proObjekt = MinObjektBytes + (mitFrageNummer ? 4 : 0);
+    // Checked before reserving, so a damaged count cannot demand a huge allocation.
+    if (anzahl < 0 || anzahl > p.rest() / proObjekt)
+        return p.scheitern(feld,
+                           QStringLiteral("Ungültige Objektanzahl %1 bei Byte %2.").arg(anzahl).arg(feld));
+    objekte.resize(static_cast<std::size_t>(anzahl));
+    for (ObjDataTyp& o : objekte) {
+        if (!Objekt(p, mitFrageNummer, o)) return false;
+    }
+    return true;
+}
+
+bool Bild(TvlPuffer& p, QImage& bild) {
+    const qint64 anfang = p.position();
+    QString fehler;
+    if (PngDekodieren(reinterpret_cast<const unsigned char*>(p.hier()), static_cast<std::size_t>(p.rest()),
+                      bild, fehler))
+        return true;
+    return p.scheitern(anfang, QStringLiteral("Bild ab Byte %1: %2").arg(anfang).arg(fehler));
+}
+
+enum class KopfErgebnis { Ok, FalschesFormat, ZuKurz };
+
+KopfErgebnis KopfAusPuffer(TvlPuffer& p, QString& titel, QString& vers) {
+    QByteArray liste;
+    if (!MagicPasst(p))
+        return p.benoetigt() > 0 && p.position() > 0 ? KopfErgebnis::ZuKurz : KopfErgebnis::FalschesFormat;
+    if (!Schluesselliste(p, liste) || !Text(p, vers) || !Text(p, titel)) return KopfErgebnis::ZuKurz;
+    return KopfErgebnis::Ok;
+}
+
+} // namespace
+
+bool TvlLeser::scheitern(Fehler art, const QString& text, qint64 offset) {
+    m_fehler = art;
+    m_fehlertext = text;
+    m_fehlerOffset = offset;
+    return false;
+}
+
+bool TvlLeser::scheitern(const TvlPuffer& puffer) {
+    return scheitern(Fehler::Lesefehler, puffer.fehler(), puffer.fehlerOffset());
+}
+
+bool TvlLeser::lesen(const QString& pfad, Dokument& dok) {
+    QFile datei(pfad);
+    if (!QFileInfo(pfad).isFile())
+        return scheitern(Fehler::FehltDatei, QStringLiteral("Die Datei existiert nicht."), -1);
+    if (!datei.open(QIODevice::ReadOnly))
+        return scheitern(Fehler::Lesefehler,
+                         QStringLiteral("Die Datei kann nicht geöffnet werden: %1").arg(datei.errorString()),
+                         -1);
+    // One read of the whole file; parsing then works on memory only.
+    const QByteArray daten = datei.read(datei.size());
+    if (daten.size() != datei.size())
+        return scheitern(Fehler::Lesefehler,
+                         QStringLiteral("Die Datei kann nicht gelesen werden: %1").arg(datei.errorString()),
+                         daten.size());
+    datei.close();
+    if (!ausPuffer(daten.constData(), daten.size(), dok)) return false;
+    dok.Header.Dateiname = pfad;
+    return true;
+}
+
+bool TvlLeser::lesenAusDaten(const QByteArray& daten, Dokument& dok) {
+    return ausPuffer(daten.constData(), daten.size(), dok);
+}
+
+bool TvlLeser::ausPuffer(const char* daten, qint64 laenge, Dokument& dok) {
+    m_fehler = Fehler::Keiner;
+    m_fehlertext.clear();
+    m_fehlerOffset = -1;
+    TvlPuffer p(daten, laenge);
+    if (!MagicPasst(p))
+        return scheitern(Fehler::FalschesFormat, QStringLiteral("Ungültiges Dateiformat."), 0);
+    // Everything is built aside and moved in at the end: a failure leaves `dok` as it was.
+    HeaderDataTyp kopf;
+    QByteArray liste;
+    std::vector<ObjDataTyp> objekte;
+    QImage bild;
+    if (!Schluesselliste(p, liste) || !KopfFelder(p, liste, kopf) || !Objekte(p, liste, objekte) ||
+        !Bild(p, bild))
+        return scheitern(p);
+    dok.Header = std::move(kopf);
+    dok.Objekte = std::move(objekte);
+    dok.Basisbild = std::move(bild);
+    return true;
+}
+
+bool TvlLeser::KopfAusDaten(const QByteArray& daten, QString& titel, QString& vers) {
+    TvlPuffer p(daten.constData(), daten.size());
+    return KopfAusPuffer(p, titel, vers) == KopfErgebnis::Ok;
+}
+
+bool TvlLeser::KopfLesen(const QString& pfad, QString& titel, QString& vers) {
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) return false;
+    const qint64 groesse = datei.size();
+    QByteArray prefix = datei.read(qMin(groesse, KopfPrefix));
+    for (;;) {
+        TvlPuffer p(prefix.constData(), prefix.size());
+        const KopfErgebnis e = KopfAusPuffer(p, titel, vers);
+        if (e != KopfErgebnis::ZuKurz) return e == KopfErgebnis::Ok;
+        // Only a length that fits in the file earns another read, of exactly the missing bytes.
+        if (p.benoetigt() <= prefix.size() || p.benoetigt() > groesse) return false;
+        const QByteArray mehr = datei.read(p.benoetigt() - prefix.size());
+        if (mehr.isEmpty()) return false;
+        prefix.append(mehr);
+    }
+}

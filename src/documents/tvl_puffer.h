@@ -1,0 +1,97 @@
+#pragma once
+// Little-endian primitives of the document file: a bounds-checked cursor over
+// bytes in memory and an appender for the writer.
+#include <QByteArray>
+#include <QString>
+#include <QtEndian>
+
+#include <cstdint>
+#include <cstring>
+
+class TvlPuffer final {
+public:
+    TvlPuffer(const char* daten, qint64 laenge) : m_d(daten), m_n(laenge) {}
+
+    qint64 position() const { return m_pos; }
+    qint64 rest() const { return m_n - m_pos; }
+    const char* hier() const { return m_d + m_pos; }
+    // Total file size that would have let the last failed read succeed (0: not a short read).
+    qint64 benoetigt() const { return m_benoetigt; }
+    const QString& fehler() const { return m_fehler; }
+    qint64 fehlerOffset() const { return m_fehlerOffset; }
+
+    bool ganzzahl(int32_t& wert) {
+        if (!vorhanden(4)) return false;
+        wert = qFromLittleEndian<int32_t>(hier());
+        m_pos += 4;
+        return true;
+    }
+
+    bool reell(double& wert) {
+        if (!vorhanden(8)) return false;
+        const auto bits = qFromLittleEndian<uint64_t>(hier());
+        std::memcpy(&wert, &bits, sizeof wert);
+        m_pos += 8;
+        return true;
+    }
+
+    // A string's bytes without copying; the length is checked against the bytes left.
+    bool text(const char*& anfang, int32_t& laenge) {
+        const qint64 feld = m_pos;
+        if (!ganzzahl(laenge)) return false;
+        if (laenge < 0)
+            return scheitern(feld,
+                             QStringLiteral("Ungültige Textlänge %1 bei Byte %2.").arg(laenge).arg(feld));
+        if (!vorhanden(laenge)) return false;
+        anfang = hier();
+        m_pos += laenge;
+        return true;
+    }
+
+    bool scheitern(qint64 offset, const QString& text) {
+        m_fehler = text;
+        m_fehlerOffset = offset;
+        return false;
+    }
+
+private:
+    bool vorhanden(qint64 n) {
+        if (n <= rest()) return true;
+        m_benoetigt = m_pos + n;
+        return scheitern(m_pos, QStringLiteral("Die Datei endet unerwartet bei Byte %1 (%2 Bytes fehlen).")
+                                    .arg(m_n)
+                                    .arg(n - rest()));
+    }
+
+    const char* m_d;
+    qint64 m_n;
+    qint64 m_pos = 0;
+    qint64 m_benoetigt = 0;
+    QString m_fehler;
+    qint64 m_fehlerOffset = -1;
+};
+
+class TvlPacker final {
+public:
+    explicit TvlPacker(QByteArray& ziel) : m_z(ziel) {}
+
+    void ganzzahl(int32_t wert) {
+        char b[4];
+        qToLittleEndian(wert, b);
+        m_z.append(b, 4);
+    }
+    void reell(double wert) {
+        uint64_t bits;
+        std::memcpy(&bits, &wert, sizeof bits);
+        char b[8];
+        qToLittleEndian(bits, b);
+        m_z.append(b, 8);
+    }
+    void text(const QByteArray& bytes) {
+        ganzzahl(static_cast<int32_t>(bytes.size()));
+        m_z.append(bytes);
+    }
+
+private:
+    QByteArray& m_z;
+};
