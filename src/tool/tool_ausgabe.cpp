@@ -1,0 +1,29 @@
+#include "tool_ausgabe.h"
+
+#include <cstdio>
+
+namespace {
+
+void Schreiben(std::FILE* ziel, const QString& text) {
+    // The program's messages use CR LF (they are made for message boxes); a console wants LF.
+    QString zeilen = text;
+    zeilen.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QByteArray utf8 = zeilen.toUtf8() + '\n';
+    std::fwrite(utf8.constData(), 1, static_cast<size_t>(utf8.size()), ziel);
+    std::fflush(ziel);
+}
+
+} // namespace
+
+void Ausgeben(const QString& text) {
+    Schreiben(stdout, text);
+}
+
+void FehlerAusgeben(const QString& text) {
+    Schreiben(stderr, text);
+}
+
+void RohAusgeben(const QByteArray& daten) {
+    std::fwrite(daten.constData(), 1, static_cast<size_t>(daten.size()), stdout);
+    std::fflush(stdout);
+}

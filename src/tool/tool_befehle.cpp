@@ -1,0 +1,90 @@
+#include "tool_befehl.h"
+
+#include "tool_ausgabe.h"
+
+namespace {
+
+bool IstHilfe(const QString& argument) {
+    return argument == QLatin1String("--help") || argument == QLatin1String("-h") ||
+           argument == QLatin1String("hilfe");
+}
+
+QString Uebersicht() {
+    QString text = QStringLiteral("Aufruf: kartello-tool BEFEHL [ARGUMENTE]\n\n"
+                                  "Begleitwerkzeug von Velmora Kartello-Quiz für die Kommandozeile.\n\n"
+                                  "Befehle:\n");
+    for (const Befehl& b : AlleBefehle())
+        text += QStringLiteral("  %1%2\n").arg(b.name.leftJustified(8), b.kurzbeschreibung);
+    text += QStringLiteral("\n\"kartello-tool BEFEHL --help\" zeigt die Hilfe zu einem Befehl.\n"
+                           "Rückgabewerte: 0 Erfolg, 1 Fehler bei der Ausführung, 2 falscher Aufruf.");
+    return text;
+}
+
+QString BefehlsHilfe(const Befehl& b) {
+    return QStringLiteral("Aufruf: kartello-tool %1\n\n%2").arg(b.aufruf, b.hilfe);
+}
+
+} // namespace
+
+const std::vector<Befehl>& AlleBefehle() {
+    static const std::vector<Befehl> befehle{
+        {QStringLiteral("dump"), QStringLiteral("Gibt ein Themendokument (*.tvl) als JSON aus."),
+         QStringLiteral("dump DATEI.tvl"),
+         QStringLiteral(
+             "Liest das Themendokument DATEI.tvl und gibt Kopfdaten, Objekte und eine Beschreibung\n"
+             "des Basisbilds (Breite, Höhe und SHA-256 der RGB-Bytes aller Pixel, zeilenweise von\n"
+             "oben) als JSON auf der Standardausgabe aus. Zeilenumbrüche in Beschriftungen\n"
+             "erscheinen als \\r\\n, reelle Zahlen mit voller Genauigkeit.\n"
+             "Kann die Datei nicht gelesen werden, steht die Meldung auf der Fehlerausgabe und der\n"
+             "Rückgabewert ist 1."),
+         1, 1, &BefehlDump},
+        {QStringLiteral("build"), QStringLiteral("Erzeugt ein Themendokument aus JSON und einem Bild."),
+         QStringLiteral("build DOKUMENT.json AUS.tvl"),
+         QStringLiteral(
+             "Schreibt das Themendokument AUS.tvl aus der JSON-Beschreibung DOKUMENT.json. Sie hat\n"
+             "dieselben Felder wie die Ausgabe von \"dump\"; nur \"Basisbild\" nennt das Bild:\n"
+             "{\"datei\": \"bild.png\"}, relativ zum Ordner der JSON-Datei.\n"
+             "Alle Felder sind Pflicht. Fehlt ein Feld, hat es den falschen Typ, ist es unbekannt\n"
+             "oder enthält es ein Zeichen außerhalb von Windows-1252, nennt die Meldung das Feld\n"
+             "(Objekte von 1 an gezählt); dann wird nichts geschrieben und der Rückgabewert ist 1.\n"
+             "Reelle Zahlen dürfen auch \"NaN\", \"Infinity\" oder \"-Infinity\" sein."),
+         2, 2, &BefehlBuild},
+    };
+    return befehle;
+}
+
+const Befehl* BefehlSuchen(const QString& name) {
+    for (const Befehl& b : AlleBefehle())
+        if (b.name == name) return &b;
+    return nullptr;
+}
+
+int WerkzeugAusfuehren(const QStringList& argumente) {
+    if (argumente.isEmpty()) {
+        FehlerAusgeben(Uebersicht());
+        return ExitAufruf;
+    }
+    if (IstHilfe(argumente.first())) {
+        Ausgeben(Uebersicht());
+        return ExitErfolg;
+    }
+    const Befehl* befehl = BefehlSuchen(argumente.first());
+    if (befehl == nullptr) {
+        FehlerAusgeben(QStringLiteral("Unbekannter Befehl \"%1\".\n"
+                                      "\"kartello-tool --help\" zeigt die verfügbaren Befehle.")
+                           .arg(argumente.first()));
+        return ExitAufruf;
+    }
+    const QStringList rest = argumente.mid(1);
+    if (rest.size() == 1 && IstHilfe(rest.first())) {
+        Ausgeben(BefehlsHilfe(*befehl));
+        return ExitErfolg;
+    }
+    if (rest.size() < befehl->mindestArgumente || rest.size() > befehl->hoechstArgumente) {
+        FehlerAusgeben(QStringLiteral("Falsche Anzahl von Argumenten.\nAufruf: kartello-tool %1\n"
+                                      "\"kartello-tool %2 --help\" zeigt die Hilfe.")
+                           .arg(befehl->aufruf, befehl->name));
+        return ExitAufruf;
+    }
+    return befehl->ausfuehren(rest);
+}
