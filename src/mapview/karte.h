@@ -1,0 +1,151 @@
+#pragma once
+// The composed map of the open document: the five rasters, the size scale, zoom,
+// the visible window and the geometry that the learning view and the quiz use.
+#include "documents/dokument.h"
+#include "mapview/kartensymbole.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <QPointF>
+#include <QRect>
+#include <QSize>
+#include <array>
+#include <functional>
+
+// Visible part of the map as fractions 0..1 of the whole map.
+struct AusschnittTyp {
+    double links = 0;
+    double oben = 0;
+    double rechts = 1;
+    double unten = 1;
+    bool operator==(const AusschnittTyp&) const = default;
+};
+
+enum Zeichenvariante : int { Bildschirm = 0, LeereAntwortkaesten = 1, NurLoesung = 2, KaestenMitLoesung = 3 };
+
+class Karte final {
+public:
+    static constexpr std::array<double, 5> Zoomtabelle{1.0, 1.25, 1.5, 1.75, 2.0};
+    static constexpr int Lernansicht = 2;
+    static constexpr int Quizansicht = 3;
+
+    explicit Karte(Dokument& dok);
+
+    // Surroundings set by the window.
+    void SetzeSteuerelementgroesse(QSize groesse) { m_steuerelement = groesse; }
+    QSize Steuerelementgroesse() const { return m_steuerelement; }
+    void SetzeAnsichtsmodus(int modus) { m_ansichtsmodus = modus; }
+    int Ansichtsmodus() const { return m_ansichtsmodus; }
+    bool QuizLaeuft() const { return m_ansichtsmodus == Quizansicht; }
+    // Quiz mode "Einzelabfrage Positionen": only `zielObjekt` is drawn as the asked position.
+    void SetzeEinzelposition(bool aktiv, int zielObjekt);
+    void SetzeEbeneSichtbar(int ebene, bool sichtbar);
+    bool EbeneSichtbar(int ebene) const;
+
+    // Composition.
+    void AnsichtAufbauen();
+    void ZeichneAlleObjekte(bool mitLinie, bool inAnsicht, bool auffrischen);
+    void ZeichneObjekt(int index, QImage& ziel, int variante, bool mitLinie, bool inAnsicht,
+                       bool auffrischen);
+    // One object changed its state: redrawn in place, copied to the view, repainted.
+    void ObjektNeuZeichnen(int index) { ZeichneObjekt(index, m_kartenbild, Bildschirm, false, true, true); }
+    void BeschriftungenErneuern();
+
+    // Zoom and scrolling.
+    int Zoomindex() const { return m_zoomindex; }
+    double Zoomfaktor() const { return Zoomtabelle[m_zoomindex]; }
+    bool ZoomSetzen(int index);
+    bool ZoomRein();
+    bool ZoomRaus();
+    // Back to 100 % without rebuilding (document opened, quiz start and end).
+    void ZoomZuruecksetzen() { m_zoomindex = 0; }
+    void AusschnittVerschieben(double dx, double dy);
+    enum class Richtung { Links, Rechts, Hoch, Runter };
+    void Rollen(Richtung richtung);
+    // Dragging the map by the pointer from `von` to `nach` (control pixels).
+    void AusschnittZiehen(QPoint von, QPoint nach);
+    void AusschnittZeigen();
+    AusschnittTyp Ausschnitt() const { return m_ausschnitt; }
+    void SetzeAusschnitt(const AusschnittTyp& a) { m_ausschnitt = a; }
+    QPoint Ansichtsursprung() const; // Kartenbild pixel at the view's top-left corner
+    QPoint Ansichtsversatz() const;  // Ansichtsbild's place in the control (centred)
+
+    // Geometry.
+    QPointF PunktZuAnteil(QPoint steuerpunkt) const;
+    QPoint AnteilZuPunkt(QPointF anteil) const;
+    QPointF AnsichtspunktZuAnteil(QPointF ansichtspunkt) const;
+    int ObjektAnPunkt(QPoint steuerpunkt) const;
+    void MarkeZeigen(int index);
+    int Markenobjekt() const { return m_markenobjekt; }
+    QRect Markenrechteck() const { return m_markenrechteck; }
+
+    // Images and scale.
+    const QImage& Kartenbild() const { return m_kartenbild; }
+    QImage& Kartenbild() { return m_kartenbild; }
+    const QImage& Hintergrundbild() const { return m_hintergrundbild; }
+    const QImage& Beschriftungsbild() const { return m_beschriftungsbild; }
+    const QImage& Ansichtsbild() const { return m_ansichtsbild; }
+    const QImage& Ansichtskopie() const { return m_ansichtskopie; }
+    double Massstab() const { return m_massstab; }
+    double Seitenverhaeltnis() const { return m_seitenverhaeltnis; }
+
+    // Window hooks; each may stay empty.
+    std::function<void()> NeuZeichnen;                      // repaint the map control
+    std::function<void()> VorAufbau;                        // hide the question counter panel
+    std::function<void()> NachObjekt;                       // quiz: re-place the instruction panel
+    std::function<void(const QRect&, bool)> MarkeGeaendert; // marker frame, visibility
+
+private:
+    struct Messung {
+        QFont schrift;
+        QString text;
+        int tw = 0;
+        int th = 0;
+        int umbruchBreite = 0; // > 0: words wrap at this width
+    };
+
+    const QImage& ErweitertesBasisbild();
+    void LueckentextLegen();
+    void FragenVorbereiten();
+    bool ObjektSichtbar(const ObjDataTyp& o, int variante) const;
+    void AlteBoxLoeschen(const ObjDataTyp& o, QImage& ziel);
+    void SeiteFestlegen(ObjDataTyp& o) const;
+    Messung TextMessen(const ObjDataTyp& o) const;
+    KastenTyp KastenPlatzieren(const ObjDataTyp& o, int w, int h) const;
+    KastenTyp BoxBerechnen(ObjDataTyp& o, const Messung& m, int& versatz) const;
+    void ZeichneAntwortkasten(QPainter& maler, const ObjDataTyp& o, KastenTyp k, const QImage& ziel) const;
+    void ZeichneText(QPainter& maler, const ObjDataTyp& o, const KastenTyp& k, const Messung& m, int versatz,
+                     QColor farbe) const;
+    bool TextSichtbar(const ObjDataTyp& o, int variante) const;
+    void ZeichneSymbole(QPainter& maler, int index, const KastenTyp& k, const Messung& m) const;
+    void ZeichneOffenePosition(QPainter& maler, int index, const KastenTyp& k) const;
+    void InAnsichtKopieren(const QRect& rechteck, const QImage& quelle);
+    QRect BoxInPixeln(const ObjDataTyp& o) const;
+    QPoint InKarte(double x, double y) const;
+    bool IstAktuelleFrage(const ObjDataTyp& o) const { return o.OB_FrageNummer == m_dok.AktuelleFrage; }
+
+    Dokument& m_dok;
+    QSize m_steuerelement{870, 600};
+    int m_ansichtsmodus = Lernansicht;
+    bool m_einzelposition = false;
+    int m_einzelpositionZiel = -1;
+    std::array<bool, 3> m_ebeneSichtbar{true, true, true};
+
+    QImage m_kartenbild;
+    QImage m_hintergrundbild;
+    QImage m_beschriftungsbild;
+    QImage m_ansichtsbild;
+    QImage m_ansichtskopie;
+    double m_massstab = 1;
+    double m_seitenverhaeltnis = 1;
+    int m_zoomindex = 0;
+    AusschnittTyp m_ausschnitt;
+    int m_markenobjekt = -1;
+    QRect m_markenrechteck;
+
+    // The base image enlarged by the margins, kept until the document's image changes.
+    QImage m_erweitert;
+    qint64 m_erweitertSchluessel = 0;
+    std::array<double, 4> m_erweitertRand{-1, -1, -1, -1};
+};
