@@ -7,6 +7,8 @@ import { beispielSchreiben } from './lib.mjs';
 import { vorschauPng } from './vorschau.mjs';
 import { europa } from './europa.mjs';
 import { wasserkreislauf } from './wasserkreislauf.mjs';
+import { hauptstaedte } from './hauptstaedte.mjs';
+import { planeten } from './planeten.mjs';
 
 const hier = path.dirname(fileURLToPath(import.meta.url));
 const ziel = path.resolve(hier, '../../samples');
@@ -14,7 +16,7 @@ const i = process.argv.indexOf('--vorschau');
 const vorschauOrdner = i > 0 ? process.argv[i + 1] : null;
 const nur = process.argv.slice(2).filter((a, k, alle) => !a.startsWith('--') && alle[k - 1] !== '--vorschau');
 
-for (const erzeuger of [europa, wasserkreislauf]) {
+for (const erzeuger of [europa, wasserkreislauf, hauptstaedte, planeten]) {
   const b = erzeuger();
   if (nur.length && !nur.includes(b.name)) continue;
   beispielSchreiben(ziel, b.name, b.dok, b.png);
