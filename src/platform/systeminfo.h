@@ -5,7 +5,8 @@
 struct BildschirmModus {
     int breite = 0;
     int hoehe = 0;
-    int farbtiefe = 0; // bits per pixel
+    int farbtiefe = 0;   // bits per pixel
+    bool bekannt = true; // false: there is no screen to query
 };
 
 class SystemInfo {

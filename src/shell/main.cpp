@@ -1,6 +1,31 @@
+#include "data/av_data.h"
+#include "platform/av_meldungen_qt.h"
+#include "platform/einstellungen_qt.h"
+#include "platform/systeminfo_qt.h"
+#include "platform/uhr_qt.h"
+#include "shell/av_main.h"
+#include "shell/start.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    // Names for the per-user data folder; the settings store names its key itself.
+    QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
+    QCoreApplication::setApplicationName(ProgrammTitel);
+    Ordner() = OrdnerAusProgrammordner(QCoreApplication::applicationDirPath());
+
+    MeldungenQt meldungen;
+    SystemInfoQt system;
+    // Declining the display check ends the program before any window exists, saving nothing.
+    if (!AnzeigePruefen(system, meldungen)) return 0;
+
+    EinstellungenQt einstellungen;
+    UhrQt uhr;
+    WartenQt warten;
+    TForm1 hauptfenster(Dienste{meldungen, einstellungen, system, uhr, warten},
+                        QCoreApplication::arguments().value(1));
+    meldungen.setzeEltern(&hauptfenster);
+    hauptfenster.show();
+    return app.exec();
 }

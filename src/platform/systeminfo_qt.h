@@ -1,0 +1,12 @@
+#pragma once
+// Computer, user and screen of the running system.
+#include "platform/systeminfo.h"
+
+class SystemInfoQt final : public SystemInfo {
+public:
+    QString rechnername() const override;
+    // From USER, else USERNAME; empty when neither is set.
+    QString benutzername() const override;
+    // The primary screen; `bekannt` is false when there is none (the display check then passes).
+    BildschirmModus bildschirm() const override;
+};

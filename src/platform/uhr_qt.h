@@ -1,0 +1,23 @@
+#pragma once
+// Clock and pauses of the running program.
+#include "platform/uhr.h"
+
+#include <QElapsedTimer>
+
+class UhrQt final : public Uhr {
+public:
+    UhrQt() { m_start.start(); }
+    // Milliseconds since the clock was made; wraps after 49 days like a 32-bit tick count.
+    uint32_t tickMs() const override { return static_cast<uint32_t>(m_start.elapsed()); }
+    QDateTime jetzt() const override { return QDateTime::currentDateTime(); }
+
+private:
+    QElapsedTimer m_start;
+};
+
+// Waits in a local event loop that delivers timers and painting but no keys or clicks,
+// so the learner cannot act during a feedback pause.
+class WartenQt final : public Warten {
+public:
+    void warten(int ms) override;
+};

@@ -1,0 +1,16 @@
+#pragma once
+// The ports the main window and the command flows talk through. main() makes the Qt
+// implementations; tests hand in fakes.
+class Einstellungen;
+class Meldungen;
+class SystemInfo;
+class Uhr;
+class Warten;
+
+struct Dienste {
+    Meldungen& meldungen;
+    Einstellungen& einstellungen;
+    SystemInfo& systemInfo;
+    Uhr& uhr;
+    Warten& warten;
+};
