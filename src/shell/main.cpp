@@ -10,6 +10,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The pictures of the window resource live in a static library: register them by hand.
+    Q_INIT_RESOURCE(kartello);
     // Names for the per-user data folder; the settings store names its key itself.
     QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
     QCoreApplication::setApplicationName(ProgrammTitel);
