@@ -21,29 +21,16 @@ bool Karte::ZoomRaus() {
 }
 
 void Karte::AusschnittVerschieben(double dx, double dy) {
+    // Shifting back by the overshoot at an edge and then limiting the edges is the same as
+    // limiting the left and top edge to 0 .. 1 - size; done this way the size is kept exactly
+    // and a window that covers a whole axis stays at 0 .. 1 without rounding residue.
     AusschnittTyp& a = m_ausschnitt;
-    a.links += dx;
-    a.rechts += dx;
-    a.oben += dy;
-    a.unten += dy;
-    if (a.rechts > 1) {
-        a.links -= a.rechts - 1;
-        a.rechts = 1;
-    }
-    if (a.unten > 1) {
-        a.oben -= a.unten - 1;
-        a.unten = 1;
-    }
-    if (a.links < 0) {
-        a.rechts -= a.links;
-        a.links = 0;
-    }
-    if (a.oben < 0) {
-        a.unten -= a.oben;
-        a.oben = 0;
-    }
-    for (double* kante : {&a.links, &a.oben, &a.rechts, &a.unten})
-        *kante = std::clamp(*kante, 0.0, 1.0);
+    const double breite = std::clamp(a.rechts - a.links, 0.0, 1.0);
+    const double hoehe = std::clamp(a.unten - a.oben, 0.0, 1.0);
+    a.links = std::clamp(a.links + dx, 0.0, 1.0 - breite);
+    a.oben = std::clamp(a.oben + dy, 0.0, 1.0 - hoehe);
+    a.rechts = std::min(1.0, a.links + breite);
+    a.unten = std::min(1.0, a.oben + hoehe);
 }
 
 void Karte::Rollen(Richtung richtung) {
