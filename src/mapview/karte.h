@@ -22,6 +22,15 @@ struct AusschnittTyp {
     bool operator==(const AusschnittTyp&) const = default;
 };
 
+// What a click in the learning view did, or what the window has to do for it.
+struct KlickErgebnis {
+    enum class Art { Nichts, Umgeschaltet, Frage, Info, Link, Dokument };
+    Art art = Art::Nichts;
+    int objekt = -1;
+};
+
+class Zufall;
+
 enum Zeichenvariante : int { Bildschirm = 0, LeereAntwortkaesten = 1, NurLoesung = 2, KaestenMitLoesung = 3 };
 
 class Karte final {
@@ -77,6 +86,14 @@ public:
     QPointF AnsichtspunktZuAnteil(QPointF ansichtspunkt) const;
     int ObjektAnPunkt(QPoint steuerpunkt) const;
     void MarkeZeigen(int index);
+
+    // Learning-view actions on an object (left or middle button). Covers are toggled and
+    // question buttons step the question here; info points and links are left to the window.
+    KlickErgebnis Klick(QPoint steuerpunkt, Zufall& zufall);
+    // Uncovers a covered label, covers any other; redrawn in place.
+    void AbdeckungUmschalten(int index);
+    // Question buttons (kinds 12 to 16); false in a document without questions.
+    bool FrageSchalten(int art, Zufall& zufall);
     int Markenobjekt() const { return m_markenobjekt; }
     QRect Markenrechteck() const { return m_markenrechteck; }
 
