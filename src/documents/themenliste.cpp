@@ -20,8 +20,9 @@ std::vector<int> SortRaenge(const std::vector<ThemenDataTyp>& eintraege) {
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::vector<QCollatorSortKey> schluessel;
     schluessel.reserve(eintraege.size());
+    // Lower case as well: some collation back ends (the C locale) ignore the case setting.
     for (const ThemenDataTyp& e : eintraege)
-        schluessel.push_back(collator.sortKey(e.Sortierschluessel));
+        schluessel.push_back(collator.sortKey(e.Sortierschluessel.toLower()));
     std::vector<size_t> folge(eintraege.size());
     std::iota(folge.begin(), folge.end(), size_t{0});
     std::stable_sort(folge.begin(), folge.end(),

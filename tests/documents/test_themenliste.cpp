@@ -4,6 +4,7 @@
 #include "test_themenliste_hilfe.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -227,4 +228,19 @@ TEST(Themenliste, TitelTexte) {
     EXPECT_EQ(DokTitelText(dok), QStringLiteral(" (ohne Titel) (0 Fragen)"));
     dok.Listenindex = 0;
     EXPECT_EQ(DokTitelText(dok), QStringLiteral("(ohne Titel) (0 Fragen)"));
+}
+
+TEST(Themenliste, SortierungFolgtDemGebietsschema) {
+    const QLocale vorher;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    std::vector<ThemenDataTyp> e;
+    for (const char16_t* s : {u"zebra.tvl", u"äpfel.tvl", u"birne.tvl", u"apfel.tvl"})
+        e.push_back({QString(), QString(), QString::fromUtf16(s)});
+    ThemenSortieren(e);
+    QLocale::setDefault(vorher);
+    QStringList namen;
+    for (const ThemenDataTyp& t : e)
+        namen << t.Sortierschluessel;
+    EXPECT_EQ(namen, (QStringList{QStringLiteral("apfel.tvl"), QStringLiteral("äpfel.tvl"),
+                                  QStringLiteral("birne.tvl"), QStringLiteral("zebra.tvl")}));
 }
