@@ -74,10 +74,20 @@ Antwort Schliessantwort(Knoepfe knoepfe) {
     return Antwort::OK;
 }
 
+// Messages carry CR LF line ends; the box wants plain line feeds.
+QString Anzeigetext(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
 } // namespace
 
 Antwort MeldungenQt::zeigen(MeldungsArt art, const QString& text, Knoepfe knoepfe) {
-    QMessageBox box(Symbol(art), MeldungsTitel(art), text, QMessageBox::NoButton, m_eltern.data());
+    QMessageBox box(Symbol(art), MeldungsTitel(art), QString(), QMessageBox::NoButton, m_eltern.data());
+    // File names and quiz texts may contain "<": never let them be taken for markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(Anzeigetext(text));
     std::vector<std::pair<QPushButton*, Antwort>> knoepfeListe;
     for (const Antwort a : Antworten(knoepfe))
         knoepfeListe.emplace_back(box.addButton(KnopfText(a), Rolle(a)), a);

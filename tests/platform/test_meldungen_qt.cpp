@@ -15,6 +15,7 @@ struct Gesehen {
     QString text;
     QStringList knoepfe;
     QMessageBox::Icon symbol = QMessageBox::NoIcon;
+    Qt::TextFormat format = Qt::AutoText;
 };
 
 struct BoxFall {
@@ -47,6 +48,7 @@ TEST_P(MeldungsBox, TitelKnoepfeUndAntwort) {
         gesehen.titel = box->windowTitle();
         gesehen.text = box->text();
         gesehen.symbol = box->icon();
+        gesehen.format = box->textFormat();
         for (QAbstractButton* knopf : box->buttons())
             gesehen.knoepfe.append(knopf->text());
         gesehen.knoepfe.sort();
@@ -59,11 +61,12 @@ TEST_P(MeldungsBox, TitelKnoepfeUndAntwort) {
     });
     zeitgeber->start();
 
-    const QString text = QStringLiteral("Zeile eins\r\nZeile zwei");
+    const QString text = QStringLiteral("Zeile <b>eins</b>\r\nZeile zwei\r\n\r\nDrei");
     const Antwort antwort = meldungen.zeigen(fall.art, text, fall.knoepfe);
     ASSERT_TRUE(gesehen.gefunden);
     EXPECT_EQ(gesehen.titel, QString::fromUtf16(fall.titel));
-    EXPECT_EQ(gesehen.text, text);
+    EXPECT_EQ(gesehen.text, QStringLiteral("Zeile <b>eins</b>\nZeile zwei\n\nDrei"));
+    EXPECT_EQ(gesehen.format, Qt::PlainText);
     EXPECT_EQ(gesehen.knoepfe, fall.knopftexte);
     EXPECT_EQ(gesehen.symbol, fall.symbol);
     EXPECT_EQ(antwort, fall.antwort);

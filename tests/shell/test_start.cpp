@@ -205,3 +205,30 @@ TEST_F(Schliessen_, FehlendeDateienSindKeinFehler) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Programmordner, OrdnerNebenDemProgramm) {
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    ASSERT_TRUE(QDir(tmp.path()).mkpath(QStringLiteral("sound")));
+    const QString p = QDir::toNativeSeparators(tmp.path()) + QDir::separator();
+    const auto unter = [&p](const char* name) -> QString {
+        return p + QString::fromLatin1(name) + QDir::separator();
+    };
+    const ProgrammOrdnerTyp o = OrdnerAusProgrammordner(tmp.path());
+    EXPECT_EQ(o.Programmordner, p);
+    EXPECT_EQ(o.Startordner, p);
+    EXPECT_EQ(o.Themenordner, p);
+    EXPECT_TRUE(o.Startdokument.isEmpty());
+    EXPECT_EQ(o.Soundordner, unter("sound"));
+    EXPECT_EQ(o.Protokollordner, unter("protokolle"));
+    EXPECT_EQ(o.Bestenlistenordner, unter("bestenlisten"));
+    EXPECT_EQ(o.Kommunikationsordner, unter("kom"));
+    EXPECT_EQ(o.Setupordner, unter("setupbasissystem"));
+    EXPECT_EQ(o.Kanalname, QStringLiteral("TVL-1"));
+    // the same with the separator already given
+    EXPECT_EQ(OrdnerAusProgrammordner(p).Protokollordner, o.Protokollordner);
+}
+
+} // namespace
