@@ -50,8 +50,10 @@ QByteArray NachCp1252(QStringView text) {
     bytes.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         char32_t zeichen = text[i].unicode();
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            zeichen = QChar::surrogateToUcs4(text[i], text[++i]);
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            zeichen = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
         const char b = ByteVon(zeichen);
         bytes.append(b != 0 || zeichen == 0 ? b : ByteOhneAkzent(zeichen));
     }
