@@ -377,3 +377,48 @@ TEST(KartensymboleTest, AbdeckungMit3PixelnBleibtImKasten) {
 }
 
 } // namespace
+
+namespace {
+
+struct VersatzFall {
+    int seite;
+    int lage; // -1 against the left edge, 0 centred, 1 against the right edge
+};
+class TextVersatzTest : public KarteTest, public ::testing::WithParamInterface<VersatzFall> {};
+
+// A caption narrower than the minimum box width sits against the box point side.
+TEST_P(TextVersatzTest, KurzerTextLiegtZumKastenpunktHin) {
+    const int i = Hinzu(Beschriftung(QStringLiteral("I"), 0.5, 0.5, 0.5, 0.5));
+    m_dok.Objekte[i].OB_KAusr = GetParam().seite;
+    m_dok.Objekte[i].OB_Sline = 0;
+    m_dok.Objekte[i].Zustand = 0;
+    m_karte.AnsichtAufbauen();
+    const QRect b = Box(i);
+    ASSERT_EQ(b.width(), 30);
+    int summe = 0, anzahl = 0;
+    for (int y = b.top(); y <= b.bottom(); ++y)
+        for (int x = b.left(); x <= b.right(); ++x)
+            if (qGray(m_karte.Kartenbild().pixel(x, y)) < 60) {
+                summe += x - b.left();
+                ++anzahl;
+            }
+    ASSERT_GT(anzahl, 0);
+    const double mitte = double(summe) / anzahl;
+    switch (GetParam().lage) {
+    case -1:
+        EXPECT_LT(mitte, 8);
+        break;
+    case 0:
+        EXPECT_NEAR(mitte, 14.5, 3);
+        break;
+    case 1:
+        EXPECT_GT(mitte, 21);
+        break;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Seiten, TextVersatzTest,
+                         ::testing::Values(VersatzFall{1, -1}, VersatzFall{2, 0}, VersatzFall{3, 1},
+                                           VersatzFall{4, 0}));
+
+} // namespace
