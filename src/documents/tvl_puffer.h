@@ -5,6 +5,7 @@
 #include <QString>
 #include <QtEndian>
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -30,7 +31,13 @@ public:
     bool reell(double& wert) {
         if (!vorhanden(8)) return false;
         const auto bits = qFromLittleEndian<uint64_t>(hier());
-        std::memcpy(&wert, &bits, sizeof wert);
+        double zahl;
+        std::memcpy(&zahl, &bits, sizeof zahl);
+        // Coordinates and margins are fractions; NaN or infinity only come from damage
+        // and would poison every pixel computation downstream.
+        if (!std::isfinite(zahl))
+            return scheitern(m_pos, QStringLiteral("Ungültige Zahl bei Byte %1.").arg(m_pos));
+        wert = zahl;
         m_pos += 8;
         return true;
     }

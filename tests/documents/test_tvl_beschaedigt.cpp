@@ -5,6 +5,7 @@
 #include "test_tvl_hilfe.h"
 
 #include <QElapsedTimer>
+#include <cmath>
 #include <QtEndian>
 #include <gtest/gtest.h>
 #include <random>
@@ -103,6 +104,19 @@ std::vector<Fall> Faelle() {
         Datei d;
         d.kopf(NurPflichtSchluessel()).zahl(1).objekt(0, "a");
         f.push_back({"OhneBild", d.bytes, "Bild ab Byte"});
+    }
+    {
+        Datei d;
+        d.kopf(TvlSchluesselliste).text("").text("").zahl(0).zahl(0).reell(0.1).reell(std::nan(""));
+        d.reell(0).reell(0).zahl(0).zahl(0).zahl(0).roh(KleinesPng());
+        f.push_back({"RandIstNaN", d.bytes, "Ungültige Zahl bei Byte"});
+    }
+    {
+        Datei d;
+        d.kopf(NurPflichtSchluessel()).zahl(1).reell(0.5).reell(HUGE_VAL).reell(0).reell(0).text("a");
+        for (int i = 0; i < 7; ++i)
+            d.zahl(0);
+        f.push_back({"KoordinateUnendlich", d.roh(KleinesPng()).bytes, "Ungültige Zahl"});
     }
     const QByteArray png = KleinesPng();
     f.push_back({"BildAbgeschnitten", MitBild(png.left(png.size() - 20)), "Bild ab Byte"});
