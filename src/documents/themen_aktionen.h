@@ -67,6 +67,8 @@ public:
 
     // The picture the base image becomes when the document is closed.
     void setzeStartbild(const QImage& bild) { m_startbild = bild; }
+    const ThemenDialoge& dialoge() const { return m_dialoge; }
+    const ThemenHaken& haken() const { return m_haken; }
 
     void OrdnerLesen();
     void TitelZeigen();
