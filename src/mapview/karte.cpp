@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -44,14 +45,21 @@ const QImage& Karte::ErweitertesBasisbild() {
         return m_erweitert;
     m_erweitertSchluessel = basis.cacheKey();
     m_erweitertRand = rand;
+    // Margins come from the file: negative, non-finite or absurd values would ask for
+    // an image that cannot exist, so they are held to 0 .. 10 image sizes.
+    std::array<double, 4> r{};
+    for (size_t i = 0; i < r.size(); ++i)
+        r[i] = std::isfinite(rand[i]) ? std::clamp(rand[i], 0.0, 10.0) : 0.0;
     const int bw = std::max(1, basis.width());
     const int bh = std::max(1, basis.height());
-    const QSize groesse(std::max(1, RundeGerade((rand[0] + 1 + rand[2]) * bw)),
-                        std::max(1, RundeGerade((rand[1] + 1 + rand[3]) * bh)));
+    const QSize groesse(std::max(1, RundeGerade((r[0] + 1 + r[2]) * bw)),
+                        std::max(1, RundeGerade((r[1] + 1 + r[3]) * bh)));
     m_erweitert = NeuesBild(groesse);
-    if (!basis.isNull()) {
+    if (m_erweitert.isNull())
+        m_erweitert = NeuesBild(QSize(1, 1)); // out of memory: a blank map rather than none
+    else if (!basis.isNull()) {
         QPainter maler(&m_erweitert);
-        maler.drawImage(QPoint(RundeGerade(bw * rand[0]), RundeGerade(bh * rand[1])), basis);
+        maler.drawImage(QPoint(RundeGerade(bw * r[0]), RundeGerade(bh * r[1])), basis);
     }
     return m_erweitert;
 }
@@ -87,6 +95,7 @@ void Karte::AnsichtAufbauen() {
     m_kartenbild.setDotsPerMeterX(erweitert.dotsPerMeterX());
     m_kartenbild.setDotsPerMeterY(erweitert.dotsPerMeterY());
 
+    if (m_kartenbild.isNull()) m_kartenbild = NeuesBild(QSize(1, 1));
     LueckentextLegen();
     FragenVorbereiten();
     m_hintergrundbild = m_kartenbild;

@@ -6,6 +6,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <cmath>
 
 namespace {
 
@@ -420,5 +421,33 @@ TEST_P(TextVersatzTest, KurzerTextLiegtZumKastenpunktHin) {
 INSTANTIATE_TEST_SUITE_P(Seiten, TextVersatzTest,
                          ::testing::Values(VersatzFall{1, -1}, VersatzFall{2, 0}, VersatzFall{3, 1},
                                            VersatzFall{4, 0}));
+
+} // namespace
+
+namespace {
+
+TEST_F(KarteTest, UnsinnigeRaenderAusDerDateiWerdenBegrenzt) {
+    Hinzu(Beschriftung(QStringLiteral("Ort"), 0.5, 0.5, 0.5, 0.5));
+    for (const auto& rand : {std::array<double, 4>{1e12, 0, 0, 0}, std::array<double, 4>{-3, -3, 0, 0},
+                             std::array<double, 4>{std::nan(""), 0, INFINITY, 0}}) {
+        m_dok.Header.HD_RandErw = rand;
+        m_karte.AnsichtAufbauen();
+        EXPECT_FALSE(m_karte.Kartenbild().isNull());
+        EXPECT_LE(m_karte.Kartenbild().width(), 870);
+        EXPECT_LE(m_karte.Kartenbild().height(), 600);
+    }
+}
+
+TEST_F(KarteTest, WinzigesSteuerelement) {
+    Hinzu(Beschriftung(QStringLiteral("Ort"), 0.5, 0.5, 0.5, 0.5));
+    m_dok.Header.HD_lueckentext = QStringLiteral("<<a>> b");
+    for (QSize s : {QSize(0, 0), QSize(1, 1), QSize(-5, 3)}) {
+        m_karte.SetzeSteuerelementgroesse(s);
+        m_karte.AnsichtAufbauen();
+        EXPECT_FALSE(m_karte.Kartenbild().isNull());
+        m_karte.Rollen(Karte::Richtung::Rechts);
+        EXPECT_EQ(m_karte.ObjektAnPunkt(QPoint(0, 0)) >= -1, true);
+    }
+}
 
 } // namespace
