@@ -72,6 +72,9 @@ public:
     void AusschnittVerschieben(double dx, double dy);
     enum class Richtung { Links, Rechts, Hoch, Runter };
     void Rollen(Richtung richtung);
+    // Right button pressed: the view takes the visible part of the composed map, so the
+    // map shows while it is dragged, also in the learning view until the first move.
+    void ZiehenBeginnen();
     // Dragging the map by the pointer from `von` to `nach` (control pixels).
     void AusschnittZiehen(QPoint von, QPoint nach);
     void AusschnittZeigen();

@@ -55,6 +55,11 @@ void Karte::Rollen(Richtung richtung) {
     AusschnittZeigen();
 }
 
+void Karte::ZiehenBeginnen() {
+    KopiereRechteck(m_kartenbild, QRect(Ansichtsursprung(), m_ansichtsbild.size()), m_ansichtsbild,
+                    QPoint(0, 0));
+}
+
 void Karte::AusschnittZiehen(QPoint von, QPoint nach) {
     if (m_kartenbild.isNull()) return;
     AusschnittVerschieben(double(von.x() - nach.x()) / m_kartenbild.width(),

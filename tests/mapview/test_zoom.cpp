@@ -151,6 +151,15 @@ TEST_F(ZoomTest, ZiehenFolgtDemZeigerPixelGenau) {
     EXPECT_EQ(m_karte.Ansichtsursprung(), QPoint(0, 0));
 }
 
+TEST_F(ZoomTest, ZiehenBeginntMitDerSichtbarenKarte) {
+    m_karte.ZoomSetzen(4);
+    m_karte.ZiehenBeginnen();
+    const QRect sichtbar(m_karte.Ansichtsursprung(), m_karte.Ansichtsbild().size());
+    EXPECT_EQ(m_karte.Ansichtsbild(), m_karte.Kartenbild().copy(sichtbar));
+    m_karte.AusschnittZiehen(QPoint(10, 10), QPoint(0, 0));
+    EXPECT_TRUE(IstWeiss(m_karte.Ansichtsbild()));
+}
+
 TEST_F(ZoomTest, VerschiebenHaeltInvariante) {
     m_karte.ZoomSetzen(4);
     for (auto [dx, dy] : {std::pair{0.3, 0.9}, {-2.0, 0.1}, {5.0, -5.0}, {0.01, 0.01}}) {
