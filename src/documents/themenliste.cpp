@@ -63,7 +63,10 @@ void Themenliste::OrdnerLesen(const QString& ordner) {
     if (m_ordner.isEmpty()) return;
     QDir dir(m_ordner);
     dir.setNameFilters({QStringLiteral("*.tvl")});
-    dir.setFilter(QDir::Files | QDir::Hidden | QDir::System);
+    // Regular files only, hidden ones included. "System" on Windows is an attribute of
+    // ordinary files; Qt's System flag would add pipes and devices, and opening a
+    // pipe named *.tvl blocks the scan until someone writes to it.
+    dir.setFilter(QDir::Files | QDir::Hidden);
     dir.setSorting(QDir::Unsorted);
     const QStringList namen = dir.entryList();
     m_eintraege.reserve(static_cast<size_t>(namen.size()));

@@ -8,6 +8,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace thementest;
 
 namespace {
@@ -94,6 +98,16 @@ TEST_F(ThemenlisteTest, FremdeUndBeschaedigteDateienWerdenUebergangen) {
     liste.OrdnerLesen(m_tmp.path());
     EXPECT_EQ(Dateinamen(liste), QStringList{QStringLiteral("gut.tvl")});
 }
+
+#ifdef Q_OS_UNIX
+TEST_F(ThemenlisteTest, RohrMitEndungBlockiertNicht) {
+    anlegen(QStringLiteral("gut.tvl"), QStringLiteral("gut"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(ordner().filePath(QStringLiteral("rohr.tvl"))).constData(), 0600), 0);
+    Themenliste liste;
+    liste.OrdnerLesen(m_tmp.path());
+    EXPECT_EQ(Dateinamen(liste), QStringList{QStringLiteral("gut.tvl")});
+}
+#endif
 
 TEST_F(ThemenlisteTest, FehlenderOderLeererOrdnerGibtLeereListe) {
     anlegen(QStringLiteral("a.tvl"), QStringLiteral("a"));
