@@ -92,7 +92,9 @@ EingepassteBeschriftung BeschriftungEinpassen(const QString& beschriftung, const
     const int start = SchriftGroesse(schrift);
     auto schrumpfen = [&] {
         bool ok = passt();
-        for (int g = start; !ok && g > optionen.MinSchriftgroesse;) {
+        // A font has at least one point, whatever minimum was set.
+        const int minimum = std::max(1, optionen.MinSchriftgroesse);
+        for (int g = start; !ok && g > minimum;) {
             SetzeSchriftGroesse(e.Schrift, --g);
             ok = passt();
         }

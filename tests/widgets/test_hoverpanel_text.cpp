@@ -159,3 +159,10 @@ TEST(HoverPanelText, Farbmischungen) {
         EXPECT_EQ(HalbWeiss(f.hintergrund), f.halb) << f.hintergrund.name().toStdString();
     }
 }
+
+TEST(HoverPanelText, MinimumUnterEinemPunktBleibtBeiEinem) {
+    const EingepassteBeschriftung e =
+        BeschriftungEinpassen(QStringLiteral("Wort"), Arial(5), QSize(1, 1), Auto(false, -3));
+    EXPECT_EQ(e.Schrift.pointSize(), 1);
+    EXPECT_EQ(e.Text, QStringLiteral("..."));
+}
