@@ -2,18 +2,21 @@
 
 #include "data/av_data.h"
 #include "documents/dokument_lesen.h"
-#include "documents/themenliste.h"
 #include "platform/meldungen.h"
+#include "shell/av_bildpanel.h"
+#include "shell/av_info.h"
+#include "shell/hilfe.h"
 #include "shell/hintergrund.h"
 #include "shell/start.h"
+#include "widgets/hoverpanel.h"
 
-#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QFrame>
 #include <QGuiApplication>
-#include <QLabel>
+#include <QHBoxLayout>
 #include <QMenu>
-#include <QMenuBar>
+#include <QLabel>
+#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -25,16 +28,69 @@ constexpr QSize Startgroesse(900, 650);
 constexpr QSize Mindestgroesse(780, 570);
 constexpr int InfoPanHoehe = 57;
 constexpr int StartInfoRand = 50;
+constexpr int KartenRandRechts = 17;
+
+std::array<QCursor, 9>& CursorTabelle() {
+    static std::array<QCursor, 9> tabelle;
+    return tabelle;
+}
+
+QCursor CursorAus(const QString& name) {
+    const CursorBildTyp bild = CursorBild(name);
+    if (bild.Bild.isNull()) return QCursor(Qt::ArrowCursor);
+    return QCursor(QPixmap::fromImage(bild.Bild), bild.Hotspot.x(), bild.Hotspot.y());
+}
+
+void Einfaerben(QWidget* w, const QColor& farbe) {
+    if (!farbe.isValid()) return;
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, farbe);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+THoverPanel* Werkzeugknopf(QWidget* eltern, const char* name, const QString& text, const QString& tipp) {
+    auto* k = new THoverPanel(eltern);
+    k->setObjectName(QString::fromLatin1(name));
+    k->setCaption(text);
+    k->setToolTip(tipp);
+    const WerkzeugKnopfStilTyp stil = WerkzeugKnopfStil();
+    k->setHoverActive(stil.HoverActive);
+    k->setBorderColor(stil.BorderColor);
+    k->setBorderWidth(stil.BorderWidth);
+    k->setNormColor(stil.NormColor);
+    k->setCheckColor(stil.CheckColor);
+    k->setHoverColor(stil.HoverColor);
+    k->setNormFontColor(stil.NormFontColor);
+    k->setCheckFontColor(stil.CheckFontColor);
+    k->setCheckFontBold(stil.CheckFontBold);
+    k->setXPCheck(stil.XPCheck);
+    k->setBevelWidth(0);
+    k->setWordWrap(true);
+    k->setFontAutoSize(true);
+    QFont schrift(QStringLiteral("Arial"), 9);
+    schrift.setBold(true);
+    k->setFont(schrift);
+    k->setCursor(Qt::PointingHandCursor);
+    return k;
+}
+
 } // namespace
 
 TForm1::TForm1(const Dienste& dienste, const QString& befehlszeile, QWidget* eltern)
     : QMainWindow(eltern), m_dienste(dienste), m_befehlszeile(befehlszeile) {
     setObjectName(QStringLiteral("Form1"));
+    setWindowIcon(QIcon(QPixmap::fromImage(RessourcenBild(QStringLiteral("glyphen/programm")))));
     FensterEinrichten();
-    OberflaecheAufbauen();
-    MenueAnlegen();
+    CursorLaden();
     // Once per run: every shuffle of the quizzes depends on it.
     Zufallsgenerator().setzeSeed(ZufallsStartwert());
+    OberflaecheAufbauen();
+    FarbenSetzen();
+    m_menue = std::make_unique<Hauptmenue>(this);
+    ThemenEinrichten();
+    BefehleVerbinden();
+    OptionenVerbinden();
     m_dokument = Dokument{};
     m_dokument.Basisbild = RessourcenBild(QStringLiteral("Startbasisbild"));
     TitelAnzeigen();
@@ -42,6 +98,21 @@ TForm1::TForm1(const Dienste& dienste, const QString& befehlszeile, QWidget* elt
 }
 
 TForm1::~TForm1() = default;
+
+QCursor TForm1::AnwendungsCursor(int nummer) {
+    if (nummer < 1 || nummer > 8) return QCursor(Qt::ArrowCursor);
+    return CursorTabelle()[static_cast<size_t>(nummer)];
+}
+
+QCursor TForm1::ZiehCursor() {
+    return CursorTabelle()[0];
+}
+
+void TForm1::CursorLaden() {
+    const auto& liste = RessourcenCursorListe();
+    for (size_t i = 0; i < liste.size() && i < CursorTabelle().size(); ++i)
+        CursorTabelle()[i] = CursorAus(liste[i].Name);
+}
 
 void TForm1::FensterEinrichten() {
     setMinimumSize(Mindestgroesse);
@@ -59,50 +130,116 @@ void TForm1::OberflaecheAufbauen() {
     auto* spalte = new QVBoxLayout(lernPan);
     spalte->setContentsMargins(0, 0, 0, 0);
     spalte->setSpacing(0);
-
-    auto* infoPan = new QFrame(lernPan);
-    infoPan->setObjectName(QStringLiteral("InfoPan"));
-    infoPan->setFixedHeight(InfoPanHoehe);
-    auto* zeile = new QVBoxLayout(infoPan);
-    m_dokTitelLab = new QLabel(infoPan);
-    m_dokTitelLab->setObjectName(QStringLiteral("DokTitelLab"));
-    m_dokTitelLab->setAlignment(Qt::AlignCenter);
-    m_dokTitelLab->setWordWrap(true);
-    QFont fett = m_dokTitelLab->font();
-    fett.setBold(true);
-    m_dokTitelLab->setFont(fett);
-    zeile->addWidget(m_dokTitelLab);
-    spalte->addWidget(infoPan);
-
-    m_lernKartPan = new QFrame(lernPan);
-    m_lernKartPan->setObjectName(QStringLiteral("LernKartPan"));
-    m_lernKartPan->setAutoFillBackground(true);
-    QPalette weiss = m_lernKartPan->palette();
-    weiss.setColor(QPalette::Window, Qt::white);
-    m_lernKartPan->setPalette(weiss);
+    KopfleisteAufbauen(lernPan);
+    spalte->addWidget(m_infoPan);
+    KartenbereichAufbauen(lernPan);
     spalte->addWidget(m_lernKartPan, 1);
-
-    // Placeholder of the start page until the hover panel takes its place.
-    m_startInfoPan = new QLabel(m_lernKartPan);
-    m_startInfoPan->setObjectName(QStringLiteral("StartInfoPan"));
-    m_startInfoPan->setAlignment(Qt::AlignCenter);
-    m_startInfoPan->hide();
     setCentralWidget(lernPan);
 }
 
-void TForm1::MenueAnlegen() {
-    QMenu* aktion = menuBar()->addMenu(QStringLiteral("&Aktion"));
-    aktion->setObjectName(QStringLiteral("Aktion1"));
-    QAction* beenden = aktion->addAction(QStringLiteral("Programm &beenden"));
-    beenden->setObjectName(QStringLiteral("Beenden1"));
-    connect(beenden, &QAction::triggered, this, &QWidget::close);
+void TForm1::KopfleisteAufbauen(QWidget* lernPan) {
+    m_infoPan = new TBildPanel(HintergrundArt::Kopfleiste, lernPan);
+    m_infoPan->setObjectName(QStringLiteral("InfoPan"));
+    m_infoPan->setFixedHeight(InfoPanHoehe);
+    auto* zeile = new QHBoxLayout(m_infoPan);
+    zeile->setContentsMargins(8, 6, 8, 6);
+    zeile->setSpacing(6);
+
+    m_lernKartBtn = Werkzeugknopf(m_infoPan, "LernKartBtn", QStringLiteral("Startseite"),
+                                  QStringLiteral("Zur Startseite (Quiz abbrechen)"));
+    m_uebungenBtn = Werkzeugknopf(m_infoPan, "UebungenBtn", QStringLiteral("Quiz starten"),
+                                  QStringLiteral("Quiz starten (F7)"));
+    m_bestenlisteBtn = Werkzeugknopf(m_infoPan, "BestenlisteBtn", QStringLiteral("Bestenliste"),
+                                     QStringLiteral("Bestenliste des Quiz anzeigen (Strg+F7)"));
+    for (THoverPanel* k : {m_lernKartBtn, m_uebungenBtn, m_bestenlisteBtn}) {
+        k->setFixedSize(92, 45);
+        zeile->addWidget(k);
+    }
+
+    m_titelPan = new TBildPanel(HintergrundArt::Titel, m_infoPan);
+    m_titelPan->setObjectName(QStringLiteral("TitelPan"));
+    auto* titelZeile = new QHBoxLayout(m_titelPan);
+    titelZeile->setContentsMargins(10, 2, 10, 2);
+    m_dokTitelLab = new QLabel(m_titelPan);
+    m_dokTitelLab->setObjectName(QStringLiteral("DokTitelLab"));
+    m_dokTitelLab->setAlignment(Qt::AlignCenter);
+    m_dokTitelLab->setWordWrap(true);
+    QFont fett(QStringLiteral("Arial"), 11);
+    fett.setBold(true);
+    m_dokTitelLab->setFont(fett);
+    titelZeile->addWidget(m_dokTitelLab);
+    zeile->addWidget(m_titelPan, 1);
+
+    m_prevDokPan = Werkzeugknopf(m_infoPan, "PrevDokPan", QStringLiteral("<"),
+                                 QStringLiteral("Vorheriges Quiz der Liste (Bild auf)"));
+    m_naechstesPan = Werkzeugknopf(m_infoPan, "HoverPanel1", QStringLiteral(">"),
+                                   QStringLiteral("Nächstes Quiz der Liste (Bild ab)"));
+    for (THoverPanel* k : {m_prevDokPan, m_naechstesPan}) {
+        k->setFixedSize(30, 45);
+        zeile->addWidget(k);
+    }
+    m_uebStatusPan = new QWidget(m_infoPan);
+    m_uebStatusPan->setObjectName(QStringLiteral("UebStatusPan"));
+    m_uebStatusPan->setFixedWidth(0);
+    zeile->addWidget(m_uebStatusPan);
+}
+
+void TForm1::KartenbereichAufbauen(QWidget* lernPan) {
+    m_lernKartPan = new TBildPanel(HintergrundArt::Kartenbereich, lernPan);
+    m_lernKartPan->setObjectName(QStringLiteral("LernKartPan"));
+
+    m_lernKartPicImg = new QWidget(m_lernKartPan);
+    m_lernKartPicImg->setObjectName(QStringLiteral("LernKartPicImg"));
+    Einfaerben(m_lernKartPicImg, Qt::white);
+
+    m_startInfoPan = new THoverPanel(m_lernKartPicImg);
+    m_startInfoPan->setObjectName(QStringLiteral("StartInfoPan"));
+    m_startInfoPan->setHoverActive(false);
+    m_startInfoPan->setNormColor(Qt::white);
+    m_startInfoPan->setBevelWidth(0);
+    m_startInfoPan->hide();
+    m_startLinkLab = new QLabel(m_startInfoPan);
+    m_startLinkLab->setObjectName(QStringLiteral("StartLinkLab"));
+    m_startLinkLab->setAlignment(Qt::AlignCenter);
+    m_startLinkLab->setText(
+        QStringLiteral("Wählen Sie ein Quiz im Menü »Quizauswahl« und starten Sie es mit F7. "
+                       "Mehr Quizze: <a href=\"%1\">%1</a>")
+            .arg(ProduktHomepage));
+    connect(m_startLinkLab, &QLabel::linkActivated, this,
+            [this](const QString& ziel) { ZielOeffnen(ziel, m_dienste.shell, m_dienste.meldungen); });
+
+    m_uebungPan = new THoverPanel(m_lernKartPan);
+    m_uebungPan->setObjectName(QStringLiteral("UebungPan"));
+    m_uebungPan->setHoverActive(false);
+    m_uebungPan->hide();
+    m_uebInfoPan = new QWidget(m_lernKartPan);
+    m_uebInfoPan->setObjectName(QStringLiteral("UebInfoPan"));
+    m_uebInfoPan->hide();
+    m_lernInfoPan = new QWidget(m_lernKartPan);
+    m_lernInfoPan->setObjectName(QStringLiteral("LernInfoPan"));
+    m_lernInfoPan->hide(); // the learning view's tool bar is never shown in this program
+}
+
+void TForm1::FarbenSetzen() {
+    const ThemenFarbenTyp farben = ThemenFarben();
+    Einfaerben(this, farben.A);
+    Einfaerben(centralWidget(), farben.A);
+    Einfaerben(m_infoPan, farben.A);
+    Einfaerben(m_lernInfoPan, farben.A);
+    Einfaerben(m_lernKartPan, farben.B);
+    Einfaerben(m_uebStatusPan, farben.A);
+    QPalette text = m_startLinkLab->palette();
+    text.setColor(QPalette::WindowText, StartInfoTextFarbe());
+    m_startLinkLab->setPalette(text);
 }
 
 // Every dialog window is made once here and hidden between uses, in this order:
 // TBestListForm, TUebOptFragenForm, TUebFertigForm, TArbeitsblattForm, TMailForm,
 // TInfoBox, TKennzInfoBox, TUebProtokollForm, TInfoboxForm, TProtKomForm,
 // TNameEingabeForm, TBestListVerzForm, TUebOptForm.
-void TForm1::DialogeErzeugen() {}
+void TForm1::DialogeErzeugen() {
+    m_infoBox = new TInfoBox(m_dienste.shell, m_dienste.meldungen, this);
+}
 
 void TForm1::showEvent(QShowEvent* ereignis) {
     QMainWindow::showEvent(ereignis);
@@ -114,78 +251,110 @@ void TForm1::ErsteAktivierung() {
     if (!m_ersteAktivierung) return;
     ProgrammOrdnerTyp& ordner = Ordner();
     EinstellungenLaden(m_dienste.einstellungen, m_einstellungen, ordner);
+    OptionenAnzeigen();
+    ModusKnoepfeAktualisieren();
     LernansichtZeigen();
 
     const StartZiel ziel = StartZielAusArgument(m_befehlszeile, ordner.Programmordner);
     ordner.Startdokument.clear();
     ordner.Startordner = ziel.Startordner;
+    ordner.Themenordner = ordner.Startordner;
     if (!ziel.Startdokument.isEmpty()) {
-        DokumentOeffnen(ziel.Startdokument);
+        DokumentLesenMit(ziel.Startdokument, true);
         ordner.Startdokument = ziel.Startdokument;
     }
-    ordner.Themenordner = ordner.Startordner;
+    if (!m_dokument.IstOffen()) ordner.Themenordner = ordner.Startordner;
 
     StartInfoZeigen();
     ThemenordnerEinlesen();
     m_ersteAktivierung = false;
-}
-
-void TForm1::DokumentOeffnen(const QString& pfad) {
-    DokumentHooks haken;
-    haken.warteCursor = [](bool an) {
-        if (an)
-            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        else
-            QGuiApplication::restoreOverrideCursor();
-    };
-    haken.ordnerUebernehmen = [](const QString& ordner) { Ordner().Themenordner = ordner; };
-    haken.dokumentSchliessen = [this] { DokumentSchliessen(); };
-    haken.lernansichtZeigen = [this] { LernansichtZeigen(); };
-    DokumentLesen(m_dokument, pfad, true, m_dienste.meldungen, haken);
-    TitelAnzeigen();
-}
-
-void TForm1::DokumentSchliessen() {
-    m_dokument.Basisbild = RessourcenBild(QStringLiteral("Startbasisbild"));
-    m_dokument.Objekte.clear();
-    m_dokument.Zuruecksetzen();
-    ThemenordnerEinlesen();
-    StartInfoZeigen();
+    KartenbereichAnordnen();
 }
 
 void TForm1::ThemenordnerEinlesen() {
-    // The folder list (Themenliste) fills the menu "&Quizauswahl" here.
-    TitelAnzeigen();
+    m_themen->OrdnerLesen();
 }
 
 void TForm1::TitelAnzeigen() {
-    setWindowTitle(FensterTitelText(m_dokument));
-    m_dokTitelLab->setText(DokTitelText(m_dokument));
+    m_themen->TitelZeigen();
 }
 
 bool TForm1::QuizLaeuft() const {
     return false;
 }
 
+void TForm1::ModusKnoepfeAktualisieren() {
+    const bool quiz = m_ansichtsmodus == 3;
+    m_uebInfoPan->setVisible(quiz);
+    m_lernKartBtn->setChecked(!quiz);
+    m_uebungenBtn->setChecked(quiz);
+    m_menue->menue(QStringLiteral("Auswahl1"))->setEnabled(!quiz);
+    m_lernKartBtn->setCaption(quiz ? QStringLiteral("Quiz\r\nabbrechen") : QStringLiteral("Startseite"));
+}
+
 void TForm1::LernansichtZeigen() {
     m_ansichtsmodus = 2;
+    ModusKnoepfeAktualisieren();
+    m_uebungPan->hide();
+    KartenbereichAnordnen();
+}
+
+void TForm1::QuizansichtZeigen() {
+    m_ansichtsmodus = 3;
+    ModusKnoepfeAktualisieren();
+    KartenbereichAnordnen();
+}
+
+void TForm1::KartenbereichAnordnen() {
+    const QSize flaeche = m_lernKartPan->size();
+    m_lernKartPicImg->setGeometry(0, 0, qMax(0, flaeche.width() - KartenRandRechts), flaeche.height());
+    if (m_ansichtsmodus == 3) {
+        m_uebungPan->setGeometry(9, 8, qMax(0, flaeche.width() - 17), qMax(0, flaeche.height() - 16));
+        m_uebungPan->show();
+        m_uebungPan->raise();
+        return;
+    }
+    if (m_startInfoPan->isVisible()) StartInfoZeigen();
 }
 
 void TForm1::StartInfoZeigen() {
-    m_startInfoPan->setText(QString());
-    QPalette farben = m_startInfoPan->palette();
-    farben.setColor(QPalette::WindowText, StartInfoTextFarbe());
-    m_startInfoPan->setPalette(farben);
-    m_startInfoPan->setGeometry(QRect(QPoint(StartInfoRand, StartInfoRand),
-                                      m_lernKartPan->size() - QSize(2 * StartInfoRand, 2 * StartInfoRand)));
+    const QSize karte = m_lernKartPicImg->size();
+    const QSize groesse(qMax(0, karte.width() - 2 * StartInfoRand),
+                        qMax(0, karte.height() - 2 * StartInfoRand));
+    m_startInfoPan->setCaption(QString());
+    m_startInfoPan->setNormFontColor(StartInfoTextFarbe());
+    m_startInfoPan->setGeometry(QRect(QPoint(StartInfoRand, StartInfoRand), groesse));
+    const int linkHoehe = 28;
+    QImage bild(groesse, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    const QImage start =
+        m_dokument.IstOffen() ? RessourcenBild(QStringLiteral("Startbasisbild")) : m_dokument.Basisbild;
+    if (!start.isNull() && groesse.height() > linkHoehe) {
+        const QImage skaliert =
+            start.scaled(groesse - QSize(0, linkHoehe), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        QPainter p(&bild);
+        p.drawImage((groesse.width() - skaliert.width()) / 2,
+                    (groesse.height() - linkHoehe - skaliert.height()) / 2, skaliert);
+    }
+    m_startInfoPan->setBitmap(bild);
+    m_startLinkLab->setGeometry(0, groesse.height() - linkHoehe, groesse.width(), linkHoehe);
     m_startInfoPan->show();
 }
 
 void TForm1::resizeEvent(QResizeEvent* ereignis) {
     QMainWindow::resizeEvent(ereignis);
-    // Layout waits for the first activation and stops once closing has begun.
-    if (m_ersteAktivierung || m_schliessen) return;
-    if (m_startInfoPan->isVisible()) StartInfoZeigen();
+    if (m_ersteAktivierung || m_schliessen || !m_relayout) return;
+    GroesseAnpassen();
+}
+
+void TForm1::GroesseAnpassen() {
+    ++m_relayouts;
+    // The layouts of LernPan settle the panel sizes first.
+    if (centralWidget()->layout() != nullptr) centralWidget()->layout()->activate();
+    if (m_ansichtsmodus == 2)
+        LernansichtZeigen();
+    else
+        KartenbereichAnordnen();
 }
 
 void TForm1::closeEvent(QCloseEvent* ereignis) {

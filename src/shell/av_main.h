@@ -1,14 +1,25 @@
 #pragma once
-// The main window TForm1. It owns the document and the options for the whole run and
-// forwards its handlers to core functions; it only shows things.
+// The main window TForm1. It owns the document, the topic list and the options for
+// the whole run and forwards its handlers to core functions; it only shows things.
 #include "documents/dokument.h"
+#include "documents/themen_aktionen.h"
+#include "documents/themenliste.h"
+#include "shell/av_main_menue.h"
 #include "shell/dienste.h"
 #include "shell/programmeinstellungen.h"
 
+#include <QCursor>
 #include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
 
+class QActionGroup;
 class QLabel;
-class QFrame;
+class QWidget;
+class TBildPanel;
+class THoverPanel;
+class TInfoBox;
 
 class TForm1 final : public QMainWindow {
     Q_OBJECT
@@ -20,46 +31,103 @@ public:
     // Loads the settings, handles the command-line argument, shows the start panel and
     // reads the topic folder. Runs once, when the window is first shown; later calls do nothing.
     void ErsteAktivierung();
-    // Reads the topic folder into the quiz list (call point of the folder list).
     void ThemenordnerEinlesen();
-    // Window caption and title label of the open document.
     void TitelAnzeigen();
     // A quiz is running and not finished yet.
     bool QuizLaeuft() const;
+    void LernansichtZeigen();
+    // The window side of a running quiz: mode 3, quiz panel over the map area.
+    void QuizansichtZeigen();
+    void ModusKnoepfeAktualisieren();
+
+    // Display modes of the menu "An&zeige".
+    void AnzeigeVollbild();
+    void AnzeigeFenster();
+    void AnzeigeMinimieren();
 
     bool ErsteAktivierungAussteht() const { return m_ersteAktivierung; }
     bool SchliessenBestaetigt() const { return m_schliessen; }
     int Ansichtsmodus() const { return m_ansichtsmodus; }
     int Nummerierungsart() const { return m_nummerierungsart; }
+    int Relayouts() const { return m_relayouts; }
     Dokument& dokument() { return m_dokument; }
     ProgrammEinstellungenTyp& einstellungen() { return m_einstellungen; }
+    Hauptmenue& menue() { return *m_menue; }
+    Themenliste& themenliste() { return m_themenliste; }
+    ThemenAktionen& themen() { return *m_themen; }
+
+    // The file and folder choosers; tests replace the Qt dialogs.
+    void setzeDialoge(ThemenDialoge dialoge);
+    // The map view's zoom and scroll keys land here (dx, dy in steps; +1/-1 zoom).
+    std::function<void(int dx, int dy)> KarteVerschieben;
+    std::function<void(int richtung)> KarteZoomen;
+
+    // Application cursors 1 to 8 ("STIFT5" ... "HAND") and the drag cursor "DRAGBLACK".
+    static QCursor AnwendungsCursor(int nummer);
+    static QCursor ZiehCursor();
 
 protected:
     void showEvent(QShowEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
+    void keyPressEvent(QKeyEvent* ereignis) override;
 
 private:
+    void CursorLaden();
     void FensterEinrichten();
     void OberflaecheAufbauen();
-    void MenueAnlegen();
+    void KopfleisteAufbauen(QWidget* lernPan);
+    void KartenbereichAufbauen(QWidget* lernPan);
+    void FarbenSetzen();
+    void BefehleVerbinden();
+    void OptionenVerbinden();
+    void OptionenAnzeigen();
+    void ThemenEinrichten();
     void DialogeErzeugen();
-    void LernansichtZeigen();
     void StartInfoZeigen();
-    void DokumentOeffnen(const QString& pfad);
-    void DokumentSchliessen();
+    void KartenbereichAnordnen();
+    void GroesseAnpassen();
+    void AnzeigeWechseln(Qt::WindowStates zustand, bool rahmenlos);
+    void ThemenMenueAufbauen(const Themenliste& liste, int listenindex);
+    void ThemenMenueHaken(int listenindex);
+    bool DokumentLesenMit(const QString& pfad, bool ordnerUebernehmen);
+    void NetzTeilnehmen();
+    void WerkzeugleisteUmschalten();
+    ThemenDialoge QtDialoge();
 
     Dienste m_dienste;
     QString m_befehlszeile;
     Dokument m_dokument;
     ProgrammEinstellungenTyp m_einstellungen;
+    Themenliste m_themenliste;
+    ThemenDialoge m_dialoge;
+    std::unique_ptr<ThemenAktionen> m_themen;
+    std::unique_ptr<Hauptmenue> m_menue;
 
     bool m_ersteAktivierung = true;
     bool m_schliessen = false;
+    bool m_relayout = true;
+    bool m_werkzeugleisteZu = false;
     int m_ansichtsmodus = 2;    // 2 learning view, 3 quiz
     int m_nummerierungsart = 1; // 1 ordered
+    int m_relayouts = 0;
 
-    QFrame* m_lernKartPan = nullptr;
+    TBildPanel* m_infoPan = nullptr;
+    THoverPanel* m_lernKartBtn = nullptr;
+    THoverPanel* m_uebungenBtn = nullptr;
+    THoverPanel* m_bestenlisteBtn = nullptr;
+    TBildPanel* m_titelPan = nullptr;
     QLabel* m_dokTitelLab = nullptr;
-    QLabel* m_startInfoPan = nullptr;
+    THoverPanel* m_prevDokPan = nullptr;
+    THoverPanel* m_naechstesPan = nullptr; // HoverPanel1
+    QWidget* m_uebStatusPan = nullptr;
+    TBildPanel* m_lernKartPan = nullptr;
+    QWidget* m_lernKartPicImg = nullptr;
+    THoverPanel* m_startInfoPan = nullptr;
+    QLabel* m_startLinkLab = nullptr;
+    THoverPanel* m_uebungPan = nullptr;
+    QWidget* m_uebInfoPan = nullptr;
+    QWidget* m_lernInfoPan = nullptr;
+    QActionGroup* m_themenGruppe = nullptr;
+    TInfoBox* m_infoBox = nullptr;
 };

@@ -3,6 +3,7 @@
 // implementations; tests hand in fakes.
 class Einstellungen;
 class Meldungen;
+class Shell;
 class SystemInfo;
 class Uhr;
 class Warten;
@@ -13,4 +14,5 @@ struct Dienste {
     SystemInfo& systemInfo;
     Uhr& uhr;
     Warten& warten;
+    Shell& shell;
 };

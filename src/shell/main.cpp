@@ -1,6 +1,7 @@
 #include "data/av_data.h"
 #include "platform/av_meldungen_qt.h"
 #include "platform/einstellungen_qt.h"
+#include "platform/shell.h"
 #include "platform/systeminfo_qt.h"
 #include "platform/uhr_qt.h"
 #include "shell/av_main.h"
@@ -25,7 +26,8 @@ int main(int argc, char** argv) {
     EinstellungenQt einstellungen;
     UhrQt uhr;
     WartenQt warten;
-    TForm1 hauptfenster(Dienste{meldungen, einstellungen, system, uhr, warten},
+    ShellQt shell;
+    TForm1 hauptfenster(Dienste{meldungen, einstellungen, system, uhr, warten, shell},
                         QCoreApplication::arguments().value(1));
     meldungen.setzeEltern(&hauptfenster);
     hauptfenster.show();

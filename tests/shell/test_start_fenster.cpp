@@ -4,6 +4,7 @@
 #include "fake_einstellungen.h"
 #include "fake_meldungen.h"
 #include "fake_systeminfo.h"
+#include "fake_shell.h"
 #include "fake_uhr.h"
 #include "shell/start.h"
 
@@ -30,7 +31,7 @@ protected:
     void TearDown() override { Ordner() = ProgrammOrdnerTyp{}; }
 
     TForm1& fenster(const QString& argument = {}) {
-        m_fenster = std::make_unique<TForm1>(Dienste{meldungen, speicher, system, uhr, warten}, argument);
+        m_fenster = std::make_unique<TForm1>(Dienste{meldungen, speicher, system, uhr, warten, shell}, argument);
         return *m_fenster;
     }
     QString dokumentSchreiben(const QString& name, const QString& titel) {
@@ -52,6 +53,7 @@ protected:
     FakeSystemInfo system;
     FakeUhr uhr;
     FakeWarten warten;
+    FakeShell shell;
     std::unique_ptr<TForm1> m_fenster;
 };
 
@@ -82,7 +84,7 @@ TEST_F(Hauptfenster, ErsteAktivierungBeimZeigenLaedtEinstellungen) {
     EXPECT_EQ(Ordner().Startordner, programmordner);
     EXPECT_EQ(Ordner().Themenordner, programmordner);
     EXPECT_TRUE(Ordner().Startdokument.isEmpty());
-    auto* start = f.findChild<QLabel*>(QStringLiteral("StartInfoPan"));
+    auto* start = f.findChild<QWidget*>(QStringLiteral("StartInfoPan"));
     ASSERT_NE(start, nullptr);
     EXPECT_TRUE(start->isVisible());
     EXPECT_EQ(start->pos(), QPoint(50, 50));

@@ -1,0 +1,257 @@
+// The main window's commands: menu wiring, the topic menu, option toggles, keys
+// handled by the window itself and the display modes.
+#include "shell/av_main.h"
+
+#include "data/av_data.h"
+#include "documents/dokument_lesen.h"
+#include "platform/meldungen.h"
+#include "shell/av_info.h"
+#include "shell/hilfe.h"
+#include "shell/hintergrund.h"
+#include "widgets/hoverpanel.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+
+namespace {
+void Nichts() {}
+} // namespace
+
+ThemenDialoge TForm1::QtDialoge() {
+    ThemenDialoge d;
+    d.OrdnerWaehlen = [this](const QString& titel, const QString& vorauswahl) -> std::optional<QString> {
+        const QString ordner = QFileDialog::getExistingDirectory(this, titel, vorauswahl);
+        if (ordner.isEmpty()) return std::nullopt;
+        return QDir::toNativeSeparators(ordner);
+    };
+    d.DateiOeffnen = [this](const DateiDialogAuftrag& a) -> std::optional<QString> {
+        QStringList filter;
+        for (const auto& [text, muster] : a.Filter)
+            filter << text;
+        QFileDialog dialog(this, a.Titel, a.Startordner);
+        dialog.setNameFilters(filter);
+        dialog.setDefaultSuffix(a.Standardendung);
+        dialog.setFileMode(a.MussExistieren ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        if (!a.Dateiname.isEmpty()) dialog.selectFile(a.Dateiname);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+    };
+    return d;
+}
+
+void TForm1::setzeDialoge(ThemenDialoge dialoge) {
+    m_dialoge = std::move(dialoge);
+}
+
+void TForm1::ThemenEinrichten() {
+    m_dialoge = QtDialoge();
+    // The flows ask through m_dialoge at the moment they need a chooser, so a test
+    // can replace the Qt dialogs after the window is built.
+    ThemenDialoge weiter;
+    weiter.OrdnerWaehlen = [this](const QString& titel, const QString& vorauswahl) {
+        return m_dialoge.OrdnerWaehlen(titel, vorauswahl);
+    };
+    weiter.DateiOeffnen = [this](const DateiDialogAuftrag& a) { return m_dialoge.DateiOeffnen(a); };
+    ThemenHaken h;
+    h.DokumentLesen = [this](const QString& pfad, bool uebernehmen) {
+        return DokumentLesenMit(pfad, uebernehmen);
+    };
+    h.QuizUnbeendet = [this] { return QuizLaeuft(); };
+    h.Ansichtsmodus = [this] { return m_ansichtsmodus; };
+    h.MenueAufbauen = [this](const Themenliste& liste, int index) { ThemenMenueAufbauen(liste, index); };
+    h.MenueHakenSetzen = [this](int index) { ThemenMenueHaken(index); };
+    h.TitelZeigen = [this](const QString& fenstertitel, const QString& dokTitel) {
+        setWindowTitle(fenstertitel);
+        m_dokTitelLab->setText(dokTitel);
+    };
+    h.KarteNeuAufbauen = [this] { KartenbereichAnordnen(); };
+    h.StartpanelZeigen = [this] { StartInfoZeigen(); };
+    m_themen = std::make_unique<ThemenAktionen>(m_dokument, m_themenliste, Ordner(), m_dienste.meldungen,
+                                                std::move(weiter), std::move(h));
+    m_themen->setzeStartbild(RessourcenBild(QStringLiteral("Startbasisbild")));
+}
+
+bool TForm1::DokumentLesenMit(const QString& pfad, bool ordnerUebernehmen) {
+    DokumentHooks haken;
+    haken.warteCursor = [](bool an) {
+        if (an)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+    };
+    haken.ordnerUebernehmen = [](const QString& ordner) { Ordner().Themenordner = ordner; };
+    haken.dokumentSchliessen = [this] { m_themen->DokumentSchliessen(); };
+    haken.lernansichtZeigen = [this] { LernansichtZeigen(); };
+    const bool gelesen = DokumentLesen(m_dokument, pfad, ordnerUebernehmen, m_dienste.meldungen, haken);
+    TitelAnzeigen();
+    return gelesen;
+}
+
+void TForm1::ThemenMenueAufbauen(const Themenliste& liste, int listenindex) {
+    QMenu* auswahl = m_menue->menue(QStringLiteral("Auswahl1"));
+    delete m_themenGruppe; // its actions go with it, and with them the menu entries
+    m_themenGruppe = new QActionGroup(this);
+    m_themenGruppe->setExclusive(true);
+    const int umbruch = liste.Spaltenumbruch();
+    for (int i = 0; i < liste.Anzahl(); ++i) {
+        auto* eintrag = new QAction(liste.MenueBeschriftung(i), m_themenGruppe);
+        eintrag->setObjectName(QStringLiteral("MenueThemaItem") + QString::number(i));
+        eintrag->setData(i);
+        eintrag->setCheckable(true);
+        eintrag->setChecked(i == listenindex);
+        // QMenu has no explicit column break; the entry keeps the mark for the style.
+        eintrag->setProperty("Spaltenumbruch", i == umbruch);
+        connect(eintrag, &QAction::triggered, this, [this, i] {
+            if (m_menue->menue(QStringLiteral("Auswahl1"))->isEnabled()) m_themen->ListeneintragOeffnen(i);
+        });
+        auswahl->addAction(eintrag);
+    }
+}
+
+void TForm1::ThemenMenueHaken(int listenindex) {
+    auto* eintrag = findChild<QAction*>(QStringLiteral("MenueThemaItem") + QString::number(listenindex));
+    if (eintrag != nullptr) eintrag->setChecked(true);
+}
+
+void TForm1::BefehleVerbinden() {
+    Hauptmenue& m = *m_menue;
+    m.verbinden(QStringLiteral("Oeffnen1"), [this] { m_themen->Oeffnen(); });
+    m.verbinden(QStringLiteral("Schliessen1"), [this] { m_themen->Schliessen(); });
+    m.verbinden(QStringLiteral("Startseite1"), [this] { m_themen->Startseite(); });
+    m.verbinden(QStringLiteral("ZuvorDokument1"), [this] { m_themen->ZuvorAngezeigtes(); });
+    m.verbinden(QStringLiteral("VorherigesQuiz1"), [this] { m_themen->Vorheriges(); });
+    m.verbinden(QStringLiteral("NaechstesQuiz1"), [this] { m_themen->Naechstes(); });
+    m.verbinden(QStringLiteral("OrdnerWaehlen1"), [this] { m_themen->OrdnerWaehlen(); });
+    m.verbinden(QStringLiteral("Beenden1"), [this] { close(); });
+    m.verbinden(QStringLiteral("NetzTeilnehmen1"), [this] { NetzTeilnehmen(); });
+    m.verbinden(QStringLiteral("Werkzeugleiste1"), [this] { WerkzeugleisteUmschalten(); });
+    m.verbinden(QStringLiteral("Vollbild1"), [this] { AnzeigeVollbild(); });
+    m.verbinden(QStringLiteral("Fenster1"), [this] { AnzeigeFenster(); });
+    m.verbinden(QStringLiteral("Minimieren1"), [this] { AnzeigeMinimieren(); });
+    m.verbinden(QStringLiteral("Inhalt1"), [this] {
+        ZielOeffnen(HilfeAdresse(Ordner().Hilfeordner), m_dienste.shell, m_dienste.meldungen);
+    });
+    m.verbinden(QStringLiteral("Homepage1"),
+                [this] { ZielOeffnen(ProduktHomepage, m_dienste.shell, m_dienste.meldungen); });
+    m.verbinden(QStringLiteral("Info1"), [this] { m_infoBox->exec(); });
+    // Commands whose windows come with the quiz, results, worksheet, network and
+    // output work; until then their entries and keys do nothing.
+    for (const char* name : {"QuizStarten1", "Uebungsoptionen1", "Bestenliste1", "Protokoll1",
+                             "BestenlisteNetz1", "QuizAbbrechen1", "NetzInitiieren1", "EMailVersenden1",
+                             "Exportieren1", "InZwischenablage1", "Arbeitsblatt1", "OrdnerProtBest1"})
+        m.verbinden(QString::fromLatin1(name), Nichts);
+    connect(m_prevDokPan, &THoverPanel::clicked, this, [this] { m_themen->Vorheriges(); });
+    connect(m_naechstesPan, &THoverPanel::clicked, this, [this] { m_themen->Naechstes(); });
+    connect(m_lernKartBtn, &THoverPanel::clicked, this, [this] { LernansichtZeigen(); });
+}
+
+namespace {
+struct Schalter {
+    const char* name;
+    bool ProgrammEinstellungenTyp::*feld;
+};
+// The option toggles of "&Optionen"; their check marks are the settings.
+constexpr Schalter OptionsSchalter[] = {
+    {"Sound1", &ProgrammEinstellungenTyp::Sound},
+    {"OptNameEingabe1", &ProgrammEinstellungenTyp::UebNameEingabe},
+    {"AutoProtSpeichern1", &ProgrammEinstellungenTyp::AutoProtSpeichern},
+    {"ErgebBestListEintragen1", &ProgrammEinstellungenTyp::ErgebBestListEintragen},
+};
+} // namespace
+
+void TForm1::OptionenVerbinden() {
+    for (const Schalter& s : OptionsSchalter)
+        connect(m_menue->aktion(QString::fromLatin1(s.name)), &QAction::toggled, this,
+                [this, feld = s.feld](bool an) { m_einstellungen.*feld = an; });
+    OptionenAnzeigen();
+}
+
+void TForm1::OptionenAnzeigen() {
+    for (const Schalter& s : OptionsSchalter)
+        m_menue->aktion(QString::fromLatin1(s.name))->setChecked(m_einstellungen.*(s.feld));
+}
+
+void TForm1::NetzTeilnehmen() {
+    if (!QuizLaeuft()) return;
+    m_dienste.meldungen.information(
+        QStringLiteral("Um an einer Netzwerk-Übung teilnehmen zu können, muss die aktuelle Übung zunächst "
+                       "beendet werden. Wählen Sie \"Übung abbrechen\", um die aktuelle Übung vorzeitig "
+                       "abzubrechen."));
+}
+
+void TForm1::WerkzeugleisteUmschalten() {
+    m_werkzeugleisteZu = !m_werkzeugleisteZu;
+    m_menue->aktion(QStringLiteral("Werkzeugleiste1"))
+        ->setText(m_werkzeugleisteZu ? QStringLiteral("Werkzeugleiste auf&klappen")
+                                     : QStringLiteral("Werkzeugleiste zu&klappen"));
+}
+
+void TForm1::keyPressEvent(QKeyEvent* ereignis) {
+    const Qt::KeyboardModifiers mod = ereignis->modifiers() & ~Qt::KeypadModifier;
+    const bool ziffernblock = ereignis->modifiers().testFlag(Qt::KeypadModifier);
+    if (mod == (Qt::ShiftModifier | Qt::AltModifier) && ereignis->key() == Qt::Key_G) {
+        move(0, 0);
+        resize(1024, 768);
+        return;
+    }
+    if (mod == Qt::ControlModifier) {
+        int dx = 0;
+        int dy = 0;
+        switch (ereignis->key()) {
+        case Qt::Key_Left:
+            dx = -1;
+            break;
+        case Qt::Key_Right:
+            dx = 1;
+            break;
+        case Qt::Key_Up:
+            dy = -1;
+            break;
+        case Qt::Key_Down:
+            dy = 1;
+            break;
+        default:
+            break;
+        }
+        if ((dx != 0 || dy != 0) && !ziffernblock) {
+            if (KarteVerschieben) KarteVerschieben(dx, dy);
+            return;
+        }
+        if (ziffernblock && (ereignis->key() == Qt::Key_Plus || ereignis->key() == Qt::Key_Minus)) {
+            if (KarteZoomen) KarteZoomen(ereignis->key() == Qt::Key_Plus ? 1 : -1);
+            return;
+        }
+    }
+    QMainWindow::keyPressEvent(ereignis);
+}
+
+void TForm1::AnzeigeWechseln(Qt::WindowStates zustand, bool rahmenlos) {
+    m_relayout = false;
+    if (windowFlags().testFlag(Qt::FramelessWindowHint) != rahmenlos)
+        setWindowFlag(Qt::FramelessWindowHint, rahmenlos);
+    setWindowState(zustand);
+    show();
+    raise();
+    activateWindow();
+    // Let the window system deliver its resizes while relayout is off, then lay out once.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    m_relayout = true;
+    if (!m_ersteAktivierung && !m_schliessen) GroesseAnpassen();
+}
+
+void TForm1::AnzeigeVollbild() {
+    AnzeigeWechseln(Qt::WindowMaximized, true);
+}
+void TForm1::AnzeigeFenster() {
+    AnzeigeWechseln(Qt::WindowMaximized, false);
+}
+void TForm1::AnzeigeMinimieren() {
+    showMinimized();
+}

@@ -1,0 +1,187 @@
+// The main window driven like a user: menu keys, the topic menu, the mode switch,
+// resizing and the display modes.
+#include "shell/av_main.h"
+
+#include "documents/tvl_datei.h"
+#include "fake_einstellungen.h"
+#include "fake_meldungen.h"
+#include "fake_shell.h"
+#include "fake_systeminfo.h"
+#include "fake_uhr.h"
+#include "shell/hilfe.h"
+#include "widgets/hoverpanel.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+struct Fenster : ::testing::Test {
+    void SetUp() override {
+        ASSERT_TRUE(tmp.isValid());
+        ordner = QDir::toNativeSeparators(tmp.path()) + QDir::separator();
+        Ordner() = OrdnerAusProgrammordner(ordner);
+    }
+    void TearDown() override { Ordner() = ProgrammOrdnerTyp{}; }
+
+    void dokument(const QString& name, const QString& titel) {
+        Dokument dok;
+        dok.Header.HD_titel = titel;
+        dok.Header.HD_AnzFrageNummern = 3;
+        dok.Basisbild = QImage(40, 30, QImage::Format_RGB32);
+        dok.Basisbild.fill(Qt::darkCyan);
+        TvlSchreiber schreiber;
+        ASSERT_TRUE(schreiber.schreiben(ordner + name, dok));
+    }
+    TForm1& starten() {
+        f = std::make_unique<TForm1>(Dienste{meldungen, speicher, system, uhr, warten, shell}, QString());
+        f->show();
+        f->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(f.get()));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !f->ErsteAktivierungAussteht(); }));
+        return *f;
+    }
+    QStringList themenEintraege() {
+        QStringList texte;
+        for (QAction* a : f->menue().menue(QStringLiteral("Auswahl1"))->actions())
+            if (a->objectName().startsWith(QStringLiteral("MenueThemaItem"))) texte << a->text();
+        return texte;
+    }
+    QString titelLabel() { return f->findChild<QLabel*>(QStringLiteral("DokTitelLab"))->text(); }
+
+    QTemporaryDir tmp;
+    QString ordner;
+    FakeMeldungen meldungen;
+    FakeEinstellungen speicher;
+    FakeSystemInfo system;
+    FakeUhr uhr;
+    FakeWarten warten;
+    FakeShell shell;
+    std::unique_ptr<TForm1> f;
+};
+
+} // namespace
+
+TEST_F(Fenster, BildAbOeffnetDasErsteQuizUndZeigtDenTitel) {
+    dokument(QStringLiteral("b.tvl"), QStringLiteral("Flüsse"));
+    dokument(QStringLiteral("A.tvl"), QStringLiteral("Alpen"));
+    starten();
+    EXPECT_EQ(themenEintraege(), (QStringList{QStringLiteral("&1:  Alpen"), QStringLiteral("&2:  Flüsse")}));
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Velmora Kartello-Quiz"));
+    EXPECT_EQ(titelLabel(),
+              QStringLiteral("Rufen Sie das Menü \"Quizauswahl\" auf, um ein Quiz auszuwählen!"));
+
+    QTest::keyClick(f.get(), Qt::Key_PageDown);
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Velmora Kartello-Quiz - Alpen"));
+    EXPECT_EQ(titelLabel(), QStringLiteral("Alpen (3 Fragen)"));
+    EXPECT_TRUE(f->findChild<QAction*>(QStringLiteral("MenueThemaItem0"))->isChecked());
+
+    QTest::keyClick(f.get(), Qt::Key_PageDown);
+    QTest::keyClick(f.get(), Qt::Key_PageDown); // at the end: nothing
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Velmora Kartello-Quiz - Flüsse"));
+    EXPECT_TRUE(f->findChild<QAction*>(QStringLiteral("MenueThemaItem1"))->isChecked());
+    QTest::keyClick(f.get(), Qt::Key_PageUp);
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Velmora Kartello-Quiz - Alpen"));
+    EXPECT_TRUE(meldungen.eintraege.empty());
+}
+
+TEST_F(Fenster, QuizSperrtDieQuizauswahlUndAendertDieKnoepfe) {
+    dokument(QStringLiteral("a.tvl"), QStringLiteral("Alpen"));
+    starten();
+    auto* lernKart = f->findChild<THoverPanel*>(QStringLiteral("LernKartBtn"));
+    EXPECT_EQ(lernKart->caption(), QStringLiteral("Startseite"));
+    EXPECT_TRUE(lernKart->checked());
+
+    f->QuizansichtZeigen();
+    EXPECT_EQ(f->Ansichtsmodus(), 3);
+    EXPECT_EQ(lernKart->caption(), QStringLiteral("Quiz\r\nabbrechen"));
+    EXPECT_TRUE(f->findChild<THoverPanel*>(QStringLiteral("UebungenBtn"))->checked());
+    EXPECT_FALSE(f->menue().menue(QStringLiteral("Auswahl1"))->isEnabled());
+    QTest::keyClick(f.get(), Qt::Key_PageDown);
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Velmora Kartello-Quiz"));
+
+    f->LernansichtZeigen();
+    QTest::keyClick(f.get(), Qt::Key_PageDown);
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Velmora Kartello-Quiz - Alpen"));
+}
+
+TEST_F(Fenster, StrgOOeffnetDenDialogDesVerstecktenDateimenues) {
+    dokument(QStringLiteral("a.tvl"), QStringLiteral("Alpen"));
+    starten();
+    QString titel;
+    ThemenDialoge dialoge;
+    dialoge.DateiOeffnen = [&](const DateiDialogAuftrag& a) -> std::optional<QString> {
+        titel = a.Titel;
+        return ordner + QStringLiteral("a.tvl");
+    };
+    f->setzeDialoge(dialoge);
+    QTest::keyClick(f.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(titel, QStringLiteral("Dokument öffnen"));
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Velmora Kartello-Quiz - Alpen"));
+}
+
+TEST_F(Fenster, NurStrgAlleinVerschiebtUndZoomt) {
+    starten();
+    QList<QPoint> schritte;
+    QList<int> zoom;
+    f->KarteVerschieben = [&](int dx, int dy) { schritte << QPoint(dx, dy); };
+    f->KarteZoomen = [&](int r) { zoom << r; };
+    QTest::keyClick(f.get(), Qt::Key_Left, Qt::ControlModifier);
+    QTest::keyClick(f.get(), Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(f.get(), Qt::Key_Down, Qt::ControlModifier);
+    QTest::keyClick(f.get(), Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+    QTest::keyClick(f.get(), Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
+    QTest::keyClick(f.get(), Qt::Key_Plus, Qt::ControlModifier); // not the keypad
+    EXPECT_EQ(schritte, (QList<QPoint>{QPoint(-1, 0), QPoint(0, 1)}));
+    EXPECT_EQ(zoom, (QList<int>{1, -1}));
+
+    QTest::keyClick(f.get(), Qt::Key_G, Qt::ShiftModifier | Qt::AltModifier);
+    EXPECT_EQ(f->size(), QSize(1024, 768));
+}
+
+TEST_F(Fenster, GroesseUndAnzeigeModiOrdnenNeuAn) {
+    starten();
+    auto* karte = f->findChild<QWidget*>(QStringLiteral("LernKartPicImg"));
+    auto* pan = f->findChild<QWidget*>(QStringLiteral("LernKartPan"));
+    auto* start = f->findChild<QWidget*>(QStringLiteral("StartInfoPan"));
+    f->resize(1200, 800);
+    QTest::qWait(20);
+    EXPECT_EQ(karte->width(), pan->width() - 17);
+    EXPECT_EQ(start->geometry(), QRect(50, 50, karte->width() - 100, karte->height() - 100));
+
+    const int vorher = f->Relayouts();
+    f->AnzeigeVollbild();
+    EXPECT_EQ(f->Relayouts(), vorher + 1);
+    EXPECT_TRUE(f->windowFlags().testFlag(Qt::FramelessWindowHint));
+    f->AnzeigeFenster();
+    EXPECT_EQ(f->Relayouts(), vorher + 2);
+    EXPECT_FALSE(f->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(karte->width(), pan->width() - 17);
+}
+
+TEST_F(Fenster, OptionenHilfeUndWerkzeugleiste) {
+    speicher.setze(QStringLiteral("Opt-AutoProtSpeichern"), 1);
+    starten();
+    EXPECT_TRUE(f->menue().aktion(QStringLiteral("AutoProtSpeichern1"))->isChecked());
+    EXPECT_TRUE(f->menue().aktion(QStringLiteral("Sound1"))->isChecked());
+    f->menue().aktion(QStringLiteral("Sound1"))->trigger();
+    EXPECT_FALSE(f->einstellungen().Sound);
+
+    shell.gelingt = false;
+    QTest::keyClick(f.get(), Qt::Key_F1);
+    ASSERT_EQ(shell.geoeffnet.size(), 1);
+    EXPECT_TRUE(shell.geoeffnet[0].startsWith(QStringLiteral("file://")));
+    EXPECT_TRUE(shell.geoeffnet[0].endsWith(QStringLiteral("hilfe/index.html")));
+    ASSERT_EQ(meldungen.eintraege.size(), 1u);
+    EXPECT_EQ(meldungen.eintraege[0].text, NichtOeffnenbarText(shell.geoeffnet[0]));
+
+    QTest::keyClick(f.get(), Qt::Key_W, Qt::AltModifier);
+    EXPECT_EQ(f->menue().aktion(QStringLiteral("Werkzeugleiste1"))->text(),
+              QStringLiteral("Werkzeugleiste auf&klappen"));
+}
