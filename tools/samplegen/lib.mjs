@@ -102,6 +102,11 @@ export function beispielSchreiben(zielOrdner, name, dok, png, bildname = 'bild.p
   const ordner = path.join(zielOrdner, name);
   fs.mkdirSync(ordner, { recursive: true });
   fs.writeFileSync(path.join(ordner, bildname), png);
-  const json = { ...dok.kopf, Basisbild: { datei: bildname }, objekte: dok.objekte };
+  const kopfDaten = { ...dok.kopf };
+  // The title line shows "(n Fragen)": for labelling and cloze documents every
+  // label and gap is one question of the quiz.
+  if (kopfDaten.HD_DokTyp !== 2 && kopfDaten.HD_AnzFrageNummern === 0)
+    kopfDaten.HD_AnzFrageNummern = dok.objekte.filter((o) => o.OB_Typ === 0 || o.OB_Typ === 3).length;
+  const json = { ...kopfDaten, Basisbild: { datei: bildname }, objekte: dok.objekte };
   fs.writeFileSync(path.join(ordner, 'dokument.json'), JSON.stringify(json, null, 2) + '\n');
 }
