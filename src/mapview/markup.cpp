@@ -108,7 +108,8 @@ private:
     void Segment(int von, int bis, bool zeilenende);
     void TextZeichnenBei(const QString& s, QColor farbe);
     void Melden(const QString& text, int breite, bool luecke, bool gezeichnet, QColor farbe) const {
-        if (m_p.beiStueck) m_p.beiStueck({text, m_x, m_y, breite, luecke, gezeichnet, m_maler.font(), farbe});
+        if (m_p.beiStueck)
+            m_p.beiStueck({text, m_x, m_y, breite, luecke, false, gezeichnet, m_maler.font(), farbe});
     }
     int TagBehandeln(const Tag& tag, int pos);
     void Luecke(const QString& wort);
@@ -243,6 +244,11 @@ int AbsatzLayout::TagBehandeln(const Tag& tag, int pos) {
             const int ly = m_y + m_abstand / 2 - 1;
             m_maler.setPen(QPen(m_p.farbe, 1));
             m_maler.drawLine(m_x, ly, m_p.rechterRand, ly);
+        }
+        if (m_p.beiStueck) {
+            MarkupStueck regel{
+                {}, m_x, m_y, m_p.rechterRand - m_x, false, true, TextZeichnen(), m_maler.font(), m_p.farbe};
+            m_p.beiStueck(regel);
         }
         m_x = m_p.rechterRand;
         break;

@@ -20,6 +20,7 @@ struct MarkupStueck {
     int y = 0; // top of the line
     int breite = 0;
     bool luecke = false;
+    bool linie = false; // a rule from x over `breite`, at y + pitch / 2 - 1
     bool gezeichnet = false;
     QFont schrift;
     QColor farbe;

@@ -222,6 +222,11 @@ TEST_F(MarkupTest, LinieGehtBisZumRandUndBrichtDieZeile) {
     const int linieY = ab->y + RundeGerade(Hoehe() * 1.25) / 2 - 1;
     EXPECT_EQ(m_bild.pixelColor(290, linieY), QColor(Qt::black));
     EXPECT_EQ(m_bild.pixelColor(350, linieY), QColor(Qt::white));
+    const auto regel =
+        std::find_if(e.stuecke.begin(), e.stuecke.end(), [](const auto& s) { return s.linie; });
+    ASSERT_NE(regel, e.stuecke.end());
+    EXPECT_EQ(regel->x + regel->breite, 300);
+    EXPECT_EQ(regel->x, ab->x + ab->breite);
 }
 
 TEST_F(MarkupTest, KartenmodusSetztLueckenobjekteDerReiheNach) {
