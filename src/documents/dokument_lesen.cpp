@@ -4,6 +4,7 @@
 #include "documents/tvl_datei.h"
 #include "platform/meldungen.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <type_traits>
 
@@ -54,7 +55,8 @@ bool DokumentLesen(Dokument& dok, const QString& pfad, bool ordnerUebernehmen, M
     dok.Listenindex = -1;
     Aufrufen(hooks.nachLaden);
     if (ordnerUebernehmen) {
-        Aufrufen(hooks.ordnerUebernehmen, MitTrenner(QFileInfo(pfad).absolutePath()));
+        Aufrufen(hooks.ordnerUebernehmen,
+                 MitTrenner(QDir::toNativeSeparators(QFileInfo(pfad).absolutePath())));
         Aufrufen(hooks.lernansichtZeigen);
     }
     dok.Header.Geaendert = false;

@@ -72,7 +72,7 @@ TEST(DokumentLesen, ErfolgMitOrdnerwechsel) {
     ASSERT_TRUE(DokumentLesen(d, pfad, true, m, p.hooks()));
     EXPECT_TRUE(m.eintraege.empty());
     const std::vector<QString> erwartet{u"warten"_qs, u"nachLaden"_qs,
-                                        u"ordner "_qs + MitTrenner(QFileInfo(pfad).absolutePath()),
+                                        u"ordner "_qs + QDir::toNativeSeparators(ordner.path() + u'/'),
                                         u"lernansicht"_qs, u"normal"_qs};
     EXPECT_EQ(p.schritte, erwartet);
     EXPECT_EQ(d.Header.Dateiname, pfad);
