@@ -1,0 +1,141 @@
+#include "results/ac_uebprotokoll.h"
+
+#include "data/av_data.h"
+#include "platform/meldungen.h"
+#include "results/ac_protkom.h"
+#include "results/protokoll.h"
+#include "results/protokoll_speichern.h"
+#include "results/protokoll_zwischenablage.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+QString RtfDateiWaehlen(QWidget* eltern, const QString& titel, const QString& ordner) {
+    QFileDialog dialog(eltern, titel, ordner,
+                       QStringLiteral("Rich Text Dokument (*.rtf);;Alle Dateien (*.*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("rtf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+bool DruckerWaehlen(QWidget* eltern, QPrinter& drucker) {
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        // Without any printer the print dialog has nothing to offer everywhere; print to PDF.
+        const QString pdf =
+            QFileDialog::getSaveFileName(eltern, QStringLiteral("Quiz-Protokoll als PDF-Datei drucken"),
+                                         Ordner().Protokollordner + QStringLiteral("Quiz-Protokoll.pdf"),
+                                         QStringLiteral("PDF-Dokument (*.pdf)"));
+        if (pdf.isEmpty()) return false;
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(pdf);
+        return true;
+    }
+    QPrintDialog dialog(&drucker, eltern);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+// The wait cursor for the length of a file operation.
+class Sanduhr final {
+public:
+    Sanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Sanduhr() { QApplication::restoreOverrideCursor(); }
+    Sanduhr(const Sanduhr&) = delete;
+    Sanduhr& operator=(const Sanduhr&) = delete;
+};
+
+} // namespace
+
+ProtokollFensterDialoge ProtokollStandardDialoge() {
+    return {RtfDateiWaehlen, DruckerWaehlen};
+}
+
+TUebProtokollForm::TUebProtokollForm(Protokoll& protokoll, TProtKomForm& kommentar, Meldungen& meldungen,
+                                     QWidget* eltern)
+    : QDialog(eltern), m_protokoll(protokoll), m_kommentar(kommentar), m_meldungen(meldungen),
+      m_dialoge(ProtokollStandardDialoge()) {
+    setObjectName(QStringLiteral("UebProtokollForm"));
+    setWindowTitle(QStringLiteral("Quiz-Protokoll"));
+    setModal(true);
+    resize(640, 520);
+
+    m_richEdit = new QTextEdit(this);
+    m_richEdit->setObjectName(QStringLiteral("RichEdit1"));
+    m_richEdit->setDocument(&m_protokoll.dokument());
+    m_richEdit->setReadOnly(true);
+    m_richEdit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QPalette farben = m_richEdit->palette();
+    farben.setColor(QPalette::Base, Qt::white);
+    farben.setColor(QPalette::Text, Qt::black);
+    m_richEdit->setPalette(farben);
+
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addWidget(knopf(QStringLiteral("KommBtn"), QStringLiteral("Kommentar hinzufügen..."),
+                             &TUebProtokollForm::KommentarHinzufuegen));
+    knoepfe->addWidget(
+        knopf(QStringLiteral("SaveBtn"), QStringLiteral("Speichern..."), &TUebProtokollForm::Speichern));
+    knoepfe->addWidget(
+        knopf(QStringLiteral("DruckBtn"), QStringLiteral("Drucken..."), &TUebProtokollForm::Drucken));
+    knoepfe->addWidget(knopf(QStringLiteral("InClipBtn"), QStringLiteral("In Zwischenablage kopieren"),
+                             &TUebProtokollForm::InZwischenablage));
+    knoepfe->addStretch(1);
+    auto* schliessen = new QPushButton(QStringLiteral("Schließen"), this);
+    schliessen->setObjectName(QStringLiteral("SchliessenBtn"));
+    connect(schliessen, &QPushButton::clicked, this, &QDialog::accept);
+    knoepfe->addWidget(schliessen);
+
+    auto* alles = new QVBoxLayout(this);
+    alles->addWidget(m_richEdit, 1);
+    alles->addLayout(knoepfe);
+}
+
+QPushButton* TUebProtokollForm::knopf(const QString& name, const QString& text,
+                                      void (TUebProtokollForm::*aktion)()) {
+    auto* k = new QPushButton(text, this);
+    k->setObjectName(name);
+    k->setAutoDefault(false);
+    connect(k, &QPushButton::clicked, this, aktion);
+    return k;
+}
+
+void TUebProtokollForm::KommentarHinzufuegen() {
+    m_kommentar.vorbereiten();
+    if (m_kommentar.exec() != QDialog::Accepted) return;
+    if (m_protokoll.kommentarHinzufuegen(m_kommentar.text())) m_richEdit->moveCursor(QTextCursor::End);
+}
+
+void TUebProtokollForm::Speichern() {
+    if (!m_dialoge.speicherDatei) return;
+    const QString pfad = m_dialoge.speicherDatei(this, QStringLiteral("Übungsprotokoll in Datei speichern"),
+                                                 Ordner().Protokollordner);
+    if (pfad.isEmpty()) return;
+    Sanduhr sanduhr;
+    ProtokollSpeichernUnter(m_protokoll, pfad, m_meldungen);
+}
+
+void TUebProtokollForm::Drucken() {
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setDocName(ProtokollDruckTitel);
+    drucker.setCreator(ProgrammTitel);
+    if (!m_dialoge.drucker || !m_dialoge.drucker(this, drucker)) return;
+    Sanduhr sanduhr;
+    m_protokoll.dokument().print(&drucker);
+    if (drucker.printerState() == QPrinter::Error && !drucker.outputFileName().isEmpty())
+        m_meldungen.fehler(SchreibfehlerText(QDir::toNativeSeparators(drucker.outputFileName())));
+}
+
+void TUebProtokollForm::InZwischenablage() {
+    QApplication::clipboard()->setMimeData(ProtokollMimeDaten(m_protokoll.dokument()).release());
+}
