@@ -28,3 +28,4 @@ int WerkzeugAusfuehren(const QStringList& argumente);
 
 int BefehlDump(const QStringList& argumente);
 int BefehlBuild(const QStringList& argumente);
+int BefehlBestenliste(const QStringList& argumente);

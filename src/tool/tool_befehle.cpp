@@ -49,6 +49,22 @@ const std::vector<Befehl>& AlleBefehle() {
              "(Objekte von 1 an gezählt); dann wird nichts geschrieben und der Rückgabewert ist 1.\n"
              "Reelle Zahlen dürfen auch \"NaN\", \"Infinity\" oder \"-Infinity\" sein."),
          2, 2, &BefehlBuild},
+        {QStringLiteral("bestenliste"), QStringLiteral("Zeigt eine Bestenliste (*.hsc) oder trägt ein Ergebnis ein."),
+         QStringLiteral("bestenliste zeigen DATEI.hsc | bestenliste eintragen DATEI.hsc OPTIONEN"),
+         QStringLiteral(
+             "\"zeigen\" gibt die Bestenliste nach Rang geordnet als Text aus, genau wie ihn\n"
+             "\"Speichern...\" im Programm schreibt (Spalten durch Tabulatoren getrennt, Zeilen mit CR LF,\n"
+             "Windows-1252). Fehlt die Datei oder kann sie nicht gelesen werden, steht die Meldung auf der\n"
+             "Fehlerausgabe und der Rückgabewert ist 1.\n"
+             "\"eintragen\" hängt ein Ergebnis an, mit derselben Sperre wie das Programm (bis zu 5\n"
+             "Versuche im Abstand von 100 ms). Optionen:\n"
+             "  --name N            Teilnehmername (leer: \"(kein Name)\")\n"
+             "  --rechner R         Rechnername (ohne: der Name dieses Rechners)\n"
+             "  --beginn ZEIT       Beginn, z. B. 2026-12-08T10:15:00 (ohne: jetzt)\n"
+             "  --dauer-ms D        Dauer in Millisekunden (Pflicht)\n"
+             "  --leistung L        Gesamtleistung von 0 bis 1 (Pflicht)\n"
+             "  --anzahl K          das Ergebnis K-mal eintragen, jedes Mal einzeln gesperrt (für Lasttests)"),
+         2, 14, &BefehlBestenliste},
     };
     return befehle;
 }

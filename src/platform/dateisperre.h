@@ -1,0 +1,53 @@
+#pragma once
+// Files in folders that several computers may share (best lists): one open is one
+// short read or append, guarded by a lock that other programs and other computers
+// honour. An attempt never blocks; the caller retries after a pause.
+#include "platform/uhr.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+class GesperrteDatei final {
+public:
+    enum class Zugriff {
+        // Read and write, created when missing; nobody else may open it meanwhile.
+        Exklusiv,
+        // Read only, the file must exist; others may read but not write meanwhile.
+        LesenOhneSchreiber,
+    };
+
+    GesperrteDatei() = default;
+    ~GesperrteDatei();
+    GesperrteDatei(const GesperrteDatei&) = delete;
+    GesperrteDatei& operator=(const GesperrteDatei&) = delete;
+
+    // One attempt. False when the file is locked by someone else, missing (for
+    // reading) or cannot be opened; fehler() then says why.
+    bool oeffnen(const QString& pfad, Zugriff zugriff);
+    bool offen() const { return m_handle != KeinHandle; }
+    // Current size in bytes, -1 on failure.
+    int64_t groesse();
+    // The whole content from the start.
+    bool allesLesen(QByteArray& ziel);
+    // Appends at the end in as few system calls as the system allows; returns the
+    // bytes written, which fall short of `laenge` only on failure.
+    int64_t anhaengen(const char* daten, int64_t laenge);
+    // Cuts the file back to `laenge` bytes (undoes a torn append).
+    bool kuerzen(int64_t laenge);
+    // Releases lock and file; false when the system reports a late write failure.
+    bool schliessen();
+    QString fehler() const { return m_fehler; }
+
+private:
+    static constexpr intptr_t KeinHandle = -1;
+    intptr_t m_handle = KeinHandle;
+    QString m_fehler;
+};
+
+// Pauses between attempts without processing window messages: the retry waits
+// must not let the learner act in the middle of saving a result.
+class WartenBlockierend final : public Warten {
+public:
+    void warten(int ms) override;
+};

@@ -1,0 +1,113 @@
+#include "platform/dateisperre.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString Systemfehler() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Open-file-description locks belong to this open, not to the process, so two opens
+// within one process exclude each other too (classic record locks would not, and
+// closing any descriptor of the file would drop them). The kernel passes both kinds
+// on to NFS and SMB servers. Older kernels lack them: fall back to record locks.
+bool Sperren(int fd, short art) {
+    struct flock sperre {};
+    sperre.l_type = art;
+    sperre.l_whence = SEEK_SET;
+    sperre.l_start = 0;
+    sperre.l_len = 0; // the whole file, however far it grows
+#ifdef F_OFD_SETLK
+    if (::fcntl(fd, F_OFD_SETLK, &sperre) == 0) return true;
+    if (errno != EINVAL) return false;
+#endif
+    return ::fcntl(fd, F_SETLK, &sperre) == 0;
+}
+
+} // namespace
+
+GesperrteDatei::~GesperrteDatei() {
+    schliessen();
+}
+
+bool GesperrteDatei::oeffnen(const QString& pfad, Zugriff zugriff) {
+    schliessen();
+    const QByteArray name = QFile::encodeName(pfad);
+    const bool exklusiv = zugriff == Zugriff::Exklusiv;
+    const int fd = exklusiv ? ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666)
+                            : ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        m_fehler = Systemfehler();
+        return false;
+    }
+    if (!Sperren(fd, exklusiv ? F_WRLCK : F_RDLCK)) {
+        m_fehler =
+            errno == EACCES || errno == EAGAIN ? QStringLiteral("Die Datei ist gesperrt.") : Systemfehler();
+        ::close(fd);
+        return false;
+    }
+    m_handle = fd;
+    return true;
+}
+
+int64_t GesperrteDatei::groesse() {
+    struct stat info {};
+    if (!offen() || ::fstat(static_cast<int>(m_handle), &info) != 0) return -1;
+    return info.st_size;
+}
+
+bool GesperrteDatei::allesLesen(QByteArray& ziel) {
+    const int64_t n = groesse();
+    if (n < 0) return false;
+    ziel.resize(static_cast<qsizetype>(n));
+    int64_t gelesen = 0;
+    while (gelesen < n) {
+        const ssize_t r = ::pread(static_cast<int>(m_handle), ziel.data() + gelesen,
+                                  static_cast<size_t>(n - gelesen), gelesen);
+        if (r < 0 && errno == EINTR) continue;
+        if (r <= 0) break;
+        gelesen += r;
+    }
+    ziel.resize(static_cast<qsizetype>(gelesen));
+    if (gelesen < n) m_fehler = Systemfehler();
+    return gelesen == n;
+}
+
+int64_t GesperrteDatei::anhaengen(const char* daten, int64_t laenge) {
+    const int fd = static_cast<int>(m_handle);
+    if (!offen() || ::lseek(fd, 0, SEEK_END) < 0) return 0;
+    int64_t geschrieben = 0;
+    while (geschrieben < laenge) {
+        const ssize_t w = ::write(fd, daten + geschrieben, static_cast<size_t>(laenge - geschrieben));
+        if (w < 0 && errno == EINTR) continue;
+        if (w <= 0) {
+            m_fehler = Systemfehler();
+            break;
+        }
+        geschrieben += w;
+    }
+    return geschrieben;
+}
+
+bool GesperrteDatei::kuerzen(int64_t laenge) {
+    if (offen() && ::ftruncate(static_cast<int>(m_handle), laenge) == 0) return true;
+    m_fehler = Systemfehler();
+    return false;
+}
+
+bool GesperrteDatei::schliessen() {
+    if (!offen()) return true;
+    const int fd = static_cast<int>(m_handle);
+    m_handle = KeinHandle;
+    // Closing releases the lock; on network file systems it also reports writes that failed late.
+    if (::close(fd) == 0) return true;
+    m_fehler = Systemfehler();
+    return false;
+}

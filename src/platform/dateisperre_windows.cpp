@@ -1,0 +1,102 @@
+#include "platform/dateisperre.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace {
+
+QString Systemfehler() {
+    wchar_t* text = nullptr;
+    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                       FORMAT_MESSAGE_IGNORE_INSERTS,
+                   nullptr, GetLastError(), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    const QString ergebnis = text != nullptr ? QString::fromWCharArray(text).trimmed() : QString();
+    LocalFree(text);
+    return ergebnis;
+}
+
+HANDLE H(intptr_t handle) {
+    return reinterpret_cast<HANDLE>(handle);
+}
+
+} // namespace
+
+GesperrteDatei::~GesperrteDatei() {
+    schliessen();
+}
+
+// Share modes do the locking: no sharing while appending, read sharing while reading.
+// The server of a network folder enforces them for every computer.
+bool GesperrteDatei::oeffnen(const QString& pfad, Zugriff zugriff) {
+    schliessen();
+    const bool exklusiv = zugriff == Zugriff::Exklusiv;
+    const HANDLE h =
+        CreateFileW(reinterpret_cast<const wchar_t*>(pfad.utf16()),
+                    exklusiv ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ, exklusiv ? 0 : FILE_SHARE_READ,
+                    nullptr, exklusiv ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        m_fehler = Systemfehler();
+        return false;
+    }
+    m_handle = reinterpret_cast<intptr_t>(h);
+    return true;
+}
+
+int64_t GesperrteDatei::groesse() {
+    LARGE_INTEGER n{};
+    if (!offen() || !GetFileSizeEx(H(m_handle), &n)) return -1;
+    return n.QuadPart;
+}
+
+bool GesperrteDatei::allesLesen(QByteArray& ziel) {
+    const int64_t n = groesse();
+    if (n < 0) return false;
+    ziel.resize(static_cast<qsizetype>(n));
+    LARGE_INTEGER anfang{};
+    if (!SetFilePointerEx(H(m_handle), anfang, nullptr, FILE_BEGIN)) return false;
+    int64_t gelesen = 0;
+    while (gelesen < n) {
+        DWORD r = 0;
+        const DWORD stueck = static_cast<DWORD>(std::min<int64_t>(n - gelesen, 1 << 30));
+        if (!ReadFile(H(m_handle), ziel.data() + gelesen, stueck, &r, nullptr) || r == 0) break;
+        gelesen += r;
+    }
+    ziel.resize(static_cast<qsizetype>(gelesen));
+    if (gelesen < n) m_fehler = Systemfehler();
+    return gelesen == n;
+}
+
+int64_t GesperrteDatei::anhaengen(const char* daten, int64_t laenge) {
+    LARGE_INTEGER null{};
+    if (!offen() || !SetFilePointerEx(H(m_handle), null, nullptr, FILE_END)) return 0;
+    int64_t geschrieben = 0;
+    while (geschrieben < laenge) {
+        DWORD w = 0;
+        const DWORD stueck = static_cast<DWORD>(std::min<int64_t>(laenge - geschrieben, 1 << 30));
+        if (!WriteFile(H(m_handle), daten + geschrieben, stueck, &w, nullptr) || w == 0) {
+            m_fehler = Systemfehler();
+            break;
+        }
+        geschrieben += w;
+    }
+    return geschrieben;
+}
+
+bool GesperrteDatei::kuerzen(int64_t laenge) {
+    LARGE_INTEGER ziel{};
+    ziel.QuadPart = laenge;
+    if (offen() && SetFilePointerEx(H(m_handle), ziel, nullptr, FILE_BEGIN) && SetEndOfFile(H(m_handle)))
+        return true;
+    m_fehler = Systemfehler();
+    return false;
+}
+
+bool GesperrteDatei::schliessen() {
+    if (!offen()) return true;
+    const HANDLE h = H(m_handle);
+    m_handle = KeinHandle;
+    if (CloseHandle(h)) return true;
+    m_fehler = Systemfehler();
+    return false;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// Reading and appending a best-list file under its lock, with the retries that a
+// folder shared by a classroom needs: up to 5 attempts, 100 ms apart.
+#include "results/bestenliste_format.h"
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+class GesperrteDatei;
+class Warten;
+
+inline constexpr int BestListVersuche = 5;
+inline constexpr int BestListPauseMs = 100;
+
+// Writes the bytes of one append onto the locked file; returns the bytes written.
+// Tests hand in one that fails partway, as a full disk or a lost share would.
+using BestListSchreiber = std::function<int64_t(GesperrteDatei& datei, const char* daten, int64_t laenge)>;
+
+struct BestListDateiFehler {
+    QString text; // the system's reason of the last failed attempt, for diagnostics
+};
+
+// One append attempt: exclusive open (created when missing), the header when the
+// file is empty, then header and entry in one write. A failed write cuts the file
+// back to its previous length, so no torn entry misaligns the entries after it.
+bool BestListAnhaengenVersuch(const QString& pfad, const BestListDataTyp& eintrag,
+                              const BestListSchreiber& schreiber, QString& fehler);
+// One read attempt with others denied write access. The list is emptied first.
+bool BestListLesenVersuch(const QString& pfad, std::vector<BestListDataTyp>& liste, QString& fehler);
+
+// The attempts with their pauses; `fehler` holds the reason of the last failure.
+bool BestListAnhaengen(const QString& pfad, const BestListDataTyp& eintrag, Warten& warten, QString& fehler,
+                       const BestListSchreiber& schreiber = {});
+bool BestListLesen(const QString& pfad, std::vector<BestListDataTyp>& liste, Warten& warten, QString& fehler);
