@@ -1,0 +1,135 @@
+// Presenting the current question in the single modes and for single questions.
+#include "quiz/quiz.h"
+
+#include "data/av_data.h"
+#include "mapview/karte.h"
+#include "mapview/kartenhilfen.h"
+#include "quiz/quiztexte.h"
+
+void Quiz::FragePraesentieren() {
+    if (m_folge.empty()) return;
+    if (IstEinzelfragen())
+        EinzelfrageZeigen();
+    else if (m_daten.AbfrageModus == 1)
+        EinzeltextZeigen();
+    else if (m_daten.AbfrageModus == 2)
+        EinzelpositionZeigen();
+}
+
+void Quiz::ElementSichtbar(int k, bool an) {
+    AntwortElement& e = m_elemente[k];
+    if (!e.Vorhanden || e.Sichtbar == an) return;
+    e.Sichtbar = an;
+    Schritt(QuizSchritt::Art::ElementSichtbar, k, {}, {}, {}, 0, an);
+}
+
+void Quiz::ElementFarbe(int k, QColor farbe) {
+    m_elemente[k].Farbe = farbe;
+    Schritt(QuizSchritt::Art::ElementFarbe, k, {}, farbe);
+}
+
+void Quiz::AlleVerbergen() {
+    for (size_t k = 0; k < m_elemente.size(); ++k)
+        ElementSichtbar(static_cast<int>(k), false);
+}
+
+void Quiz::EinzeltextZeigen() {
+    const int32_t text = m_folge[m_daten.FrageIndex].TextObjekt;
+    for (size_t k = 0; k < m_elemente.size(); ++k)
+        ElementSichtbar(static_cast<int>(k), m_elemente[k].Tag == text);
+    Zeile(EinzeltextZeile(m_dok.Header.HD_DokTyp, m_dok.Objekte[text].OB_Cap));
+    ElementeNeuLegen();
+}
+
+void Quiz::EinzelpositionZeigen() {
+    const int32_t ziel = m_folge[m_daten.FrageIndex].ZielObjekt;
+    m_karte.SetzeEinzelposition(true, ziel);
+    Zeile(EinzelpositionZeile(m_dok.Header.HD_DokTyp, m_dok.Objekte[ziel].OB_Cap));
+}
+
+void Quiz::EinzelfrageZeigen() {
+    const int32_t q = m_folge[m_daten.FrageIndex].ZielObjekt;
+    const ObjDataTyp& frage = m_dok.Objekte[q];
+    m_loesung = -1;
+    for (size_t k = 0; k < m_elemente.size(); ++k) {
+        const bool loesung = m_elemente[k].Tag == q;
+        if (loesung) m_loesung = static_cast<int>(k);
+        ElementSichtbar(static_cast<int>(k), loesung);
+    }
+    m_frageZaehler = QString::number(m_daten.FrageZaehler) + QStringLiteral(". Frage");
+    if (frage.FehlversucheZiel > 0) m_frageZaehler += QStringLiteral(" (wiederholte Frage)");
+
+    // Up to five wrong answers, each a caption not yet shown (ignoring case).
+    const auto n = static_cast<uint32_t>(m_elemente.size());
+    for (int runde = 0; runde < 5; ++runde) {
+        for (int versuch = 0; versuch < 100; ++versuch) {
+            const uint32_t r = Zufallsgenerator().Random(n);
+            const AntwortElement& e = m_elemente[r];
+            if (e.Sichtbar) continue;
+            bool gleich = false;
+            for (const AntwortElement& s : m_elemente)
+                if (s.Sichtbar && s.Beschriftung.compare(e.Beschriftung, Qt::CaseInsensitive) == 0)
+                    gleich = true;
+            if (gleich) continue;
+            ElementSichtbar(static_cast<int>(r), true);
+            break;
+        }
+    }
+
+    QString fragetext;
+    for (const ObjDataTyp& o : m_dok.Objekte)
+        if (o.OB_Typ == 11 && o.OB_FrageNummer == frage.OB_FrageNummer)
+            fragetext = TextNormalisieren(o.OB_Cap);
+    Zeile(m_frageZaehler + QStringLiteral("\r\n") + fragetext);
+    QStringList antworten;
+    for (const AntwortElement& e : m_elemente) {
+        if (!e.Sichtbar) continue;
+        QString a = u'"' + e.Beschriftung + u'"';
+        if (e.Nummer == m_loesung) a += QStringLiteral(" (Lösung)");
+        antworten << a;
+    }
+    Zeile(QStringLiteral("Antwortmöglichkeiten: ") + antworten.join(QStringLiteral(", ")), false);
+    AntwortenLegen();
+}
+
+void Quiz::AntwortenLegen() {
+    QPoint p0 = m_karte.AnteilZuPunkt(QPointF(0.1, 0.58));
+    p0.rx() += 4;
+    const int zellB = ElementGroesse.width() + 20;
+    const int zellH = ElementGroesse.height() + 20;
+    int k = 0;
+    for (const AntwortElement& e : m_elemente)
+        if (e.Sichtbar) ++k;
+    std::array<bool, 7> belegt{};
+    int naechster = 1;
+    for (size_t i = 0; i < m_elemente.size(); ++i) {
+        AntwortElement& e = m_elemente[i];
+        e.Slot = 0;
+        if (!e.Sichtbar) continue;
+        int slot = naechster++;
+        if (m_daten.Zuordnungstexte != 0) {
+            do {
+                slot = static_cast<int>(Zufallsgenerator().Random(static_cast<uint32_t>(k))) + 1;
+            } while (belegt[slot]);
+        }
+        belegt[slot] = true;
+        e.Slot = slot;
+        e.Rechteck.moveTo(p0.x() + ((slot - 1) % 3) * zellB, p0.y() + ((slot - 1) / 3) * zellH);
+        Schritt(QuizSchritt::Art::ElementBewegt, static_cast<int>(i), {}, {}, e.Rechteck.topLeft());
+    }
+    Schritt(QuizSchritt::Art::FrageZaehler, -1, m_frageZaehler, {}, QPoint(p0.x(), RundeGerade(p0.y() * 0.3)),
+            0, true);
+}
+
+void Quiz::ElementeNeuLegen() {
+    std::vector<ElementPlatz> plaetze;
+    for (const AntwortElement& e : m_elemente)
+        plaetze.push_back({e.Vorhanden && e.Sichtbar, e.Rechteck});
+    ::ElementeNeuLegen(m_panel, plaetze, !IstEinzelfragen(), m_daten.AbfrageModus == 1,
+                       m_daten.AntwortSpalteX);
+    for (size_t k = 0; k < m_elemente.size(); ++k) {
+        if (!plaetze[k].sichtbar || plaetze[k].rechteck == m_elemente[k].Rechteck) continue;
+        m_elemente[k].Rechteck = plaetze[k].rechteck;
+        Schritt(QuizSchritt::Art::ElementBewegt, static_cast<int>(k), {}, {}, plaetze[k].rechteck.topLeft());
+    }
+}

@@ -1,0 +1,62 @@
+// The quiz clock and the status panel.
+#include "quiz/quiz.h"
+
+#include "mapview/karte.h"
+#include "platform/meldungen.h"
+#include "quiz/quiztexte.h"
+
+void Quiz::Takt() {
+    if (!m_quizmodus) {
+        m_ui.ZeitTimerSetzen(false);
+        return;
+    }
+    m_ui.ZeitTimerSetzen(false);
+    ZeitAnzeigeAktualisieren();
+    if (m_daten.Endzustand == Aktiv && m_daten.Zeitlimit == 1 && m_daten.RestSek <= 0) {
+        m_karte.MarkeZeigen(-1);
+        m_ziel = -1;
+        m_daten.Endzustand = Timeout;
+        Zeile(ZeitlimitErreichtText);
+        m_dienste.meldungen.information(ZeitlimitErreichtText);
+        Abschliessen();
+        return;
+    }
+    // A finished quiz keeps its clock stopped even if a tick was still queued.
+    if (m_daten.Endzustand == Aktiv) m_ui.ZeitTimerSetzen(true);
+}
+
+void Quiz::ZeitAnzeigeAktualisieren() {
+    m_zeitMs = VerstricheneMs();
+    QString text;
+    if (m_daten.Zeitlimit == 1) {
+        m_daten.RestSek = std::max<int32_t>(0, m_daten.ZeitlimitSek - static_cast<int32_t>(m_zeitMs / 1000));
+        text = UhrText(m_daten.RestSek);
+    } else {
+        text = UhrText(m_zeitMs / 1000);
+    }
+    if (text == m_status.Zeit) return;
+    m_status.Zeit = text;
+    Schritt(QuizSchritt::Art::Zeit, -1, text);
+}
+
+void Quiz::StatusAktualisieren() {
+    UebDataTyp& d = m_daten;
+    m_status.Status =
+        d.Endzustand == Aktiv ? QStringLiteral("warte auf Antwort") : QStringLiteral("Quiz beendet");
+    m_status.StatusFarbe = Quizfarbe::Status;
+    m_status.GesAnz = QStringLiteral("von  ") + QString::number(d.FragenAnzahl);
+    m_status.Name = d.TeilnehmerName.trimmed().isEmpty() ? QStringLiteral("-") : d.TeilnehmerName;
+    m_status.Richtig = QString::number(d.Richtig);
+    m_status.Falsch = QString::number(d.Fehlversuche);
+    const int32_t gegeben = d.Richtig + d.Fehlversuche;
+    d.Erfolgsquote = gegeben == 0 ? 0.0 : double(d.Richtig) / double(gegeben);
+    const int32_t alle = gegeben + d.Offen;
+    d.Gesamtleistung = alle == 0 ? 0.0 : double(d.Richtig) / double(alle);
+    m_status.Quote = ProzentText(d.Erfolgsquote);
+    m_status.Gesamtleistung = ProzentText(d.Gesamtleistung);
+    m_status.Offen = QString::number(d.Offen);
+    m_status.ZeitModus =
+        d.Zeitlimit == 1 ? QStringLiteral("Verbleibende Zeit:") : QStringLiteral("Benötigte Zeit:");
+    ZeitAnzeigeAktualisieren();
+    Schritt(QuizSchritt::Art::Status);
+}

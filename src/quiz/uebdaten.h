@@ -1,0 +1,70 @@
+#pragma once
+// The state record of a quiz and the options it runs under. The option values live in
+// ProgrammEinstellungenTyp (bound to the two option windows and the settings store);
+// each start copies them here, so a running quiz is never affected by a later change.
+#include "mapview/nummerierung.h"
+#include "shell/programmeinstellungen.h"
+
+#include <QDateTime>
+#include <QString>
+#include <cstdint>
+
+enum Endzustand : int32_t { Aktiv = 0, Fertig = 1, Timeout = 3 };
+
+struct UebDataTyp {
+    int32_t FragenGesamt = 0;
+    int32_t FragenAnzahl = 0;
+    int32_t Richtig = 0;
+    int32_t Fehlversuche = 0;
+    double Erfolgsquote = 0;
+    double Gesamtleistung = 0;
+    int32_t Note = 0;
+    int32_t StartTick = 0;
+    QDateTime StartZeit;
+    int32_t AntwortSpalteX = 0;
+    int32_t RiFaRueckmeldung = 0;
+    int32_t ZuordnungRichtig = 0;
+    int32_t ZuordnungFalsch = 0;
+    int32_t Zuordnungstexte = 1;
+    int32_t Zuordnungsziele = 1;
+    int32_t AbfrageModus = 0;
+    int32_t Zeitlimit = 0;
+    int32_t ZeitlimitSek = 0;
+    int32_t RestSek = 0;
+    int32_t Offen = 0;
+    int32_t Endzustand = Aktiv;
+    int32_t FrageIndex = 0;
+    int32_t FrageZaehler = 0;
+    QString Ablauf;
+    QString Zusammenfassung;
+    QString TeilnehmerName;
+};
+
+// Seconds of a time limit from the two option fields. The fields take at most two digits;
+// anything that is not a whole number counts as 0, so a cleared field cannot break the clock.
+int32_t ZeitlimitSekunden(const QString& minuten, const QString& sekunden);
+
+// Copies the options for a document of type `dokTyp` into the quiz state; other types copy nothing.
+void OptionenKopieren(const ProgrammEinstellungenTyp& werte, int32_t dokTyp, UebDataTyp& daten);
+
+// Which options window belongs to a document type.
+enum class OptionsFenster { Keins, UebOpt, UebOptFragen };
+OptionsFenster OptionsFensterFuer(int32_t dokTyp);
+
+// Any edit of a minutes or seconds field switches that window's time limit on.
+void ZeitfeldGeaendert(ProgrammEinstellungenTyp& werte, OptionsFenster fenster);
+
+// Reduced and extended view of TUebOptForm.
+struct UebOptAnsicht {
+    int hoehe = 276;
+    QString knopfText = QStringLiteral("Erweitert...");
+    bool erweitert = false; // the four assignment groups are visible
+};
+inline constexpr int UebOptHoeheReduziert = 276;
+inline constexpr int UebOptHoeheErweitert = 514;
+UebOptAnsicht UebOptAnsichtFuer(int hoehe);
+// A click on "Erweitert..."/"Reduziert..." at the current height.
+UebOptAnsicht UebOptUmschalten(int hoehe);
+
+inline const QString OptionenWaehrendQuizText =
+    QStringLiteral("Die Übungsoptionen können nicht während der Übung geändert werden.");
