@@ -32,11 +32,15 @@ QTextBlockFormat Absatzformat() {
     return f;
 }
 
-// Appends one paragraph; a document that holds nothing yet takes it into its one empty block.
+// A new document has one empty block that no line has taken yet: the first line goes into it.
+// A block that a line took carries the tab stop, so an empty protocol line is told apart.
+bool ErsterAbsatzFrei(const QTextDocument& dok) {
+    return dok.blockCount() == 1 && dok.isEmpty() && dok.begin().blockFormat().tabPositions().isEmpty();
+}
+
 void AbsatzAnhaengen(QTextCursor& c, const QString& text, const QTextCharFormat& zeichen) {
-    QTextDocument* dok = c.document();
     c.movePosition(QTextCursor::End);
-    if (dok->isEmpty() && dok->blockCount() == 1) {
+    if (ErsterAbsatzFrei(*c.document())) {
         c.setBlockFormat(Absatzformat());
         c.setBlockCharFormat(zeichen);
     } else {

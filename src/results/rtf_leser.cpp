@@ -88,6 +88,7 @@ private:
     const QByteArray& m_d;
     qsizetype m_pos = 0;
     std::vector<Zustand> m_stapel;
+    Zustand m_zuletzt; // the document group's state as it closed, for a last paragraph without \par
     RtfInhaltTyp m_inhalt;
     RtfAbsatzTyp m_absatz;
     QString m_schriftname;
@@ -135,6 +136,7 @@ bool Parser::gruppeOeffnen() {
 
 bool Parser::gruppeSchliessen() {
     if (m_stapel.empty()) return scheitern(QStringLiteral("Die RTF-Daten haben eine überzählige \"}\"."));
+    m_zuletzt = m_stapel.back();
     m_stapel.pop_back();
     m_ueberspringen = 0;
     m_fertig = m_stapel.empty();
@@ -291,7 +293,7 @@ void Parser::textZeichen(QChar c) {
 }
 
 void Parser::absatzEnde() {
-    const Zustand& s = z();
+    const Zustand& s = m_stapel.empty() ? m_zuletzt : z();
     m_absatz.tabsTwips = s.tabs;
     m_absatz.halbpunkte = s.halbpunkte;
     m_absatz.fett = s.fett;

@@ -109,6 +109,10 @@ TEST(ProtokollRendern, LeerenErsetztAnhaengenFuegtAn) {
     ProtokollRendern(dok, {}, true);
     EXPECT_TRUE(dok.isEmpty());
     EXPECT_EQ(dok.blockCount(), 1);
+    // an empty protocol line is a paragraph of its own that later lines do not take over
+    ProtokollRendern(dok, u"\r\n"_s, true);
+    ProtokollRendern(dok, u"x"_s, false);
+    ErwarteAbsaetze(dok, {{u""_s, false, 9}, {u"x"_s, false, 9}});
 }
 
 TEST(ProtokollRendern, ArialSchwarzUndEinTabstoppBei160Punkt) {

@@ -66,7 +66,7 @@ protected:
             gesehen = true;
             EXPECT_EQ(dialog->windowTitle(), u"Kommentar zum Ablaufprotokoll hinzufügen"_s);
             EXPECT_TRUE(dialog->Memo1()->toPlainText().isEmpty());
-            EXPECT_TRUE(dialog->Memo1()->hasFocus());
+            EXPECT_EQ(dialog->focusWidget(), dialog->Memo1());
             QTest::keyClicks(dialog->Memo1(), text);
             QTest::mouseClick(dialog->findChild<QPushButton*>(QString::fromLatin1(knopf)), Qt::LeftButton);
         });

@@ -4,6 +4,7 @@
 #include "results/rtf_schreiber.h"
 
 #include <QRandomGenerator>
+#include <QTextBlock>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -100,8 +101,8 @@ TEST(RtfLeser, LiestDieEigeneAusgabeZurueck) {
         block = block.next();
     }
     EXPECT_EQ(inhalt.text(), p.klartext());
-    EXPECT_EQ(inhalt.absaetze[4].text(), u"Übungseinstellungen"_s);
-    EXPECT_EQ(inhalt.absaetze[5].halbpunkte, 8);
+    EXPECT_EQ(inhalt.absaetze[5].text(), u"Übungseinstellungen"_s);
+    EXPECT_EQ(inhalt.absaetze[6].halbpunkte, 8);
 }
 
 TEST(RtfLeser, LiestFremdesRtf) {
