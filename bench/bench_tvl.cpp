@@ -164,6 +164,7 @@ void TvlLesen(benchmark::State& state) {
         if (!leser.lesen(d.pfad, dok)) state.SkipWithError("read failed");
         benchmark::DoNotOptimize(dok.Basisbild.constBits());
     }
+    state.counters["Datei_MB"] = double(d.datei.size()) / 1e6;
 }
 
 void PngDekodierenAllein(benchmark::State& state) {
