@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstdint>
 
 QString BestListPfad(const QString& bestenlistenordner, const QString& dokumentDatei) {
     return bestenlistenordner + QFileInfo(dokumentDatei).completeBaseName() + QStringLiteral(".hsc");
@@ -80,6 +81,14 @@ bool Bestenliste::ergebnisEintragen(const QuizErgebnisTyp& ergebnis, const QStri
     if (!BestListEintragErwuenscht(ergebnis)) return false;
     return anhaengen(pfad, BestListEintrag(ergebnis.teilnehmer, rechner, ergebnis.startZeit, ergebnis.dauerMs,
                                            ergebnis.gesamtleistung));
+}
+
+bool Bestenliste::dokumentErgebnisAnhaengen(const Dokument& dok, const ProgrammOrdnerTyp& ordner,
+                                            const QString& teilnehmer, const QString& rechner,
+                                            const QDateTime& start, int64_t dauerMs, double leistung) {
+    const auto dauer = static_cast<int32_t>(std::clamp<int64_t>(dauerMs, 0, INT32_MAX));
+    return anhaengen(BestListPfad(ordner.Bestenlistenordner, dok.Header.Dateiname),
+                     BestListEintrag(teilnehmer, rechner, start, dauer, leistung));
 }
 
 void Bestenliste::zeigen(const Dokument& dok, const ProgrammOrdnerTyp& ordner, bool netz,

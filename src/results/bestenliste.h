@@ -56,6 +56,12 @@ public:
     // an entry was written.
     bool ergebnisEintragen(const QuizErgebnisTyp& ergebnis, const QString& pfad, const QString& rechner);
 
+    // The quiz completion's hand-over: appends to the list of the open document in the
+    // best-list folder. The duration is held to the 32-bit field of the file.
+    bool dokumentErgebnisAnhaengen(const Dokument& dok, const ProgrammOrdnerTyp& ordner,
+                                   const QString& teilnehmer, const QString& rechner, const QDateTime& start,
+                                   int64_t dauerMs, double leistung);
+
     // "Show best list": checks that a document is open (the document's list), loads,
     // ranks and hands the window caption to `fensterZeigen`, even after a failed load.
     void zeigen(const Dokument& dok, const ProgrammOrdnerTyp& ordner, bool netz,

@@ -1,0 +1,44 @@
+#pragma once
+// The folders window TBestListVerzForm: the protocol folder and the best-list folder,
+// each with a folder browser. OK stores both only when both exist; a folder entered
+// without a final separator gets one.
+#include <QDialog>
+#include <functional>
+#include <optional>
+
+class Meldungen;
+class QLineEdit;
+class QPushButton;
+struct ProgrammOrdnerTyp;
+
+class TBestListVerzForm final : public QDialog {
+    Q_OBJECT
+public:
+    TBestListVerzForm(ProgrammOrdnerTyp& ordner, Meldungen& meldungen, QWidget* eltern = nullptr);
+
+    // The folder browser; tests replace it. Empty optional: cancelled.
+    std::function<std::optional<QString>(QWidget* eltern, const QString& titel, const QString& vorauswahl)>
+        OrdnerWaehlen;
+
+    // Both edits show the current folders.
+    void Aktivieren();
+    void ProtDurchsuchen();
+    void BestListDurchsuchen();
+    // Checks and stores; closes the window only when both folders exist.
+    void OK();
+
+    QLineEdit* ProtVerzEdit1() const { return m_prot; }
+    QLineEdit* BestListVerzEdit1() const { return m_best; }
+
+protected:
+    void showEvent(QShowEvent* ereignis) override;
+
+private:
+    bool pruefen(QLineEdit* edit, const QString& fehler);
+    void durchsuchen(QLineEdit* edit, const QString& titel);
+
+    ProgrammOrdnerTyp& m_ordner;
+    Meldungen& m_meldungen;
+    QLineEdit* m_prot = nullptr;
+    QLineEdit* m_best = nullptr;
+};
