@@ -81,8 +81,8 @@ void Quiz::ZusammenfassungSchreiben(const ErgebnisAnzeige& e) {
                   ? QString(QString::number(d.FragenAnzahl) + QStringLiteral(" Fragen (komplettes Quiz)"))
                   : QString::number(d.FragenAnzahl) + QStringLiteral(" von ") +
                         QString::number(d.FragenGesamt) + QStringLiteral(" Fragen (Teilwiederholung)"));
-    const QString zeitlimit =
-        d.Zeitlimit == 1 ? QString(QStringLiteral("ja, ") + DauerText(d.ZeitlimitSek)) : QStringLiteral("nein");
+    const QString zeitlimit = d.Zeitlimit == 1 ? QString(QStringLiteral("ja, ") + DauerText(d.ZeitlimitSek))
+                                               : QStringLiteral("nein");
     if (IstEinzelfragen()) {
         z << QStringLiteral("Abfragemodus:") + tab + FragenAbfragemodusText(d.ZuordnungFalsch);
         z << QStringLiteral("Zeitlimit:") + tab + zeitlimit;

@@ -14,6 +14,12 @@
 #include <QTemporaryDir>
 #include <deque>
 #include <gtest/gtest.h>
+#include <ostream>
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 
 class FakeTon final : public Ton {
 public:

@@ -66,9 +66,9 @@ TEST(Fragenfolge, TexteAlphabetischNachNormalisierterBeschriftungOhneGrossKlein)
     std::vector<QString> texte;
     for (const auto& e : f)
         texte.push_back(dok.Objekte[e.TextObjekt].OB_Cap);
-    EXPECT_EQ(texte, (std::vector<QString>{QStringLiteral("Alster"), QStringLiteral("donau"),
-                                           QStringLiteral("Elbe"), QStringLiteral("Ems-\r\nland"),
-                                           QStringLiteral("Rhein")}));
+    EXPECT_EQ(texte,
+              (std::vector<QString>{QStringLiteral("Alster"), QStringLiteral("donau"), QStringLiteral("Elbe"),
+                                    QStringLiteral("Ems-\r\nland"), QStringLiteral("Rhein")}));
     EXPECT_EQ(zufall.seed(), 1u) << "sorting draws no random numbers";
 }
 

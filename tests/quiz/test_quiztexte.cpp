@@ -46,15 +46,13 @@ TEST_P(Noten, GrenzeGehoertZurBesserenNote) {
     EXPECT_EQ(NotenWort(NoteFuer(l)), QString::fromUtf16(f.wort));
 }
 
-INSTANTIATE_TEST_SUITE_P(Tabelle, Noten,
-                         ::testing::Values(NotenFall{17, 3, 0, 1, u"sehr gut"}, NotenFall{20, 0, 0, 1, u"sehr gut"},
-                                           NotenFall{16, 4, 0, 2, u"gut"}, NotenFall{14, 0, 6, 2, u"gut"},
-                                           NotenFall{11, 9, 0, 3, u"befriedigend"},
-                                           NotenFall{8, 12, 0, 4, u"ausreichend"},
-                                           NotenFall{1, 3, 0, 5, u"mangelhaft"},
-                                           NotenFall{5, 15, 0, 5, u"mangelhaft"},
-                                           NotenFall{4, 16, 0, 6, u"ungenügend"},
-                                           NotenFall{0, 1, 0, 6, u"ungenügend"}));
+INSTANTIATE_TEST_SUITE_P(
+    Tabelle, Noten,
+    ::testing::Values(NotenFall{17, 3, 0, 1, u"sehr gut"}, NotenFall{20, 0, 0, 1, u"sehr gut"},
+                      NotenFall{16, 4, 0, 2, u"gut"}, NotenFall{14, 0, 6, 2, u"gut"},
+                      NotenFall{11, 9, 0, 3, u"befriedigend"}, NotenFall{8, 12, 0, 4, u"ausreichend"},
+                      NotenFall{1, 3, 0, 5, u"mangelhaft"}, NotenFall{5, 15, 0, 5, u"mangelhaft"},
+                      NotenFall{4, 16, 0, 6, u"ungenügend"}, NotenFall{0, 1, 0, 6, u"ungenügend"}));
 
 TEST(Quiztexte, NotenRandwerte) {
     EXPECT_EQ(NoteFuer(0.0), 6);
@@ -67,9 +65,11 @@ TEST(Quiztexte, NotenRandwerte) {
 }
 
 TEST(Quiztexte, Anweisungen) {
-    EXPECT_EQ(Anweisungstext(0, 0), QStringLiteral("Ziehe die Beschriftungen an die jeweils richtige Position!"));
+    EXPECT_EQ(Anweisungstext(0, 0),
+              QStringLiteral("Ziehe die Beschriftungen an die jeweils richtige Position!"));
     EXPECT_EQ(Anweisungstext(1, 1), QStringLiteral("Ziehe den Lückentext an die richtige Position!"));
-    EXPECT_EQ(Anweisungstext(1, 2), QStringLiteral("Ziehe den richtigen Lückentext an die markierte Position!"));
+    EXPECT_EQ(Anweisungstext(1, 2),
+              QStringLiteral("Ziehe den richtigen Lückentext an die markierte Position!"));
     EXPECT_EQ(Anweisungstext(2, 0), QStringLiteral("Klicke auf die richtige Antwort!"));
     EXPECT_TRUE(Anweisungstext(0, 3).isEmpty());
     EXPECT_TRUE(Anweisungstext(7, 0).isEmpty());
@@ -93,12 +93,17 @@ TEST_P(Urteile, WortFuerWort) {
 INSTANTIATE_TEST_SUITE_P(
     Tabelle, Urteile,
     ::testing::Values(
-        UrteilFall{0, 0, true, u"RICHTIG - Beschriftungstext \"Rhein\" wird der richtigen Position zugeordnet"},
-        UrteilFall{0, 0, false, u"FALSCH - Beschriftungstext \"Rhein\" wird der Position von \"Donau\" zugeordnet"},
+        UrteilFall{0, 0, true,
+                   u"RICHTIG - Beschriftungstext \"Rhein\" wird der richtigen Position zugeordnet"},
+        UrteilFall{0, 0, false,
+                   u"FALSCH - Beschriftungstext \"Rhein\" wird der Position von \"Donau\" zugeordnet"},
         UrteilFall{0, 1, true, u"RICHTIG - Beschriftungstext \"Rhein\" wird richtig zugeordnet"},
-        UrteilFall{0, 1, false, u"FALSCH - Beschriftungstext \"Rhein\" wird der Position von \"Donau\" zugeordnet"},
-        UrteilFall{0, 2, true, u"RICHTIG - Der Position von \"Donau\" wird der richtige Beschriftungstext zugeordnet"},
-        UrteilFall{0, 2, false, u"FALSCH - Der Position von \"Donau\" wird der Beschriftungstext \"Rhein\" zugeordnet"},
+        UrteilFall{0, 1, false,
+                   u"FALSCH - Beschriftungstext \"Rhein\" wird der Position von \"Donau\" zugeordnet"},
+        UrteilFall{0, 2, true,
+                   u"RICHTIG - Der Position von \"Donau\" wird der richtige Beschriftungstext zugeordnet"},
+        UrteilFall{0, 2, false,
+                   u"FALSCH - Der Position von \"Donau\" wird der Beschriftungstext \"Rhein\" zugeordnet"},
         UrteilFall{1, 0, true, u"RICHTIG - Lückentext \"Rhein\" wird der richtigen Lücke zugeordnet"},
         UrteilFall{1, 0, false, u"FALSCH - Lückentext \"Rhein\" wird der Lücke von \"Donau\" zugeordnet"},
         UrteilFall{1, 1, true, u"RICHTIG - Lückentext \"Rhein\" wird richtig zugeordnet"},
@@ -135,9 +140,8 @@ INSTANTIATE_TEST_SUITE_P(Tabelle, Normalisierung,
                                            NormalFall{u"Baden-\r\nWürttemberg", u"Baden-Württemberg"},
                                            NormalFall{u"Nord\r\nsee", u"Nord see"},
                                            NormalFall{u"Über-\r\nöl-\r\nleitung", u"Überölleitung"},
-                                           NormalFall{u"Ende-\r\n", u"Ende-"},
-                                           NormalFall{u"a    b", u"a  b"}, NormalFall{u"  x  ", u"x"},
-                                           NormalFall{u"\tTab\r\n", u"Tab"}));
+                                           NormalFall{u"Ende-\r\n", u"Ende-"}, NormalFall{u"a    b", u"a  b"},
+                                           NormalFall{u"  x  ", u"x"}, NormalFall{u"\tTab\r\n", u"Tab"}));
 
 TEST(Quiztexte, OptionswerteAusserhalbDerListeSindLeer) {
     EXPECT_EQ(AbfragemodusText(2), QStringLiteral("Einzelabfrage Positionen"));
