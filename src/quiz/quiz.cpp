@@ -183,6 +183,7 @@ void Quiz::PanelGroesseGeaendert(QSize panel) {
     ElementeNeuLegen();
     m_karte.SetzeSteuerelementgroesse(QSize(std::max(1, m_daten.AntwortSpalteX), m_panel.height()));
     m_karte.AnsichtAufbauen();
+    if (IstEinzelfragen()) AntwortenPlatzieren();
     Schritt(QuizSchritt::Art::Hintergrund);
 }
 

@@ -155,6 +155,7 @@ private:
     void EinzelpositionZeigen();
     void EinzelfrageZeigen();
     void AntwortenLegen();
+    void AntwortenPlatzieren();
     void ElementeNeuLegen();
     bool IstKandidat(int index) const;
     void ZielSetzen(int index);

@@ -93,17 +93,12 @@ void Quiz::EinzelfrageZeigen() {
 }
 
 void Quiz::AntwortenLegen() {
-    QPoint p0 = m_karte.AnteilZuPunkt(QPointF(0.1, 0.58));
-    p0.rx() += 4;
-    const int zellB = ElementGroesse.width() + 20;
-    const int zellH = ElementGroesse.height() + 20;
     int k = 0;
     for (const AntwortElement& e : m_elemente)
         if (e.Sichtbar) ++k;
     std::array<bool, 7> belegt{};
     int naechster = 1;
-    for (size_t i = 0; i < m_elemente.size(); ++i) {
-        AntwortElement& e = m_elemente[i];
+    for (AntwortElement& e : m_elemente) {
         e.Slot = 0;
         if (!e.Sichtbar) continue;
         int slot = naechster++;
@@ -114,8 +109,21 @@ void Quiz::AntwortenLegen() {
         }
         belegt[slot] = true;
         e.Slot = slot;
-        e.Rechteck.moveTo(p0.x() + ((slot - 1) % 3) * zellB, p0.y() + ((slot - 1) / 3) * zellH);
-        Schritt(QuizSchritt::Art::ElementBewegt, static_cast<int>(i), {}, {}, e.Rechteck.topLeft());
+    }
+    AntwortenPlatzieren();
+}
+
+// The slots stand where the learning view shows a question's answer: three per row from
+// 10 % of the map's width and 58 % of its height.
+void Quiz::AntwortenPlatzieren() {
+    QPoint p0 = m_karte.AnteilZuPunkt(QPointF(0.1, 0.58));
+    p0.rx() += 4;
+    const int zellB = ElementGroesse.width() + 20;
+    const int zellH = ElementGroesse.height() + 20;
+    for (AntwortElement& e : m_elemente) {
+        if (!e.Sichtbar || e.Slot < 1) continue;
+        e.Rechteck.moveTo(p0.x() + ((e.Slot - 1) % 3) * zellB, p0.y() + ((e.Slot - 1) / 3) * zellH);
+        Schritt(QuizSchritt::Art::ElementBewegt, e.Nummer, {}, {}, e.Rechteck.topLeft());
     }
     Schritt(QuizSchritt::Art::FrageZaehler, -1, m_frageZaehler, {}, QPoint(p0.x(), RundeGerade(p0.y() * 0.3)),
             0, true);

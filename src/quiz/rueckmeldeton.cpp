@@ -8,13 +8,20 @@
 
 namespace {
 
-QString MitWavEndung(const QString& name) {
-    const QFileInfo info(name);
-    const QString basis = info.completeBaseName().isEmpty() ? info.fileName() : info.completeBaseName();
-    const QString datei = basis + QStringLiteral(".wav");
-    const QString ordner = info.path();
-    const bool ohneOrdner = !name.contains(u'/') && !name.contains(u'\\');
-    return ohneOrdner ? datei : QDir(ordner).filePath(datei);
+bool HatOrdner(const QString& name) {
+    return name.contains(u'/') || name.contains(u'\\');
+}
+
+// The file the name stands for, with the extension ".wav"; empty when it cannot be found.
+QString Tondatei(const QString& name, const QString& soundordner) {
+    const QFileInfo info(QDir::fromNativeSeparators(name));
+    const QString datei = info.completeBaseName() + QStringLiteral(".wav");
+    QString pfad;
+    if (HatOrdner(name))
+        pfad = QDir(info.path()).filePath(datei);
+    else if (!soundordner.isEmpty())
+        pfad = QDir(soundordner).filePath(datei);
+    return !pfad.isEmpty() && QFileInfo(pfad).isFile() ? pfad : QString();
 }
 
 } // namespace
@@ -25,14 +32,8 @@ bool RueckmeldetonSpielen(const QString& name, bool tonAn, const QString& soundo
         ton.stoppen();
         return true;
     }
-    const QString wav = MitWavEndung(name);
-    const bool ohneOrdner = !name.contains(u'/') && !name.contains(u'\\');
-    const QString pfad = ohneOrdner ? QDir(soundordner).filePath(wav) : wav;
-    if (soundordner.isEmpty() && ohneOrdner) {
-        meldungen.fehler(QStringLiteral("Sounddatei \"") + name + QStringLiteral("\" nicht gefunden."));
-        return false;
-    }
-    if (!QFileInfo(pfad).isFile()) {
+    const QString pfad = Tondatei(name, soundordner);
+    if (pfad.isEmpty()) {
         meldungen.fehler(QStringLiteral("Sounddatei \"") + name + QStringLiteral("\" nicht gefunden."));
         return false;
     }

@@ -1,5 +1,6 @@
 // Single text, single position, cloze and single-question quizzes; start refusals and cancelling.
 #include "quiz/quiztexte.h"
+#include "quiz/rueckmeldeton.h"
 #include "quiztest.h"
 
 using Art = QuizSchritt::Art;
@@ -307,4 +308,46 @@ TEST_F(Start, HintergrundMitBalkenUndAnweisung) {
         for (int xx = x + 5; xx < 1000; ++xx)
             if (bild.pixelColor(xx, y).lightness() < 100) ++dunkel;
     EXPECT_GT(dunkel, 50) << "the instruction is written beside the column";
+}
+
+TEST_F(Start, GroessenaenderungLegtDieSpalteOhneLuecke) {
+    ASSERT_TRUE(m_quiz.Starten(true, 0));
+    TextAuf(m_quiz.Elemente()[3].Tag, m_quiz.Elemente()[3].Tag); // the bottom element goes
+    m_quiz.PanelGroesseGeaendert(QSize(800, 500));
+    EXPECT_EQ(m_quiz.Elemente()[2].Rechteck.topLeft(), QPoint(650, 454));
+    EXPECT_EQ(m_quiz.Elemente()[0].Rechteck.topLeft(), QPoint(650, 358));
+    EXPECT_EQ(m_quiz.Daten().AntwortSpalteX, 645);
+    EXPECT_EQ(m_karte.Steuerelementgroesse(), QSize(645, 500));
+    EXPECT_EQ(m_quiz.Hintergrundbild().size(), QSize(800, 500));
+}
+
+TEST_F(Einzelfragen4, GroessenaenderungBehaeltDieSlots) {
+    ASSERT_TRUE(m_quiz.Starten(true, 0));
+    m_quiz.PanelGroesseGeaendert(QSize(800, 500));
+    const QPoint p0 = m_karte.AnteilZuPunkt(QPointF(0.1, 0.58)) + QPoint(4, 0);
+    for (int k : Sichtbare(m_quiz)) {
+        const int slot = m_quiz.Elemente()[k].Slot;
+        EXPECT_EQ(m_quiz.Elemente()[k].Rechteck.topLeft(),
+                  p0 + QPoint(((slot - 1) % 3) * 170, ((slot - 1) / 3) * 66));
+    }
+}
+
+TEST(Rueckmeldeton, NameMitOrdnerUndEndung) {
+    QTemporaryDir ordner;
+    QFile f(QDir(ordner.path()).filePath(QStringLiteral("Klang.wav")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    FakeTon ton;
+    FakeMeldungen meldungen;
+    EXPECT_TRUE(RueckmeldetonSpielen(QDir(ordner.path()).filePath(QStringLiteral("Klang.mp3")), true,
+                                     QString(), ton, meldungen));
+    ASSERT_EQ(ton.gespielt.size(), 1u);
+    EXPECT_EQ(ton.gespielt[0], f.fileName());
+    EXPECT_TRUE(RueckmeldetonSpielen(QStringLiteral("Klang"), true, ordner.path(), ton, meldungen));
+    EXPECT_FALSE(RueckmeldetonSpielen(QStringLiteral("Klang"), true, QString(), ton, meldungen));
+    EXPECT_FALSE(RueckmeldetonSpielen(QStringLiteral("/gibt/es/nicht/Klang.wav"), true, ordner.path(), ton,
+                                      meldungen));
+    ASSERT_EQ(meldungen.eintraege.size(), 2u);
+    EXPECT_EQ(meldungen.eintraege[1].text,
+              QStringLiteral("Sounddatei \"/gibt/es/nicht/Klang.wav\" nicht gefunden."));
 }
