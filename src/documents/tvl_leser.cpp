@@ -13,7 +13,9 @@ namespace {
 // The smallest object record: four reals, the caption length and seven integers.
 constexpr qint64 MinObjektBytes = 4 * 8 + 4 + 7 * 4;
 // The folder scan reads this much at first; a longer title costs one more read.
-constexpr qint64 KopfPrefix = 64 * 1024;
+// One page holds the magic, key list, version and title of any ordinary document;
+// a longer title costs one more read of exactly the missing bytes.
+constexpr qint64 KopfPrefix = 4 * 1024;
 
 bool Text(TvlPuffer& p, QString& ziel) {
     const char* anfang = nullptr;
@@ -173,7 +175,8 @@ bool TvlLeser::KopfAusDaten(const QByteArray& daten, QString& titel, QString& ve
 
 bool TvlLeser::KopfLesen(const QString& pfad, QString& titel, QString& vers) {
     QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) return false;
+    // Unbuffered: the folder scan must not pull in more of the file than the header.
+    if (!datei.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return false;
     const qint64 groesse = datei.size();
     QByteArray prefix = datei.read(qMin(groesse, KopfPrefix));
     for (;;) {

@@ -22,20 +22,11 @@ QChar ErstesFremdzeichen(const QString& text) {
 
 } // namespace
 
+// Only finite numbers: the reader counts NaN and infinity in a document as damage,
+// so a document built with them could never be opened.
 bool ReellAusJson(const QJsonValue& wert, double& zahl) {
-    if (wert.isDouble()) {
-        zahl = wert.toDouble();
-        return true;
-    }
-    const QString text = wert.toString();
-    if (text == QLatin1String("NaN"))
-        zahl = std::numeric_limits<double>::quiet_NaN();
-    else if (text == QLatin1String("Infinity"))
-        zahl = std::numeric_limits<double>::infinity();
-    else if (text == QLatin1String("-Infinity"))
-        zahl = -std::numeric_limits<double>::infinity();
-    else
-        return false;
+    if (!wert.isDouble() || !std::isfinite(wert.toDouble())) return false;
+    zahl = wert.toDouble();
     return true;
 }
 

@@ -66,11 +66,12 @@ TEST_F(Build, GebautesDokumentLiestDerLeserWieGeschrieben) {
     EXPECT_EQ(RgbHashUnabhaengig(gelesen.Basisbild), RgbHashUnabhaengig(erwartet.Basisbild));
 }
 
-TEST_F(Build, NichtEndlicheZahlenAusTextWerdenGelesen) {
-    m_json[u"HD_RandErw"] =
-        QJsonArray{QStringLiteral("NaN"), QStringLiteral("Infinity"), QStringLiteral("-Infinity"), 0.25};
-    ASSERT_EQ(bauen(m_json).exitCode, 0);
-    EXPECT_EQ(dumpen(pfad(u"aus.tvl"))[u"HD_RandErw"], m_json[u"HD_RandErw"]);
+TEST_F(Build, NichtEndlicheZahlenWerdenAbgelehnt) {
+    m_json[u"HD_RandErw"] = QJsonArray{QStringLiteral("NaN"), 0.0, 0.0, 0.25};
+    const WerkzeugErgebnis e = bauen(m_json);
+    EXPECT_EQ(e.exitCode, 1);
+    EXPECT_TRUE(e.fehler.contains(QStringLiteral("HD_RandErw"))) << e.fehler.toStdString();
+    EXPECT_FALSE(QFile::exists(pfad(u"aus.tvl")));
 }
 
 using Aenderung = std::function<void(QJsonObject&)>;
