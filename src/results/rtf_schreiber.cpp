@@ -36,6 +36,16 @@ bool AlsAnsiByte(char16_t z, char& byte) {
     return true;
 }
 
+// RTF wants each UTF-16 unit as a signed 16-bit number, followed by the one-character
+// fallback "?". The group keeps readers that take the fallback to run up to the next
+// control word from swallowing the letters that follow.
+void UnicodeSchreiben(QByteArray& aus, QStringView einheiten) {
+    aus += '{';
+    for (const QChar e : einheiten)
+        aus += "\\u" + QByteArray::number(static_cast<int16_t>(e.unicode())) + '?';
+    aus += '}';
+}
+
 void ZeichenSchreiben(QByteArray& aus, char16_t z) {
     static const char* const Hex = "0123456789abcdef";
     if (z == u'\\' || z == u'{' || z == u'}') {
@@ -55,14 +65,19 @@ void ZeichenSchreiben(QByteArray& aus, char16_t z) {
         aus += Hex[u >> 4];
         aus += Hex[u & 0x0F];
     } else {
-        // RTF wants a signed 16-bit number; surrogate pairs are written unit by unit.
-        aus += "\\u" + QByteArray::number(static_cast<int16_t>(z)) + '?';
+        UnicodeSchreiben(aus, QStringView(&z, 1));
     }
 }
 
 void TextSchreiben(QByteArray& aus, const QString& text) {
-    for (const QChar z : text)
-        ZeichenSchreiben(aus, z.unicode());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            UnicodeSchreiben(aus, QStringView(text).sliced(i, 2));
+            ++i;
+        } else {
+            ZeichenSchreiben(aus, text.at(i).unicode());
+        }
+    }
 }
 
 int Halbpunkte(const QTextCharFormat& f, const QFont& standard) {

@@ -60,10 +60,11 @@ TEST(RtfSchreiber, ZeichenWerdenMaskiert) {
         {u"€ – „x“"_s, "\\'80 \\'96 \\'84x\\'93"},
         {u"a{b}c\\d"_s, "a\\{b\\}c\\\\d"},
         {u"Label:\tWert"_s, "Label:\\tab Wert"},
-        {u"Őrség"_s, "\\u336?rs\\'e9g"},
-        {u"中文"_s, "\\u20013?\\u25991?"},
-        {u"\U0001F600"_s, "\\u-10179?\\u-8704?"},
-        {QString(QChar(0x81)) + u"x\x01y"_s, "\\u129?xy"},
+        {u"Őrség"_s, "{\\u336?}rs\\'e9g"},
+        {u"中文"_s, "{\\u20013?}{\\u25991?}"},
+        {u"\U0001F600"_s, "{\\u-10179?\\u-8704?}"},
+        {u"\xD800x"_s, "{\\u-10240?}x"},
+        {QString(QChar(0x81)) + u"x\x01y"_s, "{\\u129?}xy"},
     };
     for (const auto& f : faelle)
         EXPECT_EQ(RtfVonText(f.text), f.rtf) << f.text.toStdString();
