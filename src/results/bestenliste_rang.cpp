@@ -19,10 +19,9 @@ void BestListRangfolge(std::vector<BestListDataTyp>& liste) {
     std::vector<Schluessel> nachRang(n);
     for (std::size_t i = 0; i < n; ++i)
         nachRang[i] = {liste[i].Leistung, liste[i].Dauer, static_cast<uint32_t>(i)};
-    std::sort(nachRang.begin(), nachRang.end(), [](const Schluessel& a, const Schluessel& b) {
-        if (a.leistung != b.leistung) return a.leistung > b.leistung;
-        if (a.dauer != b.dauer) return a.dauer < b.dauer;
-        return a.index < b.index;
+    // Merging keeps equal keys in index order and beats a quicksort's unpredictable branches here.
+    std::stable_sort(nachRang.begin(), nachRang.end(), [](const Schluessel& a, const Schluessel& b) {
+        return a.leistung > b.leistung || (a.leistung == b.leistung && a.dauer < b.dauer);
     });
 
     std::vector<uint32_t> anPlatz(n);  // entry at each position
@@ -39,7 +38,7 @@ void BestListRangfolge(std::vector<BestListDataTyp>& liste) {
         plaetze.clear();
         for (std::size_t k = anfang; k < ende; ++k)
             plaetze.push_back(platzVon[nachRang[k].index]);
-        std::sort(plaetze.begin(), plaetze.end());
+        if (plaetze.size() > 1) std::sort(plaetze.begin(), plaetze.end());
         for (const uint32_t platz : plaetze) {
             const uint32_t verdraengt = anPlatz[ziel];
             const uint32_t genommen = anPlatz[platz];
@@ -51,9 +50,19 @@ void BestListRangfolge(std::vector<BestListDataTyp>& liste) {
         anfang = ende;
     }
 
-    std::vector<BestListDataTyp> geordnet;
-    geordnet.reserve(n);
-    for (const uint32_t i : anPlatz)
-        geordnet.push_back(std::move(liste[i]));
-    liste = std::move(geordnet);
+    // Moves the entries along the cycles of the permutation, in place: a second list
+    // of this size would cost more in fresh memory than the whole ranking.
+    for (std::size_t anfang = 0; anfang < n; ++anfang) {
+        if (anPlatz[anfang] == anfang) continue;
+        BestListDataTyp zwischen = std::move(liste[anfang]);
+        std::size_t platz = anfang;
+        while (anPlatz[platz] != anfang) {
+            const uint32_t quelle = anPlatz[platz];
+            liste[platz] = std::move(liste[quelle]);
+            anPlatz[platz] = static_cast<uint32_t>(platz);
+            platz = quelle;
+        }
+        liste[platz] = std::move(zwischen);
+        anPlatz[platz] = static_cast<uint32_t>(platz);
+    }
 }

@@ -1,0 +1,106 @@
+// Loading and ranking a best list of 100 000 entries, against std::stable_sort of
+// the same entries by the same keys (the floor any ranking has to pay).
+#include "platform/uhr.h"
+#include "results/bestenliste_datei.h"
+#include "results/bestenliste_rang.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <random>
+
+namespace {
+
+constexpr int Anzahl = 100000;
+
+class KeinWarten final : public Warten {
+public:
+    void warten(int) override {}
+};
+
+// Results of 20-question quizzes: 21 possible performances, so ties are everywhere.
+std::vector<BestListDataTyp> Eintraege() {
+    std::mt19937 z(2026);
+    std::vector<BestListDataTyp> l;
+    l.reserve(Anzahl);
+    for (int i = 0; i < Anzahl; ++i)
+        l.push_back({QStringLiteral("Teilnehmer %1").arg(i % 3000), QStringLiteral("PC-%1").arg(i % 40),
+                     46000.0 + i / 100.0, static_cast<int32_t>(z() % 600000),
+                     static_cast<double>(z() % 21) / 20});
+    return l;
+}
+
+const std::vector<BestListDataTyp>& Liste() {
+    static const std::vector<BestListDataTyp> l = Eintraege();
+    return l;
+}
+
+struct Datei {
+    QTemporaryDir ordner;
+    QString pfad = ordner.filePath(QStringLiteral("gross.hsc"));
+    Datei() {
+        // One append per entry would measure the disk; write the same bytes at once.
+        QByteArray bytes = BestListKopf();
+        for (const BestListDataTyp& e : Liste())
+            bytes += BestListEintragBytes(e);
+        QFile f(pfad);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+    }
+};
+
+const QString& DateiPfad() {
+    static Datei d;
+    return d.pfad;
+}
+
+void StableSort(std::vector<BestListDataTyp>& l) {
+    std::stable_sort(l.begin(), l.end(), BestListBesser);
+}
+
+template <void (*Ordnen)(std::vector<BestListDataTyp>&)> void NurOrdnen(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::vector<BestListDataTyp> l = Liste();
+        state.ResumeTiming();
+        Ordnen(l);
+        benchmark::DoNotOptimize(l.data());
+    }
+    state.SetItemsProcessed(state.iterations() * Anzahl);
+}
+
+template <void (*Ordnen)(std::vector<BestListDataTyp>&)> void LadenUndOrdnen(benchmark::State& state) {
+    const QString pfad = DateiPfad();
+    KeinWarten warten;
+    for (auto _ : state) {
+        std::vector<BestListDataTyp> l;
+        QString fehler;
+        if (!BestListLesen(pfad, l, warten, fehler) || l.size() != Anzahl) state.SkipWithError("Lesefehler");
+        Ordnen(l);
+        benchmark::DoNotOptimize(l.data());
+    }
+    state.SetItemsProcessed(state.iterations() * Anzahl);
+}
+
+void BM_Rangfolge(benchmark::State& s) {
+    NurOrdnen<BestListRangfolge>(s);
+}
+void BM_StableSort(benchmark::State& s) {
+    NurOrdnen<StableSort>(s);
+}
+void BM_LadenUndRangfolge(benchmark::State& s) {
+    LadenUndOrdnen<BestListRangfolge>(s);
+}
+void BM_LadenUndStableSort(benchmark::State& s) {
+    LadenUndOrdnen<StableSort>(s);
+}
+
+} // namespace
+
+BENCHMARK(BM_Rangfolge)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_StableSort)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_LadenUndRangfolge)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_LadenUndStableSort)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK_MAIN();

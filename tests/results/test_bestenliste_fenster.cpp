@@ -1,0 +1,218 @@
+// The best-list window and the folders window with real widgets.
+#include "results/ac_bestlist.h"
+#include "results/av_bestlistverz.h"
+#include "results/bestenliste.h"
+#include "results/bestenliste_text.h"
+
+#include "data/av_data.h"
+#include "fake_meldungen.h"
+#include "test_bestenliste_hilfe.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class BestListFenster : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const QString p = m_ordner.filePath(QStringLiteral("l.hsc"));
+        m_liste.anhaengen(p, TestEintrag(QStringLiteral("Bo"), 0.5, 6000000));
+        m_liste.anhaengen(p, TestEintrag(QStringLiteral("Anna"), 0.875, 59999));
+        m_liste.laden(p, false);
+        m_liste.rangfolge();
+    }
+    QTemporaryDir m_ordner;
+    FakeMeldungen m_meldungen;
+    AktionsWarten m_warten;
+    Bestenliste m_liste{m_meldungen, m_warten};
+};
+
+TEST_F(BestListFenster, GridZeigtDieGeordneteListeBeimAktivieren) {
+    TBestListForm f(m_liste, m_meldungen);
+    f.show();
+    QTableWidget* g = f.Grid1();
+    ASSERT_EQ(g->rowCount(), 2);
+    ASSERT_EQ(g->columnCount(), 6);
+    EXPECT_EQ(g->horizontalHeaderItem(4)->text(), QStringLiteral("Zeit (Min:Sek)"));
+    EXPECT_EQ(g->item(0, 1)->text(), QStringLiteral("Anna"));
+    EXPECT_EQ(g->item(0, 3)->text(), QStringLiteral("87.5 %"));
+    EXPECT_EQ(g->item(1, 4)->text(), QStringLiteral("100:00"));
+    EXPECT_EQ(g->item(0, 0)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(g->item(0, 1)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    const std::array<int, 6> breiten{40, 200, 100, 80, 80, 140};
+    for (int s = 0; s < 6; ++s)
+        EXPECT_EQ(g->columnWidth(s), breiten[s]) << s;
+    EXPECT_EQ(g->horizontalHeader()->sectionResizeMode(0), QHeaderView::Interactive);
+    EXPECT_EQ(g->selectionBehavior(), QAbstractItemView::SelectRows);
+    f.close();
+}
+
+TEST_F(BestListFenster, LeereListeZeigtEineLeereZeile) {
+    m_liste.leeren();
+    TBestListForm f(m_liste, m_meldungen);
+    f.show();
+    ASSERT_EQ(f.Grid1()->rowCount(), 1);
+    EXPECT_TRUE(f.Grid1()->item(0, 1)->text().isEmpty());
+    f.close();
+}
+
+TEST_F(BestListFenster, SpeichernSchreibtDenGridText) {
+    TBestListForm f(m_liste, m_meldungen);
+    const QString ziel = m_ordner.filePath(QStringLiteral("liste.txt"));
+    QString titel;
+    f.setzeDialoge({[&](QWidget*, const QString& t, const QString&) {
+                        titel = t;
+                        return ziel;
+                    },
+                    {}});
+    f.show();
+    QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("SaveBtn")), Qt::LeftButton);
+    EXPECT_EQ(titel, QStringLiteral("Bestenliste in Datei speichern"));
+    EXPECT_EQ(Inhalt(ziel), BestListGridBytes(BestListZeilen(m_liste.eintraege())));
+    EXPECT_TRUE(m_meldungen.eintraege.empty());
+    f.close();
+}
+
+TEST_F(BestListFenster, SpeichernInUngueltigenOrdnerMeldetFehler) {
+    TBestListForm f(m_liste, m_meldungen);
+    const QString ziel = m_ordner.filePath(QStringLiteral("nicht/da.txt"));
+    f.setzeDialoge({[&](QWidget*, const QString&, const QString&) { return ziel; }, {}});
+    f.show();
+    f.Speichern();
+    EXPECT_EQ(m_meldungen.texte(), std::vector<QString>{SchreibfehlerText(ziel)});
+    f.close();
+}
+
+TEST_F(BestListFenster, ZwischenablageBekommtDenGridText) {
+    TBestListForm f(m_liste, m_meldungen);
+    f.show();
+    QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("ClipBtn")), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), BestListGridText(BestListZeilen(m_liste.eintraege())));
+    f.close();
+}
+
+TEST_F(BestListFenster, DruckenInEinePdfDatei) {
+    TBestListForm f(m_liste, m_meldungen);
+    const QString pdf = m_ordner.filePath(QStringLiteral("b.pdf"));
+    f.setzeDialoge({{}, [&](QWidget*, QPrinter& d) {
+                        d.setOutputFormat(QPrinter::PdfFormat);
+                        d.setOutputFileName(pdf);
+                        return true;
+                    }});
+    f.show();
+    QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("DruckBtn")), Qt::LeftButton);
+    EXPECT_TRUE(Inhalt(pdf).startsWith("%PDF"));
+    f.close();
+}
+
+TEST_F(BestListFenster, EscapeSchliesst) {
+    TBestListForm f(m_liste, m_meldungen);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    QTest::keyClick(&f, Qt::Key_Escape);
+    EXPECT_FALSE(f.isVisible());
+}
+
+class VerzFenster : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QDir(m_basis.path()).mkpath(QStringLiteral("prot"));
+        QDir(m_basis.path()).mkpath(QStringLiteral("best"));
+        m_ordner.Protokollordner = QStringLiteral("/alt/prot/");
+        m_ordner.Bestenlistenordner = QStringLiteral("/alt/best/");
+    }
+    QString unter(const QString& name) const { return QDir::toNativeSeparators(m_basis.filePath(name)); }
+
+    QTemporaryDir m_basis;
+    ProgrammOrdnerTyp m_ordner;
+    FakeMeldungen m_meldungen;
+};
+
+TEST_F(VerzFenster, OrdnerOhneTrennerWirdMitTrennerGespeichert) {
+    TBestListVerzForm f(m_ordner, m_meldungen);
+    f.show();
+    EXPECT_EQ(f.ProtVerzEdit1()->text(), QStringLiteral("/alt/prot/"));
+    EXPECT_EQ(f.BestListVerzEdit1()->text(), QStringLiteral("/alt/best/"));
+    f.ProtVerzEdit1()->setText(unter(QStringLiteral("prot")));
+    f.BestListVerzEdit1()->setText(unter(QStringLiteral("best")));
+    QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("OKBtn")), Qt::LeftButton);
+    EXPECT_TRUE(m_meldungen.eintraege.empty());
+    EXPECT_EQ(f.result(), QDialog::Accepted);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(m_ordner.Protokollordner, unter(QStringLiteral("prot")) + QDir::separator());
+    EXPECT_EQ(m_ordner.Bestenlistenordner, unter(QStringLiteral("best")) + QDir::separator());
+}
+
+TEST_F(VerzFenster, UngueltigerOrdnerBleibtOffenUndSpeichertNichts) {
+    struct Fall {
+        QString prot, best, meldung;
+        bool fokusProt;
+    };
+    const std::vector<Fall> faelle{
+        {unter(QStringLiteral("fehlt")), unter(QStringLiteral("best")),
+         QStringLiteral("Der angegebene Ordner für die Protokolle ist ungültig."), true},
+        {QString(), unter(QStringLiteral("best")),
+         QStringLiteral("Der angegebene Ordner für die Protokolle ist ungültig."), true},
+        {unter(QStringLiteral("prot")), QString(),
+         QStringLiteral("Der angegebene Ordner für die Bestenlisten ist ungültig."), false},
+    };
+    for (const Fall& fall : faelle) {
+        m_meldungen.eintraege.clear();
+        TBestListVerzForm f(m_ordner, m_meldungen);
+        f.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+        f.ProtVerzEdit1()->setText(fall.prot);
+        f.BestListVerzEdit1()->setText(fall.best);
+        f.OK();
+        EXPECT_TRUE(f.isVisible());
+        EXPECT_EQ(m_meldungen.texte(), std::vector<QString>{fall.meldung});
+        EXPECT_TRUE((fall.fokusProt ? f.ProtVerzEdit1() : f.BestListVerzEdit1())->hasFocus());
+        EXPECT_EQ(m_ordner.Protokollordner, QStringLiteral("/alt/prot/"));
+        EXPECT_EQ(m_ordner.Bestenlistenordner, QStringLiteral("/alt/best/"));
+        if (!fall.prot.isEmpty())
+            EXPECT_TRUE(f.ProtVerzEdit1()->text().endsWith(QDir::separator())); // shown with the separator
+        f.close();
+    }
+}
+
+TEST_F(VerzFenster, DurchsuchenUebernimmtDieWahl) {
+    TBestListVerzForm f(m_ordner, m_meldungen);
+    QStringList titel, vorauswahl;
+    std::optional<QString> antwort = unter(QStringLiteral("best"));
+    f.OrdnerWaehlen = [&](QWidget*, const QString& t, const QString& v) {
+        titel << t;
+        vorauswahl << v;
+        return antwort;
+    };
+    f.show();
+    QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("BestListVerzBtn")), Qt::LeftButton);
+    EXPECT_EQ(f.BestListVerzEdit1()->text(), unter(QStringLiteral("best")));
+    antwort.reset();
+    QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("ProtVerzBtn")), Qt::LeftButton);
+    EXPECT_EQ(f.ProtVerzEdit1()->text(), QStringLiteral("/alt/prot/"));
+    EXPECT_EQ(titel, (QStringList{QStringLiteral("Ordner für Bestenlisten festlegen"),
+                                  QStringLiteral("Ordner für Protokolle festlegen")}));
+    EXPECT_EQ(vorauswahl, (QStringList{QStringLiteral("/alt/best/"), QStringLiteral("/alt/prot/")}));
+    f.close();
+}
+
+TEST_F(VerzFenster, AbbrechenAendertNichts) {
+    TBestListVerzForm f(m_ordner, m_meldungen);
+    f.show();
+    f.ProtVerzEdit1()->setText(unter(QStringLiteral("prot")));
+    QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("AbbrechenBtn")), Qt::LeftButton);
+    EXPECT_EQ(f.result(), QDialog::Rejected);
+    EXPECT_EQ(m_ordner.Protokollordner, QStringLiteral("/alt/prot/"));
+}
+
+} // namespace
