@@ -14,7 +14,7 @@ QString Uebersicht() {
                                   "Begleitwerkzeug von Velmora Kartello-Quiz für die Kommandozeile.\n\n"
                                   "Befehle:\n");
     for (const Befehl& b : AlleBefehle())
-        text += QStringLiteral("  %1%2\n").arg(b.name.leftJustified(8), b.kurzbeschreibung);
+        text += QStringLiteral("  %1 %2\n").arg(b.name.leftJustified(11), b.kurzbeschreibung);
     text += QStringLiteral("\n\"kartello-tool BEFEHL --help\" zeigt die Hilfe zu einem Befehl.\n"
                            "Rückgabewerte: 0 Erfolg, 1 Fehler bei der Ausführung, 2 falscher Aufruf.");
     return text;
