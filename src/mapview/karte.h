@@ -111,7 +111,10 @@ public:
     double Seitenverhaeltnis() const { return m_seitenverhaeltnis; }
 
     // Window hooks; each may stay empty.
-    std::function<void()> NeuZeichnen;                      // repaint the map control
+    std::function<void()> NeuZeichnen; // repaint the map control
+    // Repaint only this rectangle of the map control (one object redrawn in place);
+    // when empty, NeuZeichnen repaints the whole control instead.
+    std::function<void(const QRect&)> BereichNeuZeichnen;
     std::function<void()> VorAufbau;                        // hide the question counter panel
     std::function<void()> NachObjekt;                       // quiz: re-place the instruction panel
     std::function<void(const QRect&, bool)> MarkeGeaendert; // marker frame, visibility

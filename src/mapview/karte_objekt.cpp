@@ -225,6 +225,7 @@ void Karte::ZeichneObjekt(int index, QImage& ziel, int variante, bool mitLinie, 
     if (index < 0 || index >= static_cast<int>(m_dok.Objekte.size()) || ziel.isNull()) return;
     ObjDataTyp& o = m_dok.Objekte[index];
     if (!ObjektSichtbar(o, variante)) return;
+    const QRect alteBox = o.Box[0] == -1 ? QRect() : BoxInPixeln(o);
     if (variante == Bildschirm) AlteBoxLoeschen(o, ziel);
 
     const QColor farbe = o.OB_Typ == 3 ? Kartenfarbe::Lueckentext : Kartenfarbe::Text;
@@ -247,7 +248,12 @@ void Karte::ZeichneObjekt(int index, QImage& ziel, int variante, bool mitLinie, 
     maler.end();
 
     if (inAnsicht) InAnsichtKopieren(QRect(k.links, k.oben, k.Breite(), k.Hoehe()), m_kartenbild);
-    if (auffrischen && NeuZeichnen) NeuZeichnen();
+    if (auffrischen && BereichNeuZeichnen) {
+        const QRect bereich = alteBox.united(QRect(k.links, k.oben, k.Breite(), k.Hoehe()));
+        BereichNeuZeichnen(bereich.translated(Ansichtsversatz() - Ansichtsursprung()));
+    } else if (auffrischen && NeuZeichnen) {
+        NeuZeichnen();
+    }
     if (QuizLaeuft() && (inAnsicht || auffrischen) && NachObjekt) NachObjekt();
 }
 

@@ -2,6 +2,9 @@
 
 #include "data/av_data.h"
 #include "documents/dokument_lesen.h"
+#include "mapview/ac_infobox.h"
+#include "mapview/ac_kartenbild.h"
+#include "mapview/ac_kennzinfo.h"
 #include "platform/meldungen.h"
 #include "shell/av_bildpanel.h"
 #include "shell/av_info.h"
@@ -95,9 +98,15 @@ TForm1::TForm1(const Dienste& dienste, const QString& befehlszeile, QWidget* elt
     m_dokument.Basisbild = RessourcenBild(QStringLiteral("Startbasisbild"));
     TitelAnzeigen();
     DialogeErzeugen();
+    KarteEinrichten();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The map control holds hooks of m_karte, a member that dies before the child widgets.
+    m_schliessen = true; // no relayout while the window is taken apart
+    delete m_lernKartPicImg;
+    m_lernKartPicImg = nullptr;
+}
 
 QCursor TForm1::AnwendungsCursor(int nummer) {
     if (nummer < 1 || nummer > 8) return QCursor(Qt::ArrowCursor);
@@ -188,9 +197,7 @@ void TForm1::KartenbereichAufbauen(QWidget* lernPan) {
     m_lernKartPan = new TBildPanel(HintergrundArt::Kartenbereich, lernPan);
     m_lernKartPan->setObjectName(QStringLiteral("LernKartPan"));
 
-    m_lernKartPicImg = new QWidget(m_lernKartPan);
-    m_lernKartPicImg->setObjectName(QStringLiteral("LernKartPicImg"));
-    Einfaerben(m_lernKartPicImg, Qt::white);
+    m_lernKartPicImg = new TKartenBild(m_karte, Zufallsgenerator(), m_lernKartPan);
 
     m_startInfoPan = new THoverPanel(m_lernKartPicImg);
     m_startInfoPan->setObjectName(QStringLiteral("StartInfoPan"));
@@ -239,6 +246,9 @@ void TForm1::FarbenSetzen() {
 // TNameEingabeForm, TBestListVerzForm, TUebOptForm.
 void TForm1::DialogeErzeugen() {
     m_infoBox = new TInfoBox(m_dienste.shell, m_dienste.meldungen, this);
+    m_kennzInfoBox = new TKennzInfoBox(this);
+    m_infoboxForm = new TInfoboxForm(m_dienste.meldungen, this);
+    m_infoboxForm->setzeZiehCursor(AnwendungsCursor(8));
 }
 
 void TForm1::showEvent(QShowEvent* ereignis) {
@@ -294,6 +304,7 @@ void TForm1::ModusKnoepfeAktualisieren() {
 
 void TForm1::LernansichtZeigen() {
     m_ansichtsmodus = 2;
+    m_karte.SetzeAnsichtsmodus(Karte::Lernansicht);
     ModusKnoepfeAktualisieren();
     m_uebungPan->hide();
     KartenbereichAnordnen();
@@ -301,6 +312,7 @@ void TForm1::LernansichtZeigen() {
 
 void TForm1::QuizansichtZeigen() {
     m_ansichtsmodus = 3;
+    m_karte.SetzeAnsichtsmodus(Karte::Quizansicht);
     ModusKnoepfeAktualisieren();
     KartenbereichAnordnen();
 }
@@ -308,6 +320,7 @@ void TForm1::QuizansichtZeigen() {
 void TForm1::KartenbereichAnordnen() {
     const QSize flaeche = m_lernKartPan->size();
     m_lernKartPicImg->setGeometry(0, 0, qMax(0, flaeche.width() - KartenRandRechts), flaeche.height());
+    KarteAufbauen();
     if (m_ansichtsmodus == 3) {
         m_uebungPan->setGeometry(9, 8, qMax(0, flaeche.width() - 17), qMax(0, flaeche.height() - 16));
         m_uebungPan->show();

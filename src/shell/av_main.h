@@ -4,6 +4,7 @@
 #include "documents/dokument.h"
 #include "documents/themen_aktionen.h"
 #include "documents/themenliste.h"
+#include "mapview/karte.h"
 #include "shell/av_main_menue.h"
 #include "shell/dienste.h"
 #include "shell/programmeinstellungen.h"
@@ -20,6 +21,10 @@ class QWidget;
 class TBildPanel;
 class THoverPanel;
 class TInfoBox;
+class TInfoboxForm;
+class TKartenBild;
+class TKennzInfoBox;
+struct KlickErgebnis;
 
 class TForm1 final : public QMainWindow {
     Q_OBJECT
@@ -51,6 +56,10 @@ public:
     int Nummerierungsart() const { return m_nummerierungsart; }
     int Relayouts() const { return m_relayouts; }
     Dokument& dokument() { return m_dokument; }
+    Karte& karte() { return m_karte; }
+    TKartenBild& kartenbild() { return *m_lernKartPicImg; }
+    TInfoboxForm& infoboxForm() { return *m_infoboxForm; }
+    TKennzInfoBox& kennzInfoBox() { return *m_kennzInfoBox; }
     ProgrammEinstellungenTyp& einstellungen() { return m_einstellungen; }
     Hauptmenue& menue() { return *m_menue; }
     Themenliste& themenliste() { return m_themenliste; }
@@ -94,10 +103,15 @@ private:
     void NetzTeilnehmen();
     void WerkzeugleisteUmschalten();
     ThemenDialoge QtDialoge();
+    // The map control and its clicks (av_main_karte.cpp).
+    void KarteEinrichten();
+    void KarteAufbauen();
+    void KartenKlick(const KlickErgebnis& ergebnis);
 
     Dienste m_dienste;
     QString m_befehlszeile;
     Dokument m_dokument;
+    Karte m_karte{m_dokument}; // the composed map of m_dokument, for the whole run
     ProgrammEinstellungenTyp m_einstellungen;
     Themenliste m_themenliste;
     ThemenDialoge m_dialoge;
@@ -122,7 +136,7 @@ private:
     THoverPanel* m_naechstesPan = nullptr; // HoverPanel1
     QWidget* m_uebStatusPan = nullptr;
     TBildPanel* m_lernKartPan = nullptr;
-    QWidget* m_lernKartPicImg = nullptr;
+    TKartenBild* m_lernKartPicImg = nullptr;
     THoverPanel* m_startInfoPan = nullptr;
     QLabel* m_startLinkLab = nullptr;
     THoverPanel* m_uebungPan = nullptr;
@@ -130,4 +144,6 @@ private:
     QWidget* m_lernInfoPan = nullptr;
     QActionGroup* m_themenGruppe = nullptr;
     TInfoBox* m_infoBox = nullptr;
+    TKennzInfoBox* m_kennzInfoBox = nullptr;
+    TInfoboxForm* m_infoboxForm = nullptr;
 };

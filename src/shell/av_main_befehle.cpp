@@ -4,6 +4,7 @@
 
 #include "data/av_data.h"
 #include "documents/dokument_lesen.h"
+#include "mapview/nummerierung.h"
 #include "platform/meldungen.h"
 #include "shell/av_info.h"
 #include "shell/hilfe.h"
@@ -88,6 +89,11 @@ bool TForm1::DokumentLesenMit(const QString& pfad, bool ordnerUebernehmen) {
     };
     haken.ordnerUebernehmen = [](const QString& ordner) { Ordner().Themenordner = ordner; };
     haken.dokumentSchliessen = [this] { m_themen->DokumentSchliessen(); };
+    haken.nachLaden = [this] {
+        // A new document starts at 100 % with its covers numbered; the map is composed later.
+        m_karte.ZoomZuruecksetzen();
+        NummerierungSetzen(m_dokument);
+    };
     haken.lernansichtZeigen = [this] { LernansichtZeigen(); };
     const bool gelesen = DokumentLesen(m_dokument, pfad, ordnerUebernehmen, m_dienste.meldungen, haken);
     TitelAnzeigen();

@@ -29,3 +29,4 @@ int WerkzeugAusfuehren(const QStringList& argumente);
 int BefehlDump(const QStringList& argumente);
 int BefehlBuild(const QStringList& argumente);
 int BefehlBestenliste(const QStringList& argumente);
+int BefehlRender(const QStringList& argumente);

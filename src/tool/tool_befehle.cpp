@@ -49,7 +49,8 @@ const std::vector<Befehl>& AlleBefehle() {
              "(Objekte von 1 an gezählt); dann wird nichts geschrieben und der Rückgabewert ist 1.\n"
              "Reelle Zahlen dürfen auch \"NaN\", \"Infinity\" oder \"-Infinity\" sein."),
          2, 2, &BefehlBuild},
-        {QStringLiteral("bestenliste"), QStringLiteral("Zeigt eine Bestenliste (*.hsc) oder trägt ein Ergebnis ein."),
+        {QStringLiteral("bestenliste"),
+         QStringLiteral("Zeigt eine Bestenliste (*.hsc) oder trägt ein Ergebnis ein."),
          QStringLiteral("bestenliste zeigen DATEI.hsc | bestenliste eintragen DATEI.hsc OPTIONEN"),
          QStringLiteral(
              "\"zeigen\" gibt die Bestenliste nach Rang geordnet als Text aus, genau wie ihn\n"
@@ -63,8 +64,21 @@ const std::vector<Befehl>& AlleBefehle() {
              "  --beginn ZEIT       Beginn, z. B. 2026-12-08T10:15:00 (ohne: jetzt)\n"
              "  --dauer-ms D        Dauer in Millisekunden (Pflicht)\n"
              "  --leistung L        Gesamtleistung von 0 bis 1 (Pflicht)\n"
-             "  --anzahl K          das Ergebnis K-mal eintragen, jedes Mal einzeln gesperrt (für Lasttests)"),
+             "  --anzahl K          das Ergebnis K-mal eintragen, jedes Mal einzeln gesperrt (für "
+             "Lasttests)"),
          2, 14, &BefehlBestenliste},
+        {QStringLiteral("render"), QStringLiteral("Zeichnet die Karte eines Themendokuments als PNG-Bild."),
+         QStringLiteral(
+             "render DATEI.tvl AUS.png [--breite W] [--hoehe H] [--zoom 100|150|200] [--aufgedeckt]"),
+         QStringLiteral(
+             "Setzt die Karte von DATEI.tvl so zusammen, wie sie das Programm in einem Kartenfeld von\n"
+             "W x H Pixeln (ohne Angabe 870 x 650) in der Zoomstufe 100, 150 oder 200 % zeigt, und\n"
+             "schreibt das ganze Kartenbild als PNG nach AUS.png: Basisbild mit Randerweiterung,\n"
+             "Lückentext und alle Objekte, die Beschriftungen abgedeckt und nummeriert wie nach dem\n"
+             "Öffnen, mit --aufgedeckt alle Beschriftungen sichtbar.\n"
+             "Kann die Datei nicht gelesen oder das Bild nicht geschrieben werden, steht die Meldung\n"
+             "auf der Fehlerausgabe und der Rückgabewert ist 1."),
+         2, 7, &BefehlRender},
     };
     return befehle;
 }

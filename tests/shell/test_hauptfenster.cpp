@@ -8,6 +8,9 @@
 #include "fake_shell.h"
 #include "fake_systeminfo.h"
 #include "fake_uhr.h"
+#include "mapview/ac_infobox.h"
+#include "mapview/ac_kartenbild.h"
+#include "mapview/link.h"
 #include "shell/hilfe.h"
 #include "widgets/hoverpanel.h"
 
@@ -30,8 +33,9 @@ struct Fenster : ::testing::Test {
     }
     void TearDown() override { Ordner() = ProgrammOrdnerTyp{}; }
 
-    void dokument(const QString& name, const QString& titel) {
+    void dokument(const QString& name, const QString& titel, std::vector<ObjDataTyp> objekte = {}) {
         Dokument dok;
+        dok.Objekte = std::move(objekte);
         dok.Header.HD_titel = titel;
         dok.Header.HD_AnzFrageNummern = 3;
         dok.Basisbild = QImage(40, 30, QImage::Format_RGB32);
@@ -52,6 +56,16 @@ struct Fenster : ::testing::Test {
         for (QAction* a : f->menue().menue(QStringLiteral("Auswahl1"))->actions())
             if (a->objectName().startsWith(QStringLiteral("MenueThemaItem"))) texte << a->text();
         return texte;
+    }
+    // Clicks an object of the open document on the real map control; it must lie in the
+    // free frame around the start panel, where nothing covers the map.
+    void objektKlicken(int index) {
+        auto* karte = f->findChild<TKartenBild*>(QStringLiteral("LernKartPicImg"));
+        const auto& b = f->dokument().Objekte[index].Box;
+        ASSERT_NE(b[0], -1);
+        const QPoint p = f->karte().AnteilZuPunkt(QPointF((b[0] + b[2]) / 2, (b[1] + b[3]) / 2));
+        ASSERT_EQ(karte->childAt(p), nullptr) << p.x() << "," << p.y();
+        QTest::mouseClick(karte, Qt::LeftButton, Qt::NoModifier, p);
     }
     QString titelLabel() { return f->findChild<QLabel*>(QStringLiteral("DokTitelLab"))->text(); }
 
@@ -184,4 +198,77 @@ TEST_F(Fenster, OptionenHilfeUndWerkzeugleiste) {
     QTest::keyClick(f.get(), Qt::Key_W, Qt::AltModifier);
     EXPECT_EQ(f->menue().aktion(QStringLiteral("Werkzeugleiste1"))->text(),
               QStringLiteral("Werkzeugleiste auf&klappen"));
+}
+
+namespace {
+ObjDataTyp RandObjekt(const QString& text, int typ, double x) {
+    ObjDataTyp o;
+    o.OB_Cap = text;
+    o.OB_Typ = typ;
+    o.OB_Ebene = 2;
+    o.OB_Sx = o.OB_Kx = x;
+    o.OB_Sy = o.OB_Ky = 0.03; // the top of the map: in the frame above the start panel
+    return o;
+}
+} // namespace
+
+TEST_F(Fenster, KarteWirdMitDemDokumentAufgebautUndVerschoben) {
+    dokument(QStringLiteral("a.tvl"), QStringLiteral("Alpen"));
+    starten();
+    QTest::keyClick(f.get(), Qt::Key_PageDown);
+    auto* karte = f->findChild<TKartenBild*>(QStringLiteral("LernKartPicImg"));
+    EXPECT_EQ(f->karte().Steuerelementgroesse(), karte->size());
+    EXPECT_EQ(f->karte().Kartenbild().height(), karte->height()); // 4:3 in a wider control
+    QTest::keyClick(f.get(), Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(f->karte().Zoomindex(), 2);
+    const double links = f->karte().Ausschnitt().links;
+    QTest::keyClick(f.get(), Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_GT(f->karte().Ausschnitt().links, links);
+    // A new document starts at 100 % again.
+    QTest::keyClick(f.get(), Qt::Key_Home, Qt::AltModifier);
+    QTest::keyClick(f.get(), Qt::Key_PageDown);
+    EXPECT_EQ(f->karte().Zoomindex(), 0);
+}
+
+TEST_F(Fenster, InfopunktImRahmenOeffnetDasInfofenster) {
+    dokument(QStringLiteral("a.tvl"), QStringLiteral("Alpen"),
+             {RandObjekt(QStringLiteral("Die <b>Alpen</b> sind 1200 km lang."), 2, 0.5)});
+    starten();
+    QTest::keyClick(f.get(), Qt::Key_PageDown);
+    ASSERT_EQ(f->dokument().Objekte.size(), 1u);
+    objektKlicken(0);
+    EXPECT_TRUE(f->infoboxForm().isVisible());
+    EXPECT_EQ(f->infoboxForm().RichEdit1().toPlainText(), QStringLiteral("Die Alpen sind 1200 km lang."));
+}
+
+TEST_F(Fenster, LinkImRahmenNurFuerSichereZiele) {
+    dokument(QStringLiteral("a.tvl"), QStringLiteral("Alpen"),
+             {RandObjekt(QStringLiteral("https://example.org/alpen"), 4, 0.3),
+              RandObjekt(QStringLiteral("/bin/sh"), 4, 0.6)});
+    starten();
+    QTest::keyClick(f.get(), Qt::Key_PageDown);
+    objektKlicken(0);
+    EXPECT_EQ(shell.geoeffnet, QStringList{QStringLiteral("https://example.org/alpen")});
+    EXPECT_TRUE(meldungen.eintraege.empty());
+    objektKlicken(1);
+    EXPECT_EQ(shell.geoeffnet.size(), 1);
+    ASSERT_EQ(meldungen.eintraege.size(), 1u);
+    EXPECT_EQ(meldungen.eintraege[0].text, LinkNichtOeffnenbarText(QStringLiteral("/bin/sh")));
+}
+
+TEST_F(Fenster, DokumentmarkeWechseltInDenUnterordner) {
+    ASSERT_TRUE(QDir(ordner).mkdir(QStringLiteral("Europa")));
+    dokument(QStringLiteral("Europa/laender.tvl"), QStringLiteral("Länder"));
+    dokument(QStringLiteral("a.tvl"), QStringLiteral("Alpen"),
+             {RandObjekt(QStringLiteral("Europa\\"), 5, 0.5)});
+    starten();
+    QTest::keyClick(f.get(), Qt::Key_PageDown);
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Velmora Kartello-Quiz - Alpen"));
+    objektKlicken(0);
+    EXPECT_TRUE(meldungen.eintraege.empty());
+    EXPECT_EQ(Ordner().Themenordner, ordner + QStringLiteral("Europa") + QDir::separator());
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Velmora Kartello-Quiz"));
+    EXPECT_EQ(themenEintraege(), QStringList{QStringLiteral("&1:  Länder")});
+    QTest::keyClick(f.get(), Qt::Key_PageDown);
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Velmora Kartello-Quiz - Länder"));
 }

@@ -1,0 +1,71 @@
+#pragma once
+// The information window TInfoboxForm: shows the info text of an info point as a picture
+// laid out by the markup renderer, at its full height, scrolled by wheel, keys and drag.
+// A plain rich-text copy of the text is printed, saved as RTF and copied to the clipboard.
+#include <QCursor>
+#include <QDialog>
+#include <QTextDocument>
+#include <functional>
+
+class Meldungen;
+class QLabel;
+class QPrinter;
+class QScrollArea;
+class QWidget;
+
+struct InfoboxDialoge {
+    // The RTF file to save to, or empty when the user cancels.
+    std::function<QString(QWidget* eltern, const QString& titel)> speicherDatei;
+    // Lets the user set up `drucker`; false when cancelled. Without a printer: a PDF file.
+    std::function<bool(QWidget* eltern, QPrinter& drucker)> drucker;
+};
+InfoboxDialoge InfoboxStandardDialoge();
+
+inline const QString InfotextDruckTitel = QStringLiteral("Infotext");
+
+// The text of the rich-text copy: the style tags <b>, <i>, <u> and their ends removed in
+// any case, every other tag left as it is.
+QString InfotextOhneStil(const QString& text);
+
+class TInfoboxForm final : public QDialog {
+    Q_OBJECT
+public:
+    explicit TInfoboxForm(Meldungen& meldungen, QWidget* eltern = nullptr);
+
+    void setzeDialoge(InfoboxDialoge dialoge) { m_dialoge = std::move(dialoge); }
+    void setzeZiehCursor(const QCursor& cursor) { m_ziehCursor = cursor; }
+
+    // Lays the text out, sizes the window, places it at the main window's top-right
+    // corner and shows it without blocking.
+    void InfotextZeigen(const QString& text);
+
+    void Drucken();
+    void Speichern();
+    void InZwischenablage();
+    void Schliessen();
+
+    QScrollArea* ScrollBox1() const { return m_scrollBox; }
+    QLabel* TextImg() const { return m_textImg; }
+    const QTextDocument& RichEdit1() const { return m_richEdit; }
+    static constexpr int HoechstHoehe = 566;
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    void hideEvent(QHideEvent* ereignis) override;
+
+private:
+    QWidget* KnopfLeiste();
+    bool Ziehen(QEvent* ereignis);
+    bool Blaettern(QEvent* ereignis);
+    void Platzieren(int bildHoehe);
+
+    Meldungen& m_meldungen;
+    InfoboxDialoge m_dialoge;
+    QCursor m_ziehCursor{Qt::ClosedHandCursor};
+    QScrollArea* m_scrollBox = nullptr;
+    QLabel* m_textImg = nullptr;
+    QWidget* m_knopfPan = nullptr;
+    QTextDocument m_richEdit;
+    bool m_zieht = false;
+    int m_ziehY = 0;
+};
