@@ -18,7 +18,7 @@ QString Systemfehler() {
 // within one process exclude each other too (classic record locks would not, and
 // closing any descriptor of the file would drop them). The kernel passes both kinds
 // on to NFS and SMB servers. Older kernels lack them: fall back to record locks.
-bool Sperren(int fd, short art) {
+bool SperrenEinmal(int fd, short art) {
     struct flock sperre {};
     sperre.l_type = art;
     sperre.l_whence = SEEK_SET;
@@ -29,6 +29,20 @@ bool Sperren(int fd, short art) {
     if (errno != EINVAL) return false;
 #endif
     return ::fcntl(fd, F_SETLK, &sperre) == 0;
+}
+
+// One append or read holds the lock only for a moment. A lock met within an
+// attempt is therefore asked for again for a few milliseconds before the attempt
+// counts as failed, so that a whole class finishing at once does not run out of
+// its retries while each holder needs only a millisecond.
+bool Sperren(int fd, short art) {
+    constexpr int Nachfragen = 25;
+    constexpr useconds_t PauseUs = 2000;
+    for (int i = 0;; ++i) {
+        if (SperrenEinmal(fd, art)) return true;
+        if ((errno != EACCES && errno != EAGAIN) || i + 1 >= Nachfragen) return false;
+        ::usleep(PauseUs);
+    }
 }
 
 } // namespace
