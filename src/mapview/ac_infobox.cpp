@@ -9,6 +9,8 @@
 #include "shell/av_bildpanel.h"
 #include "shell/hintergrund.h"
 
+#include "output/av_drucken.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -45,27 +47,9 @@ QString RtfDateiWaehlen(QWidget* eltern, const QString& titel) {
 }
 
 bool DruckerWaehlen(QWidget* eltern, QPrinter& drucker) {
-    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        // No printer installed: the print dialog would offer nothing, so print to PDF.
-        const QString pdf = QFileDialog::getSaveFileName(
-            eltern, QStringLiteral("Infotext als PDF-Datei drucken"),
-            QDir::homePath() + QStringLiteral("/Infotext.pdf"), QStringLiteral("PDF-Dokument (*.pdf)"));
-        if (pdf.isEmpty()) return false;
-        drucker.setOutputFormat(QPrinter::PdfFormat);
-        drucker.setOutputFileName(pdf);
-        return true;
-    }
-    QPrintDialog dialog(&drucker, eltern);
-    return dialog.exec() == QDialog::Accepted;
+    return DruckerOderPdfWaehlen(eltern, drucker, QStringLiteral("Infotext als PDF-Datei drucken"),
+                                 QDir::homePath() + QStringLiteral("/Infotext.pdf"));
 }
-
-class Sanduhr final {
-public:
-    Sanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Sanduhr() { QApplication::restoreOverrideCursor(); }
-    Sanduhr(const Sanduhr&) = delete;
-    Sanduhr& operator=(const Sanduhr&) = delete;
-};
 
 } // namespace
 

@@ -6,6 +6,8 @@
 #include "results/bestenliste_druck.h"
 #include "results/bestenliste_text.h"
 
+#include "output/av_drucken.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -32,18 +34,8 @@ QString TextDateiWaehlen(QWidget* eltern, const QString& titel, const QString& o
 }
 
 bool DruckerWaehlen(QWidget* eltern, QPrinter& drucker) {
-    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        const QString pdf =
-            QFileDialog::getSaveFileName(eltern, QStringLiteral("Bestenliste als PDF-Datei drucken"),
-                                         Ordner().Protokollordner + QStringLiteral("Bestenliste.pdf"),
-                                         QStringLiteral("PDF-Dokument (*.pdf)"));
-        if (pdf.isEmpty()) return false;
-        drucker.setOutputFormat(QPrinter::PdfFormat);
-        drucker.setOutputFileName(pdf);
-        return true;
-    }
-    QPrintDialog dialog(&drucker, eltern);
-    return dialog.exec() == QDialog::Accepted;
+    return DruckerOderPdfWaehlen(eltern, drucker, QStringLiteral("Bestenliste als PDF-Datei drucken"),
+                                 Ordner().Protokollordner + QStringLiteral("Bestenliste.pdf"));
 }
 
 Qt::Alignment AlsQt(Ausrichtung a) {

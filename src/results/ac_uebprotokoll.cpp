@@ -7,6 +7,8 @@
 #include "results/protokoll_speichern.h"
 #include "results/protokoll_zwischenablage.h"
 
+#include "output/av_drucken.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -32,29 +34,9 @@ QString RtfDateiWaehlen(QWidget* eltern, const QString& titel, const QString& or
 }
 
 bool DruckerWaehlen(QWidget* eltern, QPrinter& drucker) {
-    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        // Without any printer the print dialog has nothing to offer everywhere; print to PDF.
-        const QString pdf =
-            QFileDialog::getSaveFileName(eltern, QStringLiteral("Quiz-Protokoll als PDF-Datei drucken"),
-                                         Ordner().Protokollordner + QStringLiteral("Quiz-Protokoll.pdf"),
-                                         QStringLiteral("PDF-Dokument (*.pdf)"));
-        if (pdf.isEmpty()) return false;
-        drucker.setOutputFormat(QPrinter::PdfFormat);
-        drucker.setOutputFileName(pdf);
-        return true;
-    }
-    QPrintDialog dialog(&drucker, eltern);
-    return dialog.exec() == QDialog::Accepted;
+    return DruckerOderPdfWaehlen(eltern, drucker, QStringLiteral("Quiz-Protokoll als PDF-Datei drucken"),
+                                 Ordner().Protokollordner + QStringLiteral("Quiz-Protokoll.pdf"));
 }
-
-// The wait cursor for the length of a file operation.
-class Sanduhr final {
-public:
-    Sanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Sanduhr() { QApplication::restoreOverrideCursor(); }
-    Sanduhr(const Sanduhr&) = delete;
-    Sanduhr& operator=(const Sanduhr&) = delete;
-};
 
 } // namespace
 
