@@ -93,15 +93,24 @@ bool ZeilenLesen(png_structp png, png_bytepp zeilen) {
     return true;
 }
 
-class LeseStruktur final {
+// Owns a libpng read or write structure with its info structure; both are freed
+// here, outside the functions that call setjmp, so no destructor is skipped.
+template <bool Schreiben> class PngStruktur final {
 public:
-    explicit LeseStruktur(Meldung& m) {
-        m_png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &m, FehlerMelden, WarnungIgnorieren);
+    explicit PngStruktur(Meldung& m) {
+        m_png = Schreiben
+                    ? png_create_write_struct(PNG_LIBPNG_VER_STRING, &m, FehlerMelden, WarnungIgnorieren)
+                    : png_create_read_struct(PNG_LIBPNG_VER_STRING, &m, FehlerMelden, WarnungIgnorieren);
         if (m_png) m_info = png_create_info_struct(m_png);
     }
-    ~LeseStruktur() { png_destroy_read_struct(&m_png, m_info ? &m_info : nullptr, nullptr); }
-    LeseStruktur(const LeseStruktur&) = delete;
-    LeseStruktur& operator=(const LeseStruktur&) = delete;
+    ~PngStruktur() {
+        if constexpr (Schreiben)
+            png_destroy_write_struct(&m_png, m_info ? &m_info : nullptr);
+        else
+            png_destroy_read_struct(&m_png, m_info ? &m_info : nullptr, nullptr);
+    }
+    PngStruktur(const PngStruktur&) = delete;
+    PngStruktur& operator=(const PngStruktur&) = delete;
 
     bool gueltig() const { return m_png && m_info; }
     png_structp png() const { return m_png; }
@@ -111,6 +120,8 @@ private:
     png_structp m_png = nullptr;
     png_infop m_info = nullptr;
 };
+using LeseStruktur = PngStruktur<false>;
+using SchreibStruktur = PngStruktur<true>;
 
 QString Beschaedigt(const Meldung& m) {
     return QStringLiteral("Das Bild ist beschädigt (%1).").arg(QString::fromLatin1(m.text));
@@ -145,25 +156,6 @@ bool ZeilenSchreiben(png_structp png, png_infop info, const QImage* bild, QIODev
     png_write_end(png, info);
     return true;
 }
-
-class SchreibStruktur final {
-public:
-    explicit SchreibStruktur(Meldung& m) {
-        m_png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &m, FehlerMelden, WarnungIgnorieren);
-        if (m_png) m_info = png_create_info_struct(m_png);
-    }
-    ~SchreibStruktur() { png_destroy_write_struct(&m_png, m_info ? &m_info : nullptr); }
-    SchreibStruktur(const SchreibStruktur&) = delete;
-    SchreibStruktur& operator=(const SchreibStruktur&) = delete;
-
-    bool gueltig() const { return m_png && m_info; }
-    png_structp png() const { return m_png; }
-    png_infop info() const { return m_info; }
-
-private:
-    png_structp m_png = nullptr;
-    png_infop m_info = nullptr;
-};
 
 } // namespace
 
