@@ -32,6 +32,10 @@ protected:
 
 } // namespace
 
+QWidget* MarkenRahmenErzeugen(QWidget* eltern) {
+    return new TMarkenRahmen(eltern);
+}
+
 TKartenBild::TKartenBild(Karte& karte, Zufall& zufall, QWidget* eltern)
     : QWidget(eltern), m_karte(karte), m_zufall(zufall) {
     setObjectName(QStringLiteral("LernKartPicImg"));
@@ -40,6 +44,10 @@ TKartenBild::TKartenBild(Karte& karte, Zufall& zufall, QWidget* eltern)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_moveAnker = new TMarkenRahmen(this);
+    HooksSetzen();
+}
+
+void TKartenBild::HooksSetzen() {
     m_karte.NeuZeichnen = [this] { update(); };
     m_karte.BereichNeuZeichnen = [this](const QRect& bereich) { update(bereich); };
     m_karte.MarkeGeaendert = [this](const QRect& r, bool sichtbar) { MarkeSetzen(r, sichtbar); };

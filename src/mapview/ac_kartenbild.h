@@ -10,6 +10,9 @@
 
 class Zufall;
 
+// The red marker frame MoveAnker (2 pixels, transparent inside and for the pointer), hidden.
+QWidget* MarkenRahmenErzeugen(QWidget* eltern);
+
 class TKartenBild final : public QWidget {
     Q_OBJECT
 public:
@@ -21,6 +24,8 @@ public:
     // Cursor while the map is dragged ("HAND"); the arrow when unset.
     void setzeZiehCursor(const QCursor& cursor) { m_ziehCursor = cursor; }
 
+    // The map's repaint and marker hooks lead to this control again (after a quiz had them).
+    void HooksSetzen();
     // The map takes the control's size and is composed again.
     void Aufbauen();
     bool ZiehtGerade() const { return m_zieht; }

@@ -6,6 +6,16 @@
 #include "mapview/ac_kartenbild.h"
 #include "mapview/ac_kennzinfo.h"
 #include "platform/meldungen.h"
+#include "quiz/ac_nameeingabe.h"
+#include "quiz/ac_uebfertig.h"
+#include "quiz/ac_ueboptform.h"
+#include "quiz/av_quizanzeige.h"
+#include "results/ac_bestlist.h"
+#include "results/ac_protkom.h"
+#include "results/ac_uebprotokoll.h"
+#include "results/av_bestlistverz.h"
+#include "quiz/av_uebinfopan.h"
+#include "quiz/av_uebungpan.h"
 #include "shell/av_bildpanel.h"
 #include "shell/av_info.h"
 #include "shell/hilfe.h"
@@ -99,11 +109,14 @@ TForm1::TForm1(const Dienste& dienste, const QString& befehlszeile, QWidget* elt
     TitelAnzeigen();
     DialogeErzeugen();
     KarteEinrichten();
+    QuizEinrichten();
 }
 
 TForm1::~TForm1() {
     // The map control holds hooks of m_karte, a member that dies before the child widgets.
-    m_schliessen = true; // no relayout while the window is taken apart
+    m_schliessen = true;  // no relayout while the window is taken apart
+    delete m_quizAnzeige; // before the panels it works on
+    m_quizAnzeige = nullptr;
     delete m_lernKartPicImg;
     m_lernKartPicImg = nullptr;
 }
@@ -142,7 +155,13 @@ void TForm1::OberflaecheAufbauen() {
     KopfleisteAufbauen(lernPan);
     spalte->addWidget(m_infoPan);
     KartenbereichAufbauen(lernPan);
-    spalte->addWidget(m_lernKartPan, 1);
+    // The status panel of a quiz stands at the right of the map area, shown only in a quiz.
+    auto* zeile = new QHBoxLayout();
+    zeile->setContentsMargins(0, 0, 0, 0);
+    zeile->setSpacing(0);
+    zeile->addWidget(m_lernKartPan, 1);
+    zeile->addWidget(m_uebInfoPan);
+    spalte->addLayout(zeile, 1);
     setCentralWidget(lernPan);
 }
 
@@ -215,12 +234,9 @@ void TForm1::KartenbereichAufbauen(QWidget* lernPan) {
     connect(m_startLinkLab, &QLabel::linkActivated, this,
             [this](const QString& ziel) { ZielOeffnen(ziel, m_dienste.shell, m_dienste.meldungen); });
 
-    m_uebungPan = new THoverPanel(m_lernKartPan);
-    m_uebungPan->setObjectName(QStringLiteral("UebungPan"));
-    m_uebungPan->setHoverActive(false);
+    m_uebungPan = new TUebungPan(m_lernKartPan);
     m_uebungPan->hide();
-    m_uebInfoPan = new QWidget(m_lernKartPan);
-    m_uebInfoPan->setObjectName(QStringLiteral("UebInfoPan"));
+    m_uebInfoPan = new TUebInfoPan(lernPan);
     m_uebInfoPan->hide();
     m_lernInfoPan = new QWidget(m_lernKartPan);
     m_lernInfoPan->setObjectName(QStringLiteral("LernInfoPan"));
@@ -235,20 +251,27 @@ void TForm1::FarbenSetzen() {
     Einfaerben(m_lernInfoPan, farben.A);
     Einfaerben(m_lernKartPan, farben.B);
     Einfaerben(m_uebStatusPan, farben.A);
+    Einfaerben(m_uebInfoPan, farben.C);
     QPalette text = m_startLinkLab->palette();
     text.setColor(QPalette::WindowText, StartInfoTextFarbe());
     m_startLinkLab->setPalette(text);
 }
 
-// Every dialog window is made once here and hidden between uses, in this order:
-// TBestListForm, TUebOptFragenForm, TUebFertigForm, TArbeitsblattForm, TMailForm,
-// TInfoBox, TKennzInfoBox, TUebProtokollForm, TInfoboxForm, TProtKomForm,
-// TNameEingabeForm, TBestListVerzForm, TUebOptForm.
+// Every dialog window is made once here and hidden between uses. TUebOptForm comes
+// first: the single-questions options window mirrors its check box.
 void TForm1::DialogeErzeugen() {
+    m_uebOptForm = new TUebOptForm(m_einstellungen, this);
+    m_bestListForm = new TBestListForm(m_bestenliste, m_dienste.meldungen, this);
+    m_uebOptFragenForm = new TUebOptFragenForm(m_einstellungen, *m_uebOptForm, this);
+    m_uebFertigForm = new TUebFertigForm(this);
     m_infoBox = new TInfoBox(m_dienste.shell, m_dienste.meldungen, this);
     m_kennzInfoBox = new TKennzInfoBox(this);
+    m_protKomForm = new TProtKomForm(this);
+    m_uebProtokollForm = new TUebProtokollForm(m_protokoll, *m_protKomForm, m_dienste.meldungen, this);
     m_infoboxForm = new TInfoboxForm(m_dienste.meldungen, this);
     m_infoboxForm->setzeZiehCursor(AnwendungsCursor(8));
+    m_nameEingabeForm = new TNameEingabeForm(this);
+    m_bestListVerzForm = new TBestListVerzForm(Ordner(), m_dienste.meldungen, this);
 }
 
 void TForm1::showEvent(QShowEvent* ereignis) {
@@ -262,6 +285,8 @@ void TForm1::ErsteAktivierung() {
     ProgrammOrdnerTyp& ordner = Ordner();
     EinstellungenLaden(m_dienste.einstellungen, m_einstellungen, ordner);
     OptionenAnzeigen();
+    m_uebOptForm->WerteAnzeigen();
+    m_uebOptFragenForm->WerteAnzeigen();
     ModusKnoepfeAktualisieren();
     LernansichtZeigen();
 
@@ -290,7 +315,7 @@ void TForm1::TitelAnzeigen() {
 }
 
 bool TForm1::QuizLaeuft() const {
-    return false;
+    return m_quizAnzeige != nullptr && m_quizAnzeige->quiz().Laeuft();
 }
 
 void TForm1::ModusKnoepfeAktualisieren() {
@@ -304,6 +329,7 @@ void TForm1::ModusKnoepfeAktualisieren() {
 
 void TForm1::LernansichtZeigen() {
     m_ansichtsmodus = 2;
+    m_lernKartPicImg->show();
     m_karte.SetzeAnsichtsmodus(Karte::Lernansicht);
     ModusKnoepfeAktualisieren();
     m_uebungPan->hide();
@@ -314,19 +340,30 @@ void TForm1::QuizansichtZeigen() {
     m_ansichtsmodus = 3;
     m_karte.SetzeAnsichtsmodus(Karte::Quizansicht);
     ModusKnoepfeAktualisieren();
-    KartenbereichAnordnen();
+    // The status panel takes its place first, so that the quiz area gets its final size.
+    if (centralWidget()->layout() != nullptr) centralWidget()->layout()->activate();
+    m_lernKartPicImg->hide();
+    const QSize flaeche = m_lernKartPan->size();
+    m_lernKartPicImg->setGeometry(0, 0, qMax(0, flaeche.width() - KartenRandRechts), flaeche.height());
+    QuizflaecheAnordnen();
+}
+
+void TForm1::QuizflaecheAnordnen() {
+    const QSize flaeche = m_lernKartPan->size();
+    m_uebungPan->setGeometry(9, 8, qMax(0, flaeche.width() - 17), qMax(0, flaeche.height() - 16));
+    m_uebungPan->show();
+    m_uebungPan->raise();
 }
 
 void TForm1::KartenbereichAnordnen() {
     const QSize flaeche = m_lernKartPan->size();
     m_lernKartPicImg->setGeometry(0, 0, qMax(0, flaeche.width() - KartenRandRechts), flaeche.height());
-    KarteAufbauen();
     if (m_ansichtsmodus == 3) {
-        m_uebungPan->setGeometry(9, 8, qMax(0, flaeche.width() - 17), qMax(0, flaeche.height() - 16));
-        m_uebungPan->show();
-        m_uebungPan->raise();
+        QuizflaecheAnordnen();
+        if (m_quizAnzeige != nullptr) m_quizAnzeige->PanelGroesseGeaendert();
         return;
     }
+    KarteAufbauen();
     if (m_startInfoPan->isVisible()) StartInfoZeigen();
 }
 

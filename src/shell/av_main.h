@@ -5,6 +5,8 @@
 #include "documents/themen_aktionen.h"
 #include "documents/themenliste.h"
 #include "mapview/karte.h"
+#include "results/bestenliste.h"
+#include "results/protokoll.h"
 #include "shell/av_main_menue.h"
 #include "shell/dienste.h"
 #include "shell/programmeinstellungen.h"
@@ -24,6 +26,18 @@ class TInfoBox;
 class TInfoboxForm;
 class TKartenBild;
 class TKennzInfoBox;
+class TBestListForm;
+class TBestListVerzForm;
+class TNameEingabeForm;
+class TProtKomForm;
+class TQuizAnzeige;
+class TUebFertigForm;
+class TUebInfoPan;
+class TUebOptForm;
+class TUebOptFragenForm;
+class TUebProtokollForm;
+class TUebungPan;
+struct BestenlistenErgebnis;
 struct KlickErgebnis;
 
 class TForm1 final : public QMainWindow {
@@ -41,7 +55,7 @@ public:
     // A quiz is running and not finished yet.
     bool QuizLaeuft() const;
     void LernansichtZeigen();
-    // The window side of a running quiz: mode 3, quiz panel over the map area.
+    // The window side of a running quiz: mode 3, quiz panel over the map area, status panel.
     void QuizansichtZeigen();
     void ModusKnoepfeAktualisieren();
 
@@ -60,6 +74,18 @@ public:
     TKartenBild& kartenbild() { return *m_lernKartPicImg; }
     TInfoboxForm& infoboxForm() { return *m_infoboxForm; }
     TKennzInfoBox& kennzInfoBox() { return *m_kennzInfoBox; }
+    TQuizAnzeige& quizAnzeige() { return *m_quizAnzeige; }
+    TUebOptForm& uebOptForm() { return *m_uebOptForm; }
+    TUebOptFragenForm& uebOptFragenForm() { return *m_uebOptFragenForm; }
+    TNameEingabeForm& nameEingabeForm() { return *m_nameEingabeForm; }
+    TUebFertigForm& uebFertigForm() { return *m_uebFertigForm; }
+    TUebProtokollForm& uebProtokollForm() { return *m_uebProtokollForm; }
+    TBestListForm& bestListForm() { return *m_bestListForm; }
+    TBestListVerzForm& bestListVerzForm() { return *m_bestListVerzForm; }
+    TUebungPan& uebungPan() { return *m_uebungPan; }
+    TUebInfoPan& uebInfoPan() { return *m_uebInfoPan; }
+    Protokoll& protokoll() { return m_protokoll; }
+    Bestenliste& bestenliste() { return m_bestenliste; }
     ProgrammEinstellungenTyp& einstellungen() { return m_einstellungen; }
     Hauptmenue& menue() { return *m_menue; }
     Themenliste& themenliste() { return m_themenliste; }
@@ -107,6 +133,15 @@ private:
     void KarteEinrichten();
     void KarteAufbauen();
     void KartenKlick(const KlickErgebnis& ergebnis);
+    // The quiz, protocol and best list (av_main_quiz.cpp).
+    void QuizEinrichten();
+    void QuizBefehleVerbinden();
+    void QuizStarten();
+    void QuizAbbrechen();
+    void QuizmodusWechseln(bool an);
+    void QuizflaecheAnordnen();
+    void BestenlisteZeigen(bool netz);
+    void BestenlisteEintragen(const BestenlistenErgebnis& ergebnis);
 
     Dienste m_dienste;
     QString m_befehlszeile;
@@ -117,6 +152,8 @@ private:
     ThemenDialoge m_dialoge;
     std::unique_ptr<ThemenAktionen> m_themen;
     std::unique_ptr<Hauptmenue> m_menue;
+    Protokoll m_protokoll;
+    Bestenliste m_bestenliste{m_dienste.meldungen, m_dienste.warten};
 
     bool m_ersteAktivierung = true;
     bool m_schliessen = false;
@@ -139,11 +176,20 @@ private:
     TKartenBild* m_lernKartPicImg = nullptr;
     THoverPanel* m_startInfoPan = nullptr;
     QLabel* m_startLinkLab = nullptr;
-    THoverPanel* m_uebungPan = nullptr;
-    QWidget* m_uebInfoPan = nullptr;
+    TUebungPan* m_uebungPan = nullptr;
+    TUebInfoPan* m_uebInfoPan = nullptr;
     QWidget* m_lernInfoPan = nullptr;
     QActionGroup* m_themenGruppe = nullptr;
     TInfoBox* m_infoBox = nullptr;
     TKennzInfoBox* m_kennzInfoBox = nullptr;
     TInfoboxForm* m_infoboxForm = nullptr;
+    TUebOptForm* m_uebOptForm = nullptr;
+    TUebOptFragenForm* m_uebOptFragenForm = nullptr;
+    TUebFertigForm* m_uebFertigForm = nullptr;
+    TNameEingabeForm* m_nameEingabeForm = nullptr;
+    TProtKomForm* m_protKomForm = nullptr;
+    TUebProtokollForm* m_uebProtokollForm = nullptr;
+    TBestListForm* m_bestListForm = nullptr;
+    TBestListVerzForm* m_bestListVerzForm = nullptr;
+    TQuizAnzeige* m_quizAnzeige = nullptr;
 };

@@ -2,6 +2,8 @@
 // handled by the window itself and the display modes.
 #include "shell/av_main.h"
 
+#include "quiz/av_quizanzeige.h"
+
 #include "data/av_data.h"
 #include "documents/dokument_lesen.h"
 #include "mapview/nummerierung.h"
@@ -147,15 +149,14 @@ void TForm1::BefehleVerbinden() {
     m.verbinden(QStringLiteral("Homepage1"),
                 [this] { ZielOeffnen(ProduktHomepage, m_dienste.shell, m_dienste.meldungen); });
     m.verbinden(QStringLiteral("Info1"), [this] { m_infoBox->exec(); });
-    // Commands whose windows come with the quiz, results, worksheet, network and
-    // output work; until then their entries and keys do nothing.
-    for (const char* name : {"QuizStarten1", "Uebungsoptionen1", "Bestenliste1", "Protokoll1",
-                             "BestenlisteNetz1", "QuizAbbrechen1", "NetzInitiieren1", "EMailVersenden1",
-                             "Exportieren1", "InZwischenablage1", "Arbeitsblatt1", "OrdnerProtBest1"})
+    // Commands whose windows come with the worksheet, network and output work; until
+    // then their entries and keys do nothing.
+    for (const char* name :
+         {"NetzInitiieren1", "EMailVersenden1", "Exportieren1", "InZwischenablage1", "Arbeitsblatt1"})
         m.verbinden(QString::fromLatin1(name), Nichts);
+    QuizBefehleVerbinden();
     connect(m_prevDokPan, &THoverPanel::clicked, this, [this] { m_themen->Vorheriges(); });
     connect(m_naechstesPan, &THoverPanel::clicked, this, [this] { m_themen->Naechstes(); });
-    connect(m_lernKartBtn, &THoverPanel::clicked, this, [this] { LernansichtZeigen(); });
 }
 
 namespace {
@@ -200,6 +201,7 @@ void TForm1::WerkzeugleisteUmschalten() {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* ereignis) {
+    if (m_ansichtsmodus == 3 && m_quizAnzeige != nullptr && m_quizAnzeige->Taste(ereignis)) return;
     const Qt::KeyboardModifiers mod = ereignis->modifiers() & ~Qt::KeypadModifier;
     const bool ziffernblock = ereignis->modifiers().testFlag(Qt::KeypadModifier);
     if (mod == (Qt::ShiftModifier | Qt::AltModifier) && ereignis->key() == Qt::Key_G) {

@@ -4,6 +4,7 @@
 class Einstellungen;
 class Meldungen;
 class Shell;
+class Ton;
 class SystemInfo;
 class Uhr;
 class Warten;
@@ -15,4 +16,5 @@ struct Dienste {
     Uhr& uhr;
     Warten& warten;
     Shell& shell;
+    Ton& ton;
 };

@@ -1,5 +1,6 @@
 #include "data/av_data.h"
 #include "platform/av_meldungen_qt.h"
+#include "platform/av_ton_qt.h"
 #include "platform/einstellungen_qt.h"
 #include "platform/shell.h"
 #include "platform/systeminfo_qt.h"
@@ -27,7 +28,8 @@ int main(int argc, char** argv) {
     UhrQt uhr;
     WartenQt warten;
     ShellQt shell;
-    TForm1 hauptfenster(Dienste{meldungen, einstellungen, system, uhr, warten, shell},
+    TonQt ton;
+    TForm1 hauptfenster(Dienste{meldungen, einstellungen, system, uhr, warten, shell, ton},
                         QCoreApplication::arguments().value(1));
     meldungen.setzeEltern(&hauptfenster);
     hauptfenster.show();

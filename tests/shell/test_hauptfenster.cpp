@@ -6,6 +6,7 @@
 #include "fake_einstellungen.h"
 #include "fake_meldungen.h"
 #include "fake_shell.h"
+#include "fake_ton.h"
 #include "fake_systeminfo.h"
 #include "fake_uhr.h"
 #include "mapview/ac_infobox.h"
@@ -44,7 +45,7 @@ struct Fenster : ::testing::Test {
         ASSERT_TRUE(schreiber.schreiben(ordner + name, dok));
     }
     TForm1& starten() {
-        f = std::make_unique<TForm1>(Dienste{meldungen, speicher, system, uhr, warten, shell}, QString());
+        f = std::make_unique<TForm1>(Dienste{meldungen, speicher, system, uhr, warten, shell, ton}, QString());
         f->show();
         f->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(f.get()));
@@ -77,6 +78,7 @@ struct Fenster : ::testing::Test {
     FakeUhr uhr;
     FakeWarten warten;
     FakeShell shell;
+    FakeTonAufnahme ton;
     std::unique_ptr<TForm1> f;
 };
 

@@ -5,6 +5,7 @@
 #include "fake_meldungen.h"
 #include "fake_systeminfo.h"
 #include "fake_shell.h"
+#include "fake_ton.h"
 #include "fake_uhr.h"
 #include "shell/start.h"
 
@@ -31,7 +32,7 @@ protected:
     void TearDown() override { Ordner() = ProgrammOrdnerTyp{}; }
 
     TForm1& fenster(const QString& argument = {}) {
-        m_fenster = std::make_unique<TForm1>(Dienste{meldungen, speicher, system, uhr, warten, shell}, argument);
+        m_fenster = std::make_unique<TForm1>(Dienste{meldungen, speicher, system, uhr, warten, shell, ton}, argument);
         return *m_fenster;
     }
     QString dokumentSchreiben(const QString& name, const QString& titel) {
@@ -54,6 +55,7 @@ protected:
     FakeUhr uhr;
     FakeWarten warten;
     FakeShell shell;
+    FakeTonAufnahme ton;
     std::unique_ptr<TForm1> m_fenster;
 };
 

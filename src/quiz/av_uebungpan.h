@@ -1,0 +1,65 @@
+#pragma once
+// The quiz area UebungPan and its answer elements. The panel shows the quiz background
+// (map picture, separator bar, instruction) by copying pixels of one image; a changed
+// object patches only its rectangle. The elements are hover panels that hand their
+// pointer events to the quiz and leave every key to the main window.
+#include "widgets/hoverpanel.h"
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+
+class TAntwortElement final : public THoverPanel {
+    Q_OBJECT
+public:
+    TAntwortElement(int nummer, QWidget* eltern);
+    int Nummer() const { return m_nummer; }
+
+    // Points in UebungPan pixels.
+    std::function<void(int k, QPoint punkt)> BeiAufnehmen;
+    std::function<void(int k, QPoint punkt)> BeiZiehen;
+    std::function<void(int k)> BeiLoslassen;
+
+protected:
+    void mousePressEvent(QMouseEvent* ereignis) override;
+    void mouseMoveEvent(QMouseEvent* ereignis) override;
+    void mouseReleaseEvent(QMouseEvent* ereignis) override;
+    void keyPressEvent(QKeyEvent* ereignis) override;
+
+private:
+    QPoint ImPanel(const QPointF& lokal) const;
+
+    int m_nummer;
+    bool m_gedrueckt = false;
+};
+
+class TUebungPan final : public QWidget {
+    Q_OBJECT
+public:
+    explicit TUebungPan(QWidget* eltern = nullptr);
+
+    void HintergrundSetzen(const QImage& bild);
+    // Takes `bereich` (panel pixels) from the map's view image placed at `versatz`; white elsewhere.
+    void BereichErneuern(const QRect& bereich, const QImage& ansicht, QPoint versatz);
+    void MarkeSetzen(const QRect& rechteck, bool sichtbar);
+    QWidget* MoveAnker() const { return m_moveAnker; }
+    // UebFrageZaehlerPan: the question counter of single questions.
+    QLabel* FrageZaehlerPan() const { return m_frageZaehler; }
+    const QImage& Hintergrund() const { return m_bild; }
+    QRegion LetzterMalbereich() const { return m_letzterMalbereich; }
+
+    // Tab and Shift+Tab among the answer elements; true when handled.
+    std::function<bool(bool weiter)> FokusWechsel;
+
+protected:
+    void paintEvent(QPaintEvent* ereignis) override;
+    bool focusNextPrevChild(bool weiter) override;
+
+private:
+    QImage m_bild;
+    QWidget* m_moveAnker = nullptr;
+    QLabel* m_frageZaehler = nullptr;
+    QRegion m_letzterMalbereich;
+};

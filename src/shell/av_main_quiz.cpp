@@ -1,0 +1,83 @@
+// The main window's side of the quiz, the protocol and the best list.
+#include "shell/av_main.h"
+
+#include "data/av_data.h"
+#include "mapview/ac_kartenbild.h"
+#include "quiz/ac_uebfertig.h"
+#include "quiz/av_quizanzeige.h"
+#include "quiz/av_uebungpan.h"
+#include "results/ac_bestlist.h"
+#include "results/ac_uebprotokoll.h"
+#include "results/av_bestlistverz.h"
+#include "results/protokoll_speichern.h"
+#include "widgets/hoverpanel.h"
+
+void TForm1::QuizEinrichten() {
+    QuizFenster fenster;
+    fenster.uebungPan = m_uebungPan;
+    fenster.uebInfoPan = m_uebInfoPan;
+    fenster.uebOpt = m_uebOptForm;
+    fenster.uebOptFragen = m_uebOptFragenForm;
+    fenster.nameEingabe = m_nameEingabeForm;
+    fenster.uebFertig = m_uebFertigForm;
+    fenster.kennzInfo = m_kennzInfoBox;
+    const QuizDienste dienste{m_dienste.meldungen, m_dienste.uhr, m_dienste.warten, m_dienste.ton,
+                              m_dienste.systemInfo};
+    m_quizAnzeige = new TQuizAnzeige(m_dokument, m_karte, m_einstellungen, dienste, fenster, this);
+    m_quizAnzeige->ZiehCursor = ZiehCursor();
+    m_quizAnzeige->Modus = [this](bool an) { QuizmodusWechseln(an); };
+    m_quizAnzeige->Protokoll = [this](const QString& text) { m_protokoll.ersetzen(text); };
+    m_quizAnzeige->ProtokollSpeichern = [this] {
+        ProtokollAutomatischSpeichern(m_protokoll, Ordner().Protokollordner, m_dienste.uhr,
+                                      m_dienste.systemInfo, m_dienste.meldungen);
+    };
+    m_quizAnzeige->Bestenliste = [this](const BestenlistenErgebnis& e) { BestenlisteEintragen(e); };
+    m_uebFertigForm->ProtokollZeigen = [this] { m_uebProtokollForm->exec(); };
+    m_uebFertigForm->BestenlisteZeigen = [this] { BestenlisteZeigen(false); };
+}
+
+void TForm1::QuizBefehleVerbinden() {
+    Hauptmenue& m = *m_menue;
+    m.verbinden(QStringLiteral("QuizStarten1"), [this] { QuizStarten(); });
+    m.verbinden(QStringLiteral("Uebungsoptionen1"), [this] { m_quizAnzeige->quiz().OptionenOeffnen(); });
+    m.verbinden(QStringLiteral("QuizAbbrechen1"), [this] { QuizAbbrechen(); });
+    m.verbinden(QStringLiteral("Bestenliste1"), [this] { BestenlisteZeigen(false); });
+    m.verbinden(QStringLiteral("BestenlisteNetz1"), [this] { BestenlisteZeigen(true); });
+    m.verbinden(QStringLiteral("Protokoll1"), [this] { m_uebProtokollForm->exec(); });
+    m.verbinden(QStringLiteral("OrdnerProtBest1"), [this] { m_bestListVerzForm->exec(); });
+    connect(m_uebungenBtn, &THoverPanel::clicked, this, [this] { QuizStarten(); });
+    connect(m_lernKartBtn, &THoverPanel::clicked, this, [this] { QuizAbbrechen(); });
+    connect(m_bestenlisteBtn, &THoverPanel::clicked, this, [this] { BestenlisteZeigen(false); });
+}
+
+void TForm1::QuizStarten() {
+    // A refused start lets the tool button spring back.
+    if (!m_quizAnzeige->Starten()) ModusKnoepfeAktualisieren();
+}
+
+void TForm1::QuizAbbrechen() {
+    m_quizAnzeige->quiz().Abbrechen();
+    ModusKnoepfeAktualisieren();
+}
+
+void TForm1::QuizmodusWechseln(bool an) {
+    if (an) {
+        QuizansichtZeigen();
+        return;
+    }
+    m_uebungPan->MarkeSetzen(QRect(), false);
+    m_lernKartPicImg->HooksSetzen();
+    LernansichtZeigen();
+}
+
+void TForm1::BestenlisteZeigen(bool netz) {
+    m_bestenliste.zeigen(m_dokument, Ordner(), netz, [this](const QString& titel) {
+        m_bestListForm->setWindowTitle(titel);
+        m_bestListForm->exec();
+    });
+}
+
+void TForm1::BestenlisteEintragen(const BestenlistenErgebnis& e) {
+    m_bestenliste.dokumentErgebnisAnhaengen(m_dokument, Ordner(), e.TeilnehmerName, e.Rechnername,
+                                            e.StartZeit, e.ZeitMs, e.Gesamtleistung);
+}
