@@ -3,6 +3,7 @@
 // quiz start. The window lives for the whole run and keeps the last name.
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -21,6 +22,7 @@ protected:
     void showEvent(QShowEvent* ereignis) override;
 
 private:
+    QLabel* m_hintergrund = nullptr;
     QLineEdit* m_edit = nullptr;
     QPushButton* m_ok = nullptr;
 };

@@ -43,6 +43,13 @@ protected:
     void showEvent(QShowEvent* ereignis) override;
 
 private:
+    void statistikAnlegen();
+    void wiederholenAnlegen();
+    void knoepfeAnlegen();
+    void volleGroesse();
+    void hintergrundZeichnen();
+
+    QLabel* m_hintergrund = nullptr;
     QLabel* m_skala = nullptr;
     QButtonGroup* m_wiederholen = nullptr;
     QGroupBox* m_wiederholenGruppe = nullptr;

@@ -12,6 +12,7 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 struct ProgrammEinstellungenTyp;
+struct UebOptAnsicht;
 
 // TUebOptForm: labelling and cloze documents; reduced (276) and extended (514) view.
 class TUebOptForm final : public QDialog {
@@ -51,6 +52,10 @@ protected:
     void done(int ergebnis) override;
 
 private:
+    void erweiterteGruppenAnlegen();
+    void verbinden();
+    void ansichtSetzen(const UebOptAnsicht& ansicht);
+
     ProgrammEinstellungenTyp& m_werte;
     QString m_titel;
     QButtonGroup* m_abfrageModus = nullptr;
@@ -96,6 +101,8 @@ protected:
     void done(int ergebnis) override;
 
 private:
+    void verbinden();
+
     ProgrammEinstellungenTyp& m_werte;
     TUebOptForm& m_hauptform;
     QString m_titel;

@@ -1,0 +1,81 @@
+#include "quiz/ac_nameeingabe.h"
+
+#include "shell/hintergrund.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+constexpr int Breite = 380;
+constexpr int Hoehe = 176;
+constexpr int NameLaenge = 30;
+
+QLabel* Beschriftung(QWidget* eltern, const QString& text, QRect platz, const QString& name) {
+    auto* label = new QLabel(text, eltern);
+    label->setObjectName(name);
+    label->setGeometry(platz);
+    return label;
+}
+
+} // namespace
+
+TNameEingabeForm::TNameEingabeForm(QWidget* eltern) : QDialog(eltern) {
+    setObjectName(QStringLiteral("NameEingabeForm"));
+    setWindowTitle(QStringLiteral("Teilnehmername eingeben"));
+    setModal(true);
+    setFixedSize(Breite, Hoehe);
+    const QColor farbe = ThemenFarben().C;
+    if (farbe.isValid()) {
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, farbe);
+        setPalette(palette);
+    }
+    m_hintergrund = new QLabel(this);
+    m_hintergrund->setObjectName(QStringLiteral("MainBackImg"));
+    m_hintergrund->setGeometry(rect());
+
+    auto* gruppe = new QGroupBox(QStringLiteral(" Quizteilnehmer "), this);
+    gruppe->setObjectName(QStringLiteral("TeilnehmerGroup"));
+    gruppe->setGeometry(12, 10, Breite - 24, 116);
+    QLabel* nameLab =
+        Beschriftung(gruppe, QStringLiteral("&Name:"), QRect(14, 30, 50, 22), QStringLiteral("NameLab"));
+    m_edit = new QLineEdit(gruppe);
+    m_edit->setObjectName(QStringLiteral("TNameEdit"));
+    m_edit->setMaxLength(NameLaenge);
+    m_edit->setGeometry(70, 30, Breite - 24 - 84, 22);
+    nameLab->setBuddy(m_edit);
+    Beschriftung(gruppe, QStringLiteral("Bitte Name für Protokoll und Bestenliste eingeben."),
+                 QRect(14, 64, Breite - 24 - 28, 40), QStringLiteral("HinweisLab"))
+        ->setWordWrap(true);
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("OkBtn"));
+    m_ok->setGeometry(Breite - 12 - 96, Hoehe - 40, 96, 28);
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QString TNameEingabeForm::Abfragen() {
+    exec();
+    // However the window was left, the field holds the name to use, exactly as typed.
+    return m_edit->text();
+}
+
+void TNameEingabeForm::showEvent(QShowEvent* ereignis) {
+    m_hintergrund->setPixmap(QPixmap::fromImage(Hintergrund(HintergrundArt::Dialog, size())));
+    m_hintergrund->lower();
+    KnoepfeFaerben(this);
+    if (const QScreen* schirm = screen() != nullptr ? screen() : QGuiApplication::primaryScreen()) {
+        const QRect s = schirm->geometry();
+        move(s.left() + (s.width() - width()) / 2, s.top() + (s.height() - height()) / 2);
+    }
+    QDialog::showEvent(ereignis);
+    // The last name is offered selected, so typing replaces it and Enter keeps it.
+    m_edit->setFocus();
+    m_edit->selectAll();
+}
