@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int FensterBreite = 600;
+constexpr int FensterBreite = 700;
 constexpr int FragenBreite = 704;
 constexpr int FragenHoehe = 282;
 constexpr int RadioHoehe = 22;
@@ -78,8 +78,12 @@ QLabel* Text(QWidget* eltern, const QString& text, QRect platz, const QString& n
 QLabel* Bild(QWidget* eltern, const QString& glyphe, QPoint ort, const QString& name) {
     auto* label = new QLabel(eltern);
     label->setObjectName(name);
-    label->setPixmap(QPixmap::fromImage(RessourcenBild(glyphe)));
-    label->setGeometry(QRect(ort, QSize(24, 24)));
+    // Scaled to the line height of the radio item it stands beside.
+    const QImage bild = RessourcenBild(glyphe);
+    if (!bild.isNull())
+        label->setPixmap(
+            QPixmap::fromImage(bild.scaled(20, 20, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    label->setGeometry(QRect(ort, QSize(20, 20)));
     return label;
 }
 
@@ -180,18 +184,18 @@ TUebOptForm::TUebOptForm(ProgrammEinstellungenTyp& werte, QWidget* eltern) : QDi
         RadioGruppe(this, QStringLiteral("AbfrageModus"), QStringLiteral(" Abfragemodus "),
                     {QStringLiteral(" freie Zuordnung "), QStringLiteral(" Einzelabfrage Texte "),
                      QStringLiteral(" Einzelabfrage Positionen ")},
-                    QRect(12, 10, 290, 94));
-    Text(this, QStringLiteral("Texte in beliebiger Reihenfolge zuordnen"), QRect(312, 30, 140, 36),
+                    QRect(12, 10, 300, 94));
+    Text(this, QStringLiteral("Texte in beliebiger Reihenfolge zuordnen"), QRect(326, 22, 220, 36),
          QStringLiteral("AbfrageLab1"))
         ->setWordWrap(true);
     Text(this, QStringLiteral("Bei der Einzelabfrage werden Texte bzw. Positionen einzeln vorgegeben."),
-         QRect(312, 68, 140, 60), QStringLiteral("AbfrageLab2"))
+         QRect(326, 60, 220, 50), QStringLiteral("AbfrageLab2"))
         ->setWordWrap(true);
 
     QGroupBox* zeitKasten = nullptr;
     m_zeitlimit = RadioGruppe(this, QStringLiteral("Zeitlimit"), QStringLiteral(" Zeitlimit "),
                               {QStringLiteral(" ohne Zeitlimit"), QStringLiteral(" mit Zeitlimit:")},
-                              QRect(12, 112, 290, 72), &zeitKasten);
+                              QRect(12, 112, 300, 72), &zeitKasten);
     ZeitfelderAnlegen(zeitKasten, m_zeitlimit->button(1), m_min, m_sek);
 
     // Feedback always comes at once for every assignment; the choice is kept but never shown.
@@ -199,18 +203,18 @@ TUebOptForm::TUebOptForm(ProgrammEinstellungenTyp& werte, QWidget* eltern) : QDi
     QButtonGroup* rueckmeldung = RadioGruppe(
         this, QStringLiteral("RiFaRueckmeldung"), QStringLiteral(" Richtig-/Falsch-Rückmeldung "),
         {QStringLiteral(" sofort bei jeder Zuordnung "), QStringLiteral(" erst am Ende der Übung ")},
-        QRect(312, 130, 140, 70), &rifa);
+        QRect(326, 200, 220, 70), &rifa);
     rueckmeldung->button(0)->setChecked(true);
     rifa->setVisible(false);
 
     erweiterteGruppenAnlegen();
 
     m_zeigen = ZeigenKasten(this, QStringLiteral("UebOptZeigenCheck"));
-    m_ok = Knopf(this, QStringLiteral("Übung starten"), QStringLiteral("OkBtn"), QRect(466, 14, 120, 28));
-    m_close = Knopf(this, QStringLiteral("Schließen"), QStringLiteral("CloseBtn"), QRect(466, 48, 120, 28));
-    m_erw = Knopf(this, QStringLiteral("Erweitert..."), QStringLiteral("ErwBtn"), QRect(466, 82, 120, 28));
+    m_ok = Knopf(this, QStringLiteral("Übung starten"), QStringLiteral("OkBtn"), QRect(562, 14, 126, 28));
+    m_close = Knopf(this, QStringLiteral("Schließen"), QStringLiteral("CloseBtn"), QRect(562, 48, 126, 28));
+    m_erw = Knopf(this, QStringLiteral("Erweitert..."), QStringLiteral("ErwBtn"), QRect(562, 82, 126, 28));
     m_ok->setDefault(true);
-    m_netzPan = NetzPanel(this, QRect(462, 118, 128, 150));
+    m_netzPan = NetzPanel(this, QRect(326, 118, 362, 70));
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_erw, &QPushButton::clicked, this, &TUebOptForm::ErwBtnClick);
@@ -225,39 +229,39 @@ void TUebOptForm::erweiterteGruppenAnlegen() {
     m_zuordnungRichtig = RadioGruppe(
         this, QStringLiteral("ZuordnungRichtig"), QStringLiteral(" Verhalten bei richtiger Zuordnung "),
         {QStringLiteral(" Beschriftung einblenden "), QStringLiteral(" grünes Häkchen setzen ")},
-        QRect(12, 196, 282, 72), &kasten);
-    Text(kasten, QStringLiteral("Text"), QRect(232, 20, 40, RadioHoehe), QStringLiteral("RichtigTextLab"));
-    Bild(kasten, QStringLiteral("glyphen/haekchen"), QPoint(232, 41), QStringLiteral("RichtigImg"));
+        QRect(12, 204, 330, 72), &kasten);
+    Text(kasten, QStringLiteral("Text"), QRect(270, 20, 40, RadioHoehe), QStringLiteral("RichtigTextLab"));
+    Bild(kasten, QStringLiteral("glyphen/haekchen"), QPoint(270, 43), QStringLiteral("RichtigImg"));
     m_erweitert[0] = kasten;
 
     m_zuordnungFalsch = RadioGruppe(this, QStringLiteral("ZuordnungFalsch"),
                                     QStringLiteral(" Verhalten bei falscher Zuordnung (Fehlversuch) "),
                                     {QStringLiteral(" beliebig viele Zuordnungsversuche erlaubt "),
                                      QStringLiteral(" rotes Kreuz setzen,  ")},
-                                    QRect(302, 196, 290, 96), &kasten);
+                                    QRect(350, 204, 338, 96), &kasten);
     // The caption of item 1 goes on in a label below it, so the long text fits the group.
-    Text(kasten, QStringLiteral("keine erneute Zuordnung an dieser Position"), QRect(30, 64, 250, 20),
+    Text(kasten, QStringLiteral("keine erneute Zuordnung an dieser Position"), QRect(30, 64, 290, 20),
          QStringLiteral("ZF1Lab"));
-    Text(kasten, QStringLiteral("  -"), QRect(258, 20, 24, RadioHoehe), QStringLiteral("FalschTextLab"));
-    Bild(kasten, QStringLiteral("glyphen/kreuz"), QPoint(258, 41), QStringLiteral("FalschImg"));
+    Text(kasten, QStringLiteral("  -"), QRect(300, 20, 24, RadioHoehe), QStringLiteral("FalschTextLab"));
+    Bild(kasten, QStringLiteral("glyphen/kreuz"), QPoint(300, 43), QStringLiteral("FalschImg"));
     m_erweitert[1] = kasten;
 
     m_zuordnungstexte =
         RadioGruppe(this, QStringLiteral("Zuordnungstexte"), QStringLiteral(" Zuordnungstexte "),
                     {QStringLiteral(" alphabetisch geordnet "), QStringLiteral(" zufällig gemischt ")},
-                    QRect(12, 300, 282, 72), &kasten);
-    Text(kasten, QStringLiteral("A B C D ..."), QRect(200, 20, 76, RadioHoehe));
-    Text(kasten, QStringLiteral("B D A C ..."), QRect(200, 42, 76, RadioHoehe));
+                    QRect(12, 308, 330, 72), &kasten);
+    Text(kasten, QStringLiteral("A B C D ..."), QRect(240, 20, 80, RadioHoehe));
+    Text(kasten, QStringLiteral("B D A C ..."), QRect(240, 42, 80, RadioHoehe));
     m_erweitert[2] = kasten;
 
     m_zuordnungsziele =
         RadioGruppe(this, QStringLiteral("Zuordnungsziele"), QStringLiteral(" Zuordnungsziele (Positionen) "),
                     {QStringLiteral(" geordnet nummeriert "),
                      QStringLiteral(" zufällig gemischt nummeriert "), QStringLiteral(" Fragezeichen ")},
-                    QRect(302, 300, 290, 96), &kasten);
-    Text(kasten, QStringLiteral("1 2 3 4 ..."), QRect(214, 20, 70, RadioHoehe));
-    Text(kasten, QStringLiteral("2 4 1 3 ..."), QRect(214, 42, 70, RadioHoehe));
-    Text(kasten, QStringLiteral("?"), QRect(214, 64, 70, RadioHoehe));
+                    QRect(350, 308, 338, 96), &kasten);
+    Text(kasten, QStringLiteral("1 2 3 4 ..."), QRect(250, 20, 80, RadioHoehe));
+    Text(kasten, QStringLiteral("2 4 1 3 ..."), QRect(250, 42, 80, RadioHoehe));
+    Text(kasten, QStringLiteral("?"), QRect(250, 64, 80, RadioHoehe));
     m_erweitert[3] = kasten;
 }
 

@@ -38,6 +38,30 @@ inline void Tippen(QWidget* ziel, const QString& text) {
     }
 }
 
+// Names of the pairs of shown children (at any depth, compared among siblings) whose
+// rectangles overlap or that leave their parent; the background picture is meant to lie under all.
+inline QStringList Ueberlappungen(const QWidget* eltern) {
+    QStringList fehler;
+    QList<const QWidget*> kinder;
+    for (const QObject* o : eltern->children()) {
+        const auto* w = qobject_cast<const QWidget*>(o);
+        if (w != nullptr && !w->isHidden() && w->objectName() != QStringLiteral("MainBackImg")) kinder << w;
+    }
+    const auto name = [](const QWidget* w) {
+        return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                         : w->objectName();
+    };
+    for (int i = 0; i < kinder.size(); ++i) {
+        if (!eltern->rect().contains(kinder[i]->geometry()))
+            fehler << name(kinder[i]) + QStringLiteral(" ragt aus ") + name(eltern);
+        for (int j = i + 1; j < kinder.size(); ++j)
+            if (kinder[i]->geometry().intersects(kinder[j]->geometry()))
+                fehler << name(kinder[i]) + QStringLiteral(" / ") + name(kinder[j]);
+        fehler << Ueberlappungen(kinder[i]);
+    }
+    return fehler;
+}
+
 inline QStringList Beschriftungen(const QButtonGroup* gruppe) {
     QStringList texte;
     for (int i = 0; i < static_cast<int>(gruppe->buttons().size()); ++i)

@@ -96,3 +96,12 @@ TEST_F(NameFensterTest, LeererNameUndEscapeGebenDenFeldtext) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(NameFensterTest, NichtsUeberdecktSich) {
+    fenster.show();
+    EXPECT_TRUE(Ueberlappungen(&fenster).isEmpty()) << Ueberlappungen(&fenster).join(u"; "_s).toStdString();
+}
+
+} // namespace

@@ -237,3 +237,13 @@ TEST_F(ErgebnisFensterTest, FensterknopfSchaltetZwischenStreifenUndVollerGroesse
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ErgebnisFensterTest, NichtsUeberdecktSich) {
+    fenster.Fuellen(Beispiel(true));
+    fenster.show();
+    EXPECT_TRUE(Ueberlappungen(&fenster).isEmpty()) << Ueberlappungen(&fenster).join(u"; "_s).toStdString();
+}
+
+} // namespace

@@ -407,3 +407,21 @@ TEST_F(UebOptFragenFensterTest, NetzModusImFragenfenster) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(UebOptFensterTest, NichtsUeberdecktSichInBeidenAnsichten) {
+    fenster.NetzModusSetzen(u"Netz"_s);
+    fenster.show();
+    EXPECT_TRUE(Ueberlappungen(&fenster).isEmpty()) << Ueberlappungen(&fenster).join(u"; "_s).toStdString();
+    fenster.ErwBtnClick();
+    EXPECT_TRUE(Ueberlappungen(&fenster).isEmpty()) << Ueberlappungen(&fenster).join(u"; "_s).toStdString();
+}
+
+TEST_F(UebOptFragenFensterTest, NichtsUeberdecktSich) {
+    fragen.NetzModusSetzen(u"Netz"_s);
+    fragen.show();
+    EXPECT_TRUE(Ueberlappungen(&fragen).isEmpty()) << Ueberlappungen(&fragen).join(u"; "_s).toStdString();
+}
+
+} // namespace
