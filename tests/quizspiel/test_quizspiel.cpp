@@ -1,0 +1,228 @@
+#include "quizspiel.h"
+
+#include "results/bestenliste_datei.h"
+
+#include <QKeyEvent>
+
+namespace {
+
+struct Lauf {
+    const char* beispiel;
+    int abfrageModus; // labelling and cloze
+    int fragenModus;  // single questions: ZuordnungFalsch
+    const char* name;
+};
+
+class GanzesQuiz : public QuizSpiel, public ::testing::WithParamInterface<Lauf> {};
+
+TEST_P(GanzesQuiz, RichtigGespieltBisZurNoteEins) {
+    const Lauf lauf = GetParam();
+    TForm1& fenster = oeffnen(lauf.beispiel);
+    fenster.einstellungen().UebOpt_AbfrageModus = lauf.abfrageModus;
+    fenster.einstellungen().UebOptFragen_ZuordnungFalsch = lauf.fragenModus;
+    QTest::keyClick(&fenster, Qt::Key_F7);
+    ASSERT_TRUE(fenster.QuizLaeuft());
+    EXPECT_EQ(fenster.Ansichtsmodus(), 3);
+    EXPECT_TRUE(fenster.uebungPan().isVisible());
+    EXPECT_TRUE(fenster.uebInfoPan().isVisible());
+    EXPECT_FALSE(fenster.kartenbild().isVisible());
+    const int n = quiz().Daten().FragenAnzahl;
+    ASSERT_GT(n, 3);
+    EXPECT_EQ(status("GesAnzLab"), QStringLiteral("von  ") + QString::number(n));
+    EXPECT_EQ(status("UebStatLab"), QStringLiteral("warte auf Antwort"));
+
+    for (int i = 0; i < n && fenster.QuizLaeuft(); ++i) {
+        if (i == n - 1) ergebnisBeantworten(false);
+        richtigBeantworten();
+        if (i == 0) {
+            EXPECT_EQ(status("RichtigLab"), QStringLiteral("1"));
+            EXPECT_EQ(status("QuoteLab"), QStringLiteral("100.0 %"));
+        }
+    }
+    EXPECT_FALSE(fenster.QuizLaeuft());
+    ASSERT_EQ(m_ergebnisse.size(), 1u);
+    EXPECT_EQ(m_ergebnisse[0].note, QStringLiteral("1"));
+    EXPECT_EQ(m_ergebnisse[0].bewertung, QStringLiteral("sehr gut"));
+    EXPECT_EQ(m_ergebnisse[0].richtig, QString::number(n) + QStringLiteral("  von  ") + QString::number(n));
+    EXPECT_FALSE(m_ergebnisse[0].wiederholenAktiv);
+    // Closing the result window returns to the learning view with every position shown.
+    EXPECT_EQ(fenster.Ansichtsmodus(), 2);
+    EXPECT_TRUE(fenster.kartenbild().isVisible());
+    EXPECT_FALSE(fenster.uebungPan().isVisible());
+    EXPECT_EQ(std::count(m_ton.gespielt.begin(), m_ton.gespielt.end(),
+                         Ordner().Soundordner + QStringLiteral("Richtig1.wav")),
+              n);
+    EXPECT_TRUE(fenster.protokoll().klartext().contains(QStringLiteral("Quiz-Protokoll")));
+    EXPECT_EQ(fenster.protokoll().klartext().count(QStringLiteral("RICHTIG - ")), n);
+    EXPECT_TRUE(m_meldungen.eintraege.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Beispiele, GanzesQuiz,
+                         ::testing::Values(Lauf{"europa", 0, 0, "BeschriftungFrei"},
+                                           Lauf{"europa", 1, 0, "BeschriftungEinzeltexte"},
+                                           Lauf{"europa", 2, 0, "BeschriftungEinzelpositionen"},
+                                           Lauf{"wasserkreislauf", 0, 0, "LueckentextFrei"},
+                                           Lauf{"wasserkreislauf", 1, 0, "LueckentextEinzeltexte"},
+                                           Lauf{"wasserkreislauf", 2, 0, "LueckentextEinzelpositionen"},
+                                           Lauf{"hauptstaedte", 0, 0, "EinzelfragenBisAllesRichtig"},
+                                           Lauf{"hauptstaedte", 0, 1, "EinzelfragenNurEinmal"}),
+                         [](const ::testing::TestParamInfo<Lauf>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(QuizSpiel, FalscheZuordnungMitKreuzUndTeilwiederholung) {
+    TForm1& fenster = oeffnen("europa");
+    fenster.einstellungen().UebOpt_ZuordnungFalsch = 1;
+    fenster.einstellungen().UebOpt_ZuordnungRichtig = 1;
+    QTest::keyClick(&fenster, Qt::Key_F7);
+    ASSERT_TRUE(fenster.QuizLaeuft());
+    const int n = quiz().Daten().FragenAnzahl;
+
+    // The first element dropped onto the position of the second: a red cross there.
+    const int k = 0;
+    const int falschesZiel = quiz().Elemente()[1].Tag;
+    ASSERT_NE(falschesZiel, quiz().Elemente()[0].Tag);
+    ziehen(k, falschesZiel);
+    EXPECT_EQ(fenster.dokument().Objekte[static_cast<size_t>(falschesZiel)].Zustand, -3);
+    EXPECT_EQ(status("FalschLab"), QStringLiteral("1"));
+    EXPECT_EQ(status("OffenLab"), QString::number(n - 1));
+    // The element glided back to its place and is still there.
+    EXPECT_EQ(element(k)->geometry(), quiz().Elemente()[0].Rechteck);
+    EXPECT_EQ(m_ton.gespielt.back(), Ordner().Soundordner + QStringLiteral("Falsch1.wav"));
+
+    // Every other position right (with a tick); the element of the crossed one stays unused.
+    const int gekreuzt = elementFuer(falschesZiel);
+    for (const AntwortElement& a : std::vector<AntwortElement>(quiz().Elemente())) {
+        if (a.Nummer == gekreuzt || !fenster.QuizLaeuft()) continue;
+        const bool letzte = quiz().Daten().Offen == 1;
+        if (letzte) ergebnisBeantworten(true, 1);
+        ziehen(a.Nummer, a.Tag);
+        if (!letzte) EXPECT_EQ(fenster.dokument().Objekte[static_cast<size_t>(a.Tag)].Zustand, -2);
+    }
+    ASSERT_EQ(m_ergebnisse.size(), 1u);
+    EXPECT_TRUE(m_ergebnisse[0].wiederholenAktiv);
+    // The partial repeat asks what failed at the first attempt: the crossed position and
+    // the text that was dropped wrongly.
+    ASSERT_TRUE(fenster.QuizLaeuft());
+    EXPECT_EQ(quiz().Daten().FragenAnzahl, 2);
+    EXPECT_EQ(quiz().Daten().FragenGesamt, n);
+    EXPECT_EQ(status("GesAnzLab"), QStringLiteral("von  2"));
+    richtigBeantworten();
+    ergebnisBeantworten(false);
+    richtigBeantworten();
+    ASSERT_EQ(m_ergebnisse.size(), 2u);
+    EXPECT_EQ(m_ergebnisse[1].note, QStringLiteral("1"));
+    EXPECT_EQ(fenster.Ansichtsmodus(), 2);
+    // The complete run is in the best list, the partial repeat is not.
+    const QString liste = Ordner().Bestenlistenordner + QStringLiteral("europa.hsc");
+    std::vector<BestListDataTyp> eintraege;
+    QString fehler;
+    ASSERT_TRUE(BestListLesenVersuch(liste, eintraege, fehler)) << fehler.toStdString();
+    EXPECT_EQ(eintraege.size(), 1u);
+}
+
+TEST_F(QuizSpiel, ZeitlimitBeendetDasQuizImTakt) {
+    TForm1& fenster = oeffnen("planeten");
+    fenster.einstellungen().UebOpt_Zeitlimit = 1;
+    fenster.einstellungen().UebOpt_ZLimitMin = QStringLiteral("0");
+    fenster.einstellungen().UebOpt_ZLimitSek = QStringLiteral("5");
+    QTest::keyClick(&fenster, Qt::Key_F7);
+    ASSERT_TRUE(fenster.QuizLaeuft());
+    EXPECT_EQ(status("UebZeitModeLab"), QStringLiteral("Verbleibende Zeit:"));
+    EXPECT_EQ(status("UebZeitLab"), QStringLiteral("00:05"));
+    richtigBeantworten();
+    m_uhr.vorruecken(2000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return status("UebZeitLab") == QStringLiteral("00:03"); }, 2000));
+    m_uhr.vorruecken(4000);
+    ergebnisBeantworten(false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !m_ergebnisse.back().note.isEmpty(); }, 3000));
+    ASSERT_FALSE(m_meldungen.eintraege.empty());
+    EXPECT_EQ(m_meldungen.eintraege.back().text,
+              QStringLiteral("Das Zeitlimit ist erreicht, die Übung wird beendet."));
+    EXPECT_EQ(fenster.Ansichtsmodus(), 2);
+    EXPECT_FALSE(fenster.quizAnzeige().ZeitTimer().isActive());
+    EXPECT_TRUE(fenster.protokoll().klartext().contains(QStringLiteral("Verbliebene Zeit:")));
+}
+
+TEST_F(QuizSpiel, TastaturSpielOhneMaus) {
+    TForm1& fenster = oeffnen("europa");
+    QTest::keyClick(&fenster, Qt::Key_F7);
+    ASSERT_TRUE(fenster.QuizLaeuft());
+    const int n = quiz().Daten().FragenAnzahl;
+    ASSERT_GE(quiz().Fokus(), 0);
+    EXPECT_TRUE(element(quiz().Fokus())->hasFocus() || !fenster.isActiveWindow());
+
+    // Tab moves the focus to the next visible element and Shift+Tab back.
+    const int erster = quiz().Fokus();
+    QTest::keyClick(element(erster), Qt::Key_Tab);
+    EXPECT_NE(quiz().Fokus(), erster);
+    QTest::keyClick(element(quiz().Fokus()), Qt::Key_Backtab);
+    EXPECT_EQ(quiz().Fokus(), erster);
+
+    // A typed number frames the position; Escape clears the frame.
+    QTest::keyClicks(&fenster, QStringLiteral("1"));
+    EXPECT_TRUE(fenster.uebungPan().MoveAnker()->isVisible());
+    QTest::keyClick(&fenster, Qt::Key_Escape);
+    EXPECT_FALSE(fenster.uebungPan().MoveAnker()->isVisible());
+
+    for (int i = 0; i < n && fenster.QuizLaeuft(); ++i) {
+        const AntwortElement& a = quiz().Elemente()[static_cast<size_t>(quiz().Fokus())];
+        const int nummer = fenster.dokument().Objekte[static_cast<size_t>(a.Tag)].Nummer;
+        QTest::keyClicks(&fenster, QString::number(nummer));
+        ASSERT_EQ(quiz().Ziel(), a.Tag) << "Nummer " << nummer;
+        if (i == n - 1) ergebnisBeantworten(false);
+        QTest::keyClick(&fenster, Qt::Key_Return);
+    }
+    ASSERT_EQ(m_ergebnisse.size(), 1u);
+    EXPECT_EQ(m_ergebnisse[0].note, QStringLiteral("1"));
+    EXPECT_EQ(fenster.protokoll().klartext().count(QStringLiteral("RICHTIG - ")), n);
+}
+
+TEST_F(QuizSpiel, AbbrechenFragtUndSchreibtKeinProtokoll) {
+    TForm1& fenster = oeffnen("europa");
+    QTest::keyClick(&fenster, Qt::Key_F7);
+    ASSERT_TRUE(fenster.QuizLaeuft());
+    auto* abbrechen = fenster.findChild<THoverPanel*>(QStringLiteral("LernKartBtn"));
+    EXPECT_EQ(abbrechen->caption(), QStringLiteral("Quiz\r\nabbrechen"));
+    m_meldungen.antworten.push_back(Antwort::Nein);
+    QTest::mouseClick(abbrechen, Qt::LeftButton);
+    EXPECT_TRUE(fenster.QuizLaeuft());
+    QTest::mouseClick(abbrechen, Qt::LeftButton); // Ja
+    EXPECT_FALSE(fenster.QuizLaeuft());
+    EXPECT_EQ(fenster.Ansichtsmodus(), 2);
+    EXPECT_EQ(abbrechen->caption(), QStringLiteral("Startseite"));
+    EXPECT_TRUE(fenster.protokoll().leer());
+    ASSERT_EQ(m_meldungen.eintraege.size(), 2u);
+    EXPECT_TRUE(m_meldungen.eintraege[0].text.startsWith(
+        QStringLiteral("Das aktuelle Quiz ist noch nicht beendet.")));
+    for (const ObjDataTyp& o : fenster.dokument().Objekte)
+        EXPECT_TRUE(o.Zustand == 0 || o.Zustand == -1);
+}
+
+TEST_F(QuizSpiel, OptionenWaehrendDesQuizGesperrt) {
+    TForm1& fenster = oeffnen("europa");
+    QTest::keyClick(&fenster, Qt::Key_F7);
+    QTest::keyClick(&fenster, Qt::Key_F7, Qt::AltModifier);
+    ASSERT_EQ(m_meldungen.eintraege.size(), 1u);
+    EXPECT_EQ(m_meldungen.eintraege[0].text,
+              QStringLiteral("Die Übungsoptionen können nicht während der Übung geändert werden."));
+}
+
+TEST_F(QuizSpiel, EinzelfragenMitZifferntasten) {
+    TForm1& fenster = oeffnen("hauptstaedte");
+    QTest::keyClick(&fenster, Qt::Key_F7);
+    ASSERT_TRUE(fenster.QuizLaeuft());
+    const int n = quiz().Daten().FragenAnzahl;
+    for (int i = 0; i < n && fenster.QuizLaeuft(); ++i) {
+        const int k = elementFuer(offenesZiel());
+        ASSERT_GE(k, 0);
+        const int slot = quiz().Elemente()[static_cast<size_t>(k)].Slot;
+        ASSERT_GE(slot, 1);
+        if (i == n - 1) ergebnisBeantworten(false);
+        QTest::keyClick(&fenster, static_cast<Qt::Key>(Qt::Key_0 + slot));
+    }
+    ASSERT_EQ(m_ergebnisse.size(), 1u);
+    EXPECT_EQ(m_ergebnisse[0].note, QStringLiteral("1"));
+}
+
+} // namespace
