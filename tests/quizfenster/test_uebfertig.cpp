@@ -221,10 +221,12 @@ TEST_F(ErgebnisFensterTest, FensterknopfSchaltetZwischenStreifenUndVollerGroesse
     EXPECT_EQ(fenster.height(), 80);
     EXPECT_EQ(fenster.pos(), haupt.geometry().topLeft() + QPoint(4, 4));
     EXPECT_EQ(fenster.FensterBtn()->text(), u"&Fenster vergrößern"_s);
+    EXPECT_EQ(fenster.findChild<QLabel*>(u"MainBackImg"_s)->pixmap().height(), 80);
 
     fenster.FensterUmschalten();
     EXPECT_EQ(fenster.height(), voll);
     EXPECT_EQ(fenster.FensterBtn()->text(), u"&Fenster verkleinern"_s);
+    EXPECT_EQ(fenster.findChild<QLabel*>(u"MainBackImg"_s)->pixmap().height(), voll);
     const QRect schirm = fenster.screen()->geometry();
     EXPECT_EQ(fenster.y(), schirm.top() + (schirm.height() - voll) / 2);
 

@@ -2,6 +2,7 @@
 
 #include "fenster_hilfe.h"
 #include "quiz/uebdaten.h"
+#include "shell/hintergrund.h"
 #include "shell/programmeinstellungen.h"
 
 #include <QButtonGroup>
@@ -422,6 +423,39 @@ TEST_F(UebOptFragenFensterTest, NichtsUeberdecktSich) {
     fragen.NetzModusSetzen(u"Netz"_s);
     fragen.show();
     EXPECT_TRUE(Ueberlappungen(&fragen).isEmpty()) << Ueberlappungen(&fragen).join(u"; "_s).toStdString();
+}
+
+} // namespace
+
+namespace {
+
+QSize HintergrundGroesse(const QWidget& fenster) {
+    auto* bild = fenster.findChild<QLabel*>(u"MainBackImg"_s);
+    return bild != nullptr ? bild->pixmap().size() : QSize();
+}
+
+TEST_F(UebOptFensterTest, HintergrundUndFarbenFolgenDerAnsicht) {
+    fenster.show();
+    EXPECT_EQ(HintergrundGroesse(fenster), QSize(fenster.width(), 276));
+    EXPECT_EQ(fenster.OkBtn()->palette().color(QPalette::Button), KnopfFarbe());
+    EXPECT_EQ(fenster.ErwBtn()->palette().color(QPalette::Button), KnopfFarbe());
+    EXPECT_EQ(fenster.palette().color(QPalette::Window), ThemenFarben().C);
+    fenster.ErwBtnClick();
+    EXPECT_EQ(HintergrundGroesse(fenster), QSize(fenster.width(), 514));
+    // The picture is the dialog tile stretched to the window, not a leftover of the other view.
+    EXPECT_EQ(fenster.findChild<QLabel*>(u"MainBackImg"_s)
+                  ->pixmap()
+                  .toImage()
+                  .convertToFormat(QImage::Format_RGB32),
+              Hintergrund(HintergrundArt::Dialog, fenster.size()).convertToFormat(QImage::Format_RGB32));
+    fenster.ErwBtnClick();
+    EXPECT_EQ(HintergrundGroesse(fenster), QSize(fenster.width(), 276));
+}
+
+TEST_F(UebOptFragenFensterTest, HintergrundUndKnopffarbe) {
+    fragen.show();
+    EXPECT_EQ(HintergrundGroesse(fragen), QSize(704, 282));
+    EXPECT_EQ(fragen.CloseBtn()->palette().color(QPalette::Button), KnopfFarbe());
 }
 
 } // namespace
