@@ -244,10 +244,27 @@ void THoverPanel::HintergrundZeichnen(QPainter& p, const QRect& bereich) const {
                     QRect(QPoint(m_borderWidth, m_borderWidth), bereich.size()).intersected(m_bitmap.rect()));
 }
 
+struct THoverPanel::Passung {
+    QString text;
+    QFont schrift;
+    QSize groesse;
+    bool wortumbruch = false;
+    bool autoGroesse = false;
+    int minimum = 0;
+    EingepassteBeschriftung ergebnis;
+};
+
 void THoverPanel::BeschriftungZeichnen(QPainter& p, const QRect& bereich) const {
     if (m_caption.isEmpty() || bereich.width() <= 0 || bereich.height() <= 0) return;
     const EinpassOptionen optionen{m_wordWrap, m_fontAutoSize, m_minFontSize};
-    const EingepassteBeschriftung e = BeschriftungEinpassen(m_caption, font(), bereich.size(), optionen);
+    const Passung* alt = m_passung.get();
+    if (alt == nullptr || alt->text != m_caption || alt->schrift != font() ||
+        alt->groesse != bereich.size() || alt->wortumbruch != m_wordWrap ||
+        alt->autoGroesse != m_fontAutoSize || alt->minimum != m_minFontSize)
+        m_passung = std::make_shared<Passung>(
+            Passung{m_caption, font(), bereich.size(), m_wordWrap, m_fontAutoSize, m_minFontSize,
+                    BeschriftungEinpassen(m_caption, font(), bereich.size(), optionen)});
+    const EingepassteBeschriftung& e = m_passung->ergebnis;
     int dy = 0;
     if (m_layout == Lage::Unten)
         dy = bereich.height() - e.Anordnung.Groesse.height();

@@ -6,6 +6,9 @@
 #include <QImage>
 #include <QMargins>
 #include <QWidget>
+#include <memory>
+
+struct EingepassteBeschriftung;
 
 class THoverPanel : public QWidget {
     Q_OBJECT
@@ -113,6 +116,10 @@ private:
     bool m_fontAutoSize = false;
     int m_minFontSize = 7;
     QImage m_bitmap;
+    // The fitted caption of the last paint; fitting measures the text many times, and an
+    // answer element being dragged repaints at every pointer move.
+    struct Passung;
+    mutable std::shared_ptr<Passung> m_passung;
     bool m_tabStop = false;
 
     bool m_hovered = false;

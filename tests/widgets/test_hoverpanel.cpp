@@ -273,3 +273,26 @@ TEST(HoverPanel, KleinesBildUeberHintergrund) {
     EXPECT_EQ(QColor(bild.pixel(1, 1)), QColor(77, 77, 77));
     EXPECT_EQ(QColor(bild.pixel(30, 20)), QColor(1, 2, 3));
 }
+
+// The fitted caption is kept between paints; any change of caption, font or size fits anew.
+TEST(HoverPanel, GemerkteBeschriftungFolgtJederAenderung) {
+    THoverPanel p;
+    p.resize(150, 46);
+    p.setBevelWidth(0);
+    p.setWordWrap(true);
+    p.setFontAutoSize(true);
+    p.setCaption(QStringLiteral("Vereinigtes Königreich"));
+    const QImage lang = p.grab().toImage();
+    EXPECT_EQ(p.grab().toImage(), lang);
+    p.setCaption(QStringLiteral("Malta"));
+    const QImage kurz = p.grab().toImage();
+    EXPECT_NE(kurz, lang);
+    QFont klein = p.font();
+    klein.setPointSize(klein.pointSize() - 3);
+    p.setFont(klein);
+    EXPECT_NE(p.grab().toImage(), kurz);
+    p.setFont(QFont());
+    p.resize(60, 46);
+    p.setCaption(QStringLiteral("Vereinigtes Königreich"));
+    EXPECT_NE(p.grab().toImage().copy(0, 0, 60, 46), lang.copy(0, 0, 60, 46));
+}
