@@ -159,6 +159,22 @@ protected:
         QTimer::singleShot(0, *pruefen);
     }
 
+    // Runs `aktion` once `fenster` shows (inside its modal loop), e.g. to close it.
+    void wennSichtbar(QWidget* fenster, std::function<void()> aktion) {
+        auto pruefen = std::make_shared<std::function<void()>>();
+        std::weak_ptr<bool> lebt = m_lebt;
+        *pruefen = [fenster, aktion, pruefen, lebt] {
+            const auto l = lebt.lock();
+            if (!l || !*l) return;
+            if (!fenster->isVisible()) {
+                QTimer::singleShot(5, *pruefen);
+                return;
+            }
+            aktion();
+        };
+        QTimer::singleShot(0, *pruefen);
+    }
+
     struct Ergebnis {
         QString note, bewertung, richtig;
         bool wiederholenAktiv = false;

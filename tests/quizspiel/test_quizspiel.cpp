@@ -1,6 +1,13 @@
 #include "quizspiel.h"
 
+#include "results/ac_bestlist.h"
+#include "results/ac_uebprotokoll.h"
+#include "results/av_bestlistverz.h"
 #include "results/bestenliste_datei.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTextEdit>
 
 #include <QKeyEvent>
 
@@ -223,6 +230,59 @@ TEST_F(QuizSpiel, EinzelfragenMitZifferntasten) {
     }
     ASSERT_EQ(m_ergebnisse.size(), 1u);
     EXPECT_EQ(m_ergebnisse[0].note, QStringLiteral("1"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(QuizSpiel, AbschlussSpeichertProtokollUndZeigtBestenliste) {
+    TForm1& fenster = oeffnen("planeten");
+    fenster.einstellungen().AutoProtSpeichern = true;
+    QTest::keyClick(&fenster, Qt::Key_F7);
+    ASSERT_TRUE(fenster.QuizLaeuft());
+    // The result window's "Protokoll..." shows the protocol of this run, then the window is closed.
+    bool protokollGesehen = false;
+    wennSichtbar(&fenster.uebFertigForm(), [&] {
+        wennSichtbar(&fenster.uebProtokollForm(), [&] {
+            protokollGesehen = fenster.uebProtokollForm().RichEdit1()->toPlainText().contains(
+                QStringLiteral("Statistik-Zusammenfassung"));
+            fenster.uebProtokollForm().reject();
+        });
+        QTest::mouseClick(fenster.uebFertigForm().ProtokollBtn(), Qt::LeftButton);
+        QTest::mouseClick(fenster.uebFertigForm().LernBtn(), Qt::LeftButton);
+    });
+    while (fenster.QuizLaeuft())
+        richtigBeantworten();
+    EXPECT_TRUE(protokollGesehen);
+    EXPECT_EQ(fenster.Ansichtsmodus(), 2);
+    const QStringList gespeichert =
+        QDir(Ordner().Protokollordner).entryList({QStringLiteral("*.rtf")}, QDir::Files);
+    ASSERT_EQ(gespeichert.size(), 1);
+    EXPECT_TRUE(gespeichert[0].endsWith(QStringLiteral("-0.rtf")));
+
+    // "&Bestenliste..." (Ctrl+F7) shows the best list of the document with the run just entered.
+    int zeilen = -1;
+    wennSichtbar(&fenster.bestListForm(), [&] {
+        zeilen = static_cast<int>(fenster.bestListForm().zeilen().size());
+        fenster.bestListForm().reject();
+    });
+    QAction* bestenliste = fenster.menue().aktion(QStringLiteral("Bestenliste1"));
+    EXPECT_EQ(bestenliste->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F7));
+    bestenliste->trigger();
+    EXPECT_EQ(zeilen, 2); // header and one entry
+    EXPECT_TRUE(m_meldungen.eintraege.empty());
+}
+
+TEST_F(QuizSpiel, OrdnerFensterUeberDasOptionenmenue) {
+    TForm1& fenster = oeffnen("planeten");
+    bool gezeigt = false;
+    wennSichtbar(&fenster.bestListVerzForm(), [&] {
+        gezeigt = fenster.bestListVerzForm().ProtVerzEdit1()->text() == Ordner().Protokollordner;
+        fenster.bestListVerzForm().reject();
+    });
+    fenster.menue().aktion(QStringLiteral("OrdnerProtBest1"))->trigger();
+    EXPECT_TRUE(gezeigt);
 }
 
 } // namespace
