@@ -81,6 +81,14 @@ TAntwortElement* TQuizAnzeige::Element(int k) const {
 
 bool TQuizAnzeige::Starten() {
     const bool zeigen = m_fenster.uebOpt != nullptr && m_fenster.uebOpt->ZeigenCheck();
+    // "Dieses Dialogfenster vor jeder Übung anzeigen": the options window comes first and
+    // "Übung starten" starts the quiz; "Schließen" starts nothing. A running quiz is
+    // left to the start's own question, without the window.
+    if (zeigen && !m_quiz.Laeuft() && OptionsFensterFuer(m_dok.Header.HD_DokTyp) != OptionsFenster::Keins &&
+        m_dok.IstOffen()) {
+        if (!OptionenZeigen(m_dok.Header.HD_DokTyp)) return false;
+        return m_quiz.Starten(false, 0);
+    }
     return m_quiz.Starten(zeigen, 0);
 }
 

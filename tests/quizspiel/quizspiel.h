@@ -10,6 +10,7 @@
 #include "fake_ton.h"
 #include "fake_uhr.h"
 #include "quiz/ac_uebfertig.h"
+#include "quiz/ac_ueboptform.h"
 #include "quiz/av_quizanzeige.h"
 #include "quiz/av_uebinfopan.h"
 #include "quiz/av_uebungpan.h"
@@ -67,6 +68,7 @@ protected:
         EXPECT_TRUE(QTest::qWaitFor([&] { return !m_fenster->ErsteAktivierungAussteht(); }));
         EXPECT_TRUE(m_fenster->dokument().IstOffen());
         m_fenster->einstellungen().UebNameEingabe = false;
+        m_fenster->uebOptForm().setzeZeigenCheck(false);
         m_fenster->einstellungen().UebOpt_Zuordnungstexte = 0;
         m_fenster->einstellungen().UebOpt_Zuordnungsziele = 0;
         m_fenster->einstellungen().UebOptFragen_Zuordnungstexte = 0;

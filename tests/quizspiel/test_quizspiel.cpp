@@ -286,3 +286,26 @@ TEST_F(QuizSpiel, OrdnerFensterUeberDasOptionenmenue) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(QuizSpiel, OptionsfensterVorJederUebung) {
+    TForm1& fenster = oeffnen("wasserkreislauf");
+    fenster.uebOptForm().setzeZeigenCheck(true);
+    wennSichtbar(&fenster.uebOptForm(),
+                 [&] { QTest::mouseClick(fenster.uebOptForm().CloseBtn(), Qt::LeftButton); });
+    fenster.menue().aktion(QStringLiteral("QuizStarten1"))->trigger();
+    EXPECT_FALSE(fenster.QuizLaeuft());
+    EXPECT_FALSE(fenster.findChild<THoverPanel*>(QStringLiteral("UebungenBtn"))->checked());
+
+    wennSichtbar(&fenster.uebOptForm(), [&] {
+        fenster.uebOptForm().AbfrageModus()->button(1)->click();
+        QTest::mouseClick(fenster.uebOptForm().OkBtn(), Qt::LeftButton);
+    });
+    fenster.menue().aktion(QStringLiteral("QuizStarten1"))->trigger();
+    ASSERT_TRUE(fenster.QuizLaeuft());
+    EXPECT_EQ(quiz().Daten().AbfrageModus, 1);
+    EXPECT_EQ(fenster.einstellungen().UebOpt_AbfrageModus, 1);
+}
+
+} // namespace
