@@ -53,12 +53,14 @@ TUebungPan::TUebungPan(QWidget* eltern) : QWidget(eltern) {
 
 void TUebungPan::HintergrundSetzen(const QImage& bild) {
     m_bild = bild;
+    ++m_hintergrundwechsel;
     update();
 }
 
 void TUebungPan::BereichErneuern(const QRect& bereich, const QImage& ansicht, QPoint versatz) {
     const QRect ziel = bereich.intersected(m_bild.rect());
     if (ziel.isEmpty()) return;
+    m_letzterFlicken = ziel;
     QPainter maler(&m_bild);
     maler.fillRect(ziel, Qt::white);
     const QRect quelle = ziel.translated(-versatz).intersected(ansicht.rect());

@@ -49,6 +49,9 @@ public:
     QLabel* FrageZaehlerPan() const { return m_frageZaehler; }
     const QImage& Hintergrund() const { return m_bild; }
     QRegion LetzterMalbereich() const { return m_letzterMalbereich; }
+    // How often the whole background was replaced, and the area of the last patch.
+    int Hintergrundwechsel() const { return m_hintergrundwechsel; }
+    QRect LetzterFlicken() const { return m_letzterFlicken; }
 
     // Tab and Shift+Tab among the answer elements; true when handled.
     std::function<bool(bool weiter)> FokusWechsel;
@@ -62,4 +65,6 @@ private:
     QWidget* m_moveAnker = nullptr;
     QLabel* m_frageZaehler = nullptr;
     QRegion m_letzterMalbereich;
+    int m_hintergrundwechsel = 0;
+    QRect m_letzterFlicken;
 };

@@ -309,3 +309,31 @@ TEST_F(QuizSpiel, OptionsfensterVorJederUebung) {
 }
 
 } // namespace
+
+namespace {
+
+// A judged answer changes one object: only its box is patched into the quiz background.
+TEST_F(QuizSpiel, RichtigeAntwortZeichnetNurIhrObjekt) {
+    TForm1& fenster = oeffnen("europa");
+    QTest::keyClick(&fenster, Qt::Key_F7);
+    ASSERT_TRUE(fenster.QuizLaeuft());
+    const int wechsel = fenster.uebungPan().Hintergrundwechsel();
+    const QImage vorher = fenster.uebungPan().Hintergrund();
+    const AntwortElement a = quiz().Elemente()[0];
+    ziehen(a.Nummer, a.Tag);
+    EXPECT_EQ(fenster.dokument().Objekte[static_cast<size_t>(a.Tag)].Zustand, 0);
+    EXPECT_EQ(fenster.uebungPan().Hintergrundwechsel(), wechsel);
+    const QRect flicken = fenster.uebungPan().LetzterFlicken();
+    EXPECT_TRUE(flicken.intersects(box(a.Tag)));
+    EXPECT_LT(flicken.width() * flicken.height(), vorher.width() * vorher.height() / 20);
+    // Outside the patch the background is untouched.
+    const QImage nachher = fenster.uebungPan().Hintergrund();
+    int geaendert = 0;
+    for (int y = 0; y < nachher.height(); y += 3)
+        for (int x = 0; x < nachher.width(); x += 3)
+            if (!flicken.contains(x, y) && nachher.pixel(x, y) != vorher.pixel(x, y)) ++geaendert;
+    EXPECT_EQ(geaendert, 0);
+    EXPECT_NE(nachher.copy(flicken), vorher.copy(flicken));
+}
+
+} // namespace
