@@ -1,5 +1,6 @@
 #include "quizspiel.h"
 
+#include "mapview/ac_kennzinfo.h"
 #include "results/ac_bestlist.h"
 #include "results/ac_uebprotokoll.h"
 #include "results/av_bestlistverz.h"
@@ -334,6 +335,66 @@ TEST_F(QuizSpiel, RichtigeAntwortZeichnetNurIhrObjekt) {
             if (!flicken.contains(x, y) && nachher.pixel(x, y) != vorher.pixel(x, y)) ++geaendert;
     EXPECT_EQ(geaendert, 0);
     EXPECT_NE(nachher.copy(flicken), vorher.copy(flicken));
+}
+
+} // namespace
+
+namespace {
+
+struct Verhalten {
+    int richtig; // ZuordnungRichtig
+    int falsch;  // ZuordnungFalsch
+};
+
+class Zuordnung : public QuizSpiel, public ::testing::WithParamInterface<Verhalten> {};
+
+// One wrong and one right drop under each setting of the two assignment options.
+TEST_P(Zuordnung, FalschDannRichtig) {
+    const Verhalten v = GetParam();
+    TForm1& fenster = oeffnen("wasserkreislauf");
+    fenster.einstellungen().UebOpt_ZuordnungRichtig = v.richtig;
+    fenster.einstellungen().UebOpt_ZuordnungFalsch = v.falsch;
+    QTest::keyClick(&fenster, Qt::Key_F7);
+    ASSERT_TRUE(fenster.QuizLaeuft());
+    const int n = quiz().Daten().FragenAnzahl;
+    const AntwortElement a = quiz().Elemente()[0];
+    const int anderes = quiz().Elemente()[1].Tag;
+    const auto zustand = [&](int i) { return fenster.dokument().Objekte[static_cast<size_t>(i)].Zustand; };
+
+    ziehen(a.Nummer, anderes);
+    EXPECT_EQ(zustand(anderes), v.falsch == 1 ? -3 : -5);
+    EXPECT_EQ(status("FalschLab"), QStringLiteral("1"));
+    EXPECT_EQ(status("OffenLab"), QString::number(v.falsch == 1 ? n - 1 : n));
+    EXPECT_TRUE(element(a.Nummer)->isVisible());
+    EXPECT_EQ(element(a.Nummer)->geometry(), quiz().Elemente()[0].Rechteck);
+    EXPECT_EQ(m_ton.gespielt.back(), Ordner().Soundordner + QStringLiteral("Falsch1.wav"));
+
+    ziehen(a.Nummer, a.Tag);
+    EXPECT_EQ(zustand(a.Tag), v.richtig == 1 ? -2 : 0);
+    EXPECT_EQ(status("RichtigLab"), QStringLiteral("1"));
+    EXPECT_EQ(status("QuoteLab"), QStringLiteral("50.0 %"));
+    EXPECT_EQ(element(a.Nummer), nullptr); // a right answer removes its element
+    EXPECT_EQ(m_ton.gespielt.back(), Ordner().Soundordner + QStringLiteral("Richtig1.wav"));
+    const QString protokoll = quiz().Daten().Ablauf;
+    EXPECT_EQ(protokoll.count(QStringLiteral("FALSCH - ")), 1);
+    EXPECT_EQ(protokoll.count(QStringLiteral("RICHTIG - ")), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(AlleVier, Zuordnung,
+                         ::testing::Values(Verhalten{0, 0}, Verhalten{0, 1}, Verhalten{1, 0},
+                                           Verhalten{1, 1}));
+
+TEST_F(QuizSpiel, FragezeichenKnopfErklaertDieKennzahlen) {
+    TForm1& fenster = oeffnen("planeten");
+    QTest::keyClick(&fenster, Qt::Key_F7);
+    bool gezeigt = false;
+    wennSichtbar(&fenster.kennzInfoBox(), [&] {
+        gezeigt = true;
+        fenster.kennzInfoBox().reject();
+    });
+    QTest::mouseClick(fenster.uebInfoPan().KennzInfoPan(), Qt::LeftButton);
+    EXPECT_TRUE(gezeigt);
+    EXPECT_TRUE(fenster.QuizLaeuft());
 }
 
 } // namespace
