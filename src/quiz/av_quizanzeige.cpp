@@ -145,27 +145,35 @@ void TQuizAnzeige::ZeitTimerSetzen(bool an) {
 }
 
 void TQuizAnzeige::ElementeEntfernen() {
-    // An element may be inside its own mouse event right now: it goes when that returns.
+    // The widgets are kept for the next quiz, hidden; an element may be inside its own
+    // mouse event right now, so none is ever deleted while the quiz area lives.
     for (TAntwortElement* e : m_elemente)
-        if (e != nullptr) {
-            e->hide();
-            e->deleteLater();
-        }
+        if (e != nullptr) e->hide();
     m_elemente.clear();
+}
+
+TAntwortElement* TQuizAnzeige::ElementAusVorrat(int k) {
+    while (static_cast<int>(m_vorrat.size()) <= k) {
+        auto* e = new TAntwortElement(static_cast<int>(m_vorrat.size()), m_fenster.uebungPan);
+        e->hide();
+        e->BeiAufnehmen = [this](int n, QPoint p) { m_quiz.Aufnehmen(n, p); };
+        e->BeiZiehen = [this](int n, QPoint p) { m_quiz.Ziehen(n, p); };
+        e->BeiLoslassen = [this](int n) { m_quiz.Loslassen(n); };
+        m_vorrat.push_back(e);
+    }
+    return m_vorrat[static_cast<size_t>(k)];
 }
 
 void TQuizAnzeige::ElementeErzeugen() {
     ElementeEntfernen();
     const auto& liste = m_quiz.Elemente();
     const bool klicken = m_dok.Header.HD_DokTyp == Einzelfragen;
+    m_elemente.assign(liste.size(), nullptr);
     for (int k = static_cast<int>(liste.size()) - 1; k >= 0; --k) {
-        auto* e = new TAntwortElement(k, m_fenster.uebungPan);
+        TAntwortElement* e = ElementAusVorrat(k);
         ElementGestalten(e, liste[static_cast<size_t>(k)], klicken, ZiehCursor);
-        e->BeiAufnehmen = [this](int n, QPoint p) { m_quiz.Aufnehmen(n, p); };
-        e->BeiZiehen = [this](int n, QPoint p) { m_quiz.Ziehen(n, p); };
-        e->BeiLoslassen = [this](int n) { m_quiz.Loslassen(n); };
         e->raise(); // element 0 lies above all others
-        m_elemente.insert(m_elemente.begin(), e);
+        m_elemente[static_cast<size_t>(k)] = e;
     }
 }
 
@@ -191,7 +199,6 @@ void TQuizAnzeige::Schritt(const QuizSchritt& s) {
     case Art::ElementEntfernt:
         if (e != nullptr) {
             e->hide();
-            e->deleteLater();
             m_elemente[static_cast<size_t>(s.element)] = nullptr;
         }
         break;

@@ -98,6 +98,7 @@ private:
     };
 
     void ElementeErzeugen();
+    TAntwortElement* ElementAusVorrat(int k);
     void ElementeEntfernen();
     void KarteUmleiten();
     void Tick();
@@ -110,5 +111,6 @@ private:
     SperrTon m_ton;
     Quiz m_quiz;
     QTimer m_zeitTimer;
-    std::vector<TAntwortElement*> m_elemente;
+    std::vector<TAntwortElement*> m_elemente; // by element number; nullptr once removed
+    std::vector<TAntwortElement*> m_vorrat;   // every widget made so far, children of UebungPan
 };

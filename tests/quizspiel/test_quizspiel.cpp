@@ -398,3 +398,33 @@ TEST_F(QuizSpiel, FragezeichenKnopfErklaertDieKennzahlen) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(QuizSpiel, GroessenaenderungLegtDieElementeNeu) {
+    TForm1& fenster = oeffnen("europa");
+    QTest::keyClick(&fenster, Qt::Key_F7);
+    ASSERT_TRUE(fenster.QuizLaeuft());
+    const QSize vorher = fenster.uebungPan().size();
+    fenster.resize(1100, 800);
+    QTest::qWait(50);
+    const QSize nachher = fenster.uebungPan().size();
+    EXPECT_GT(nachher.width(), vorher.width());
+    EXPECT_GT(nachher.height(), vorher.height());
+    EXPECT_EQ(quiz().Panelgroesse(), nachher);
+    EXPECT_EQ(fenster.uebungPan().Hintergrund().size(), nachher);
+    for (const AntwortElement& a : quiz().Elemente()) {
+        TAntwortElement* e = element(a.Nummer);
+        ASSERT_NE(e, nullptr);
+        EXPECT_EQ(e->geometry(), a.Rechteck);
+        EXPECT_TRUE(QRect(QPoint(0, 0), nachher).contains(a.Rechteck));
+    }
+    // The last element stands at the bottom right corner of the larger area.
+    EXPECT_EQ(quiz().Elemente().back().Rechteck.bottomRight(),
+              QPoint(nachher.width() - 1, nachher.height() - 1));
+    // Still playable after the change.
+    richtigBeantworten();
+    EXPECT_EQ(status("RichtigLab"), QStringLiteral("1"));
+}
+
+} // namespace
