@@ -316,8 +316,28 @@ void THoverPanel::MarkerZeichnen(QPainter& p) const {
     }
 }
 
-void THoverPanel::paintEvent(QPaintEvent*) {
-    QPainter p(this);
+struct THoverPanel::Malbild {
+    struct Stand {
+        QString caption;
+        QFont schrift;
+        QSize groesse;
+        qreal dpr = 1;
+        QColor farbe, schriftfarbe, rahmenfarbe, checkfarbe;
+        int rahmen = 0, bevel = 0, minimum = 0;
+        Bevel bevelArt = Bevel::Keine;
+        QMargins padding;
+        Qt::Alignment ausrichtung;
+        Lage lage = Lage::Mitte;
+        bool umbruch = false, autoGroesse = false, checked = false, xp = false, fett = false;
+        bool fokusRahmen = false;
+        qint64 bitmap = 0;
+        bool operator==(const Stand&) const = default;
+    };
+    Stand stand;
+    QImage bild;
+};
+
+void THoverPanel::Malen(QPainter& p) const {
     QRect bereich = RahmenZeichnen(p, rect());
     bereich = BevelZeichnen(p, bereich);
     HintergrundZeichnen(p, bereich);
@@ -329,4 +349,28 @@ void THoverPanel::paintEvent(QPaintEvent*) {
         p.setBrush(Qt::NoBrush);
         p.drawRect(rect().adjusted(2, 2, -3, -3));
     }
+}
+
+void THoverPanel::paintEvent(QPaintEvent* ereignis) {
+    const Malbild::Stand stand{m_caption,           font(),          size(),
+                               devicePixelRatioF(), m_farbe,         currentFontColor(),
+                               m_borderColor,       m_checkColor,    m_borderWidth,
+                               m_bevelWidth,        m_minFontSize,   m_bevelOuter,
+                               m_padding,           m_alignment,     m_layout,
+                               m_wordWrap,          m_fontAutoSize,  m_checked,
+                               m_xpCheck,           m_checkFontBold, hasFocus() && m_tabStop && isEnabled(),
+                               m_bitmap.cacheKey()};
+    if (!m_malbild || !(m_malbild->stand == stand)) {
+        QImage bild((QSizeF(size()) * stand.dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+        bild.setDevicePixelRatio(stand.dpr);
+        bild.fill(Qt::transparent);
+        QPainter maler(&bild);
+        Malen(maler);
+        maler.end();
+        m_malbild = std::make_shared<Malbild>(Malbild{stand, std::move(bild)});
+    }
+    QPainter p(this);
+    const QRect teil = ereignis->rect();
+    p.drawImage(teil.topLeft(), m_malbild->bild,
+                QRectF(QPointF(teil.topLeft()) * stand.dpr, QSizeF(teil.size()) * stand.dpr));
 }

@@ -94,6 +94,7 @@ private:
     void HintergrundZeichnen(QPainter& p, const QRect& bereich) const;
     void BeschriftungZeichnen(QPainter& p, const QRect& bereich) const;
     void MarkerZeichnen(QPainter& p) const;
+    void Malen(QPainter& p) const;
 
     QString m_caption;
     QColor m_normColor;
@@ -120,6 +121,10 @@ private:
     // answer element being dragged repaints at every pointer move.
     struct Passung;
     mutable std::shared_ptr<Passung> m_passung;
+    // The picture of the last paint and everything it depends on: while nothing of it
+    // changes (a dragged element only moves), a paint copies its pixels.
+    struct Malbild;
+    std::shared_ptr<Malbild> m_malbild;
     bool m_tabStop = false;
 
     bool m_hovered = false;
