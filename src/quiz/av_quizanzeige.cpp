@@ -72,6 +72,7 @@ TQuizAnzeige::TQuizAnzeige(Dokument& dok, Karte& karte, const ProgrammEinstellun
 TQuizAnzeige::~TQuizAnzeige() {
     m_zeitTimer.stop();
     m_fenster.uebungPan->FokusWechsel = nullptr;
+    m_fenster.uebungPan->HintergrundQuelle = nullptr;
 }
 
 TAntwortElement* TQuizAnzeige::Element(int k) const {
@@ -120,7 +121,8 @@ void TQuizAnzeige::QuizmodusSetzen(bool an) {
 // While the quiz runs the map composes into the quiz background instead of its control.
 void TQuizAnzeige::KarteUmleiten() {
     TUebungPan* pan = m_fenster.uebungPan;
-    m_karte.NeuZeichnen = [this, pan] { pan->HintergrundSetzen(m_quiz.Hintergrundbild()); };
+    pan->HintergrundQuelle = [this] { return m_quiz.Hintergrundbild(); };
+    m_karte.NeuZeichnen = [pan] { pan->HintergrundErneuern(); };
     m_karte.BereichNeuZeichnen = [this, pan](const QRect& bereich) {
         const QRect steuerelement(QPoint(0, 0), m_karte.Steuerelementgroesse());
         pan->BereichErneuern(bereich.intersected(steuerelement), m_karte.Ansichtsbild(),
@@ -212,7 +214,7 @@ void TQuizAnzeige::Schritt(const QuizSchritt& s) {
         m_fenster.uebInfoPan->ZeitAnzeigen(s.text);
         break;
     case Art::Hintergrund:
-        m_fenster.uebungPan->HintergrundSetzen(m_quiz.Hintergrundbild());
+        m_fenster.uebungPan->HintergrundErneuern();
         break;
     case Art::FrageZaehler: {
         QLabel* z = m_fenster.uebungPan->FrageZaehlerPan();

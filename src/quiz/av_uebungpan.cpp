@@ -51,13 +51,26 @@ TUebungPan::TUebungPan(QWidget* eltern) : QWidget(eltern) {
     m_frageZaehler->hide();
 }
 
-void TUebungPan::HintergrundSetzen(const QImage& bild) {
-    m_bild = bild;
-    ++m_hintergrundwechsel;
+void TUebungPan::HintergrundErneuern() {
+    m_veraltet = true;
     update();
 }
 
+void TUebungPan::HintergrundBereitstellen() {
+    if (!m_veraltet) return;
+    m_veraltet = false;
+    m_bild = HintergrundQuelle ? HintergrundQuelle() : QImage();
+    ++m_hintergrundwechsel;
+}
+
+const QImage& TUebungPan::Hintergrund() {
+    HintergrundBereitstellen();
+    return m_bild;
+}
+
 void TUebungPan::BereichErneuern(const QRect& bereich, const QImage& ansicht, QPoint versatz) {
+    // A background that is composed anew anyway takes the change with it.
+    if (m_veraltet) return;
     const QRect ziel = bereich.intersected(m_bild.rect());
     if (ziel.isEmpty()) return;
     m_letzterFlicken = ziel;
@@ -78,6 +91,7 @@ void TUebungPan::MarkeSetzen(const QRect& rechteck, bool sichtbar) {
 
 void TUebungPan::paintEvent(QPaintEvent* ereignis) {
     m_letzterMalbereich = ereignis->region();
+    HintergrundBereitstellen();
     QPainter maler(this);
     for (const QRect& teil : ereignis->region()) {
         const QRect innen = teil.intersected(m_bild.rect());

@@ -40,14 +40,17 @@ class TUebungPan final : public QWidget {
 public:
     explicit TUebungPan(QWidget* eltern = nullptr);
 
-    void HintergrundSetzen(const QImage& bild);
+    // The background is composed by `HintergrundQuelle` when it is next needed, so that
+    // several redraws in one step (map rebuilt, then the instruction) compose it once.
+    std::function<QImage()> HintergrundQuelle;
+    void HintergrundErneuern();
     // Takes `bereich` (panel pixels) from the map's view image placed at `versatz`; white elsewhere.
     void BereichErneuern(const QRect& bereich, const QImage& ansicht, QPoint versatz);
     void MarkeSetzen(const QRect& rechteck, bool sichtbar);
     QWidget* MoveAnker() const { return m_moveAnker; }
     // UebFrageZaehlerPan: the question counter of single questions.
     QLabel* FrageZaehlerPan() const { return m_frageZaehler; }
-    const QImage& Hintergrund() const { return m_bild; }
+    const QImage& Hintergrund();
     QRegion LetzterMalbereich() const { return m_letzterMalbereich; }
     // How often the whole background was replaced, and the area of the last patch.
     int Hintergrundwechsel() const { return m_hintergrundwechsel; }
@@ -61,7 +64,10 @@ protected:
     bool focusNextPrevChild(bool weiter) override;
 
 private:
+    void HintergrundBereitstellen();
+
     QImage m_bild;
+    bool m_veraltet = false;
     QWidget* m_moveAnker = nullptr;
     QLabel* m_frageZaehler = nullptr;
     QRegion m_letzterMalbereich;
