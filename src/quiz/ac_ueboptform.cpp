@@ -63,6 +63,20 @@ void Binden(QButtonGroup* knoepfe, int& feld) {
     });
 }
 
+// The minutes and seconds fields write their texts into the option fields; only the
+// learner's own edits switch the time limit on, not WerteAnzeigen's setText.
+void ZeitfelderBinden(QLineEdit* min, QLineEdit* sek, QString& minWert, QString& sekWert,
+                      QButtonGroup* zeitlimit, ProgrammEinstellungenTyp& werte, OptionsFenster fenster) {
+    QObject::connect(min, &QLineEdit::textChanged, min, [&minWert](const QString& t) { minWert = t; });
+    QObject::connect(sek, &QLineEdit::textChanged, sek, [&sekWert](const QString& t) { sekWert = t; });
+    const auto zeitfeld = [&werte, fenster, zeitlimit] {
+        ZeitfeldGeaendert(werte, fenster);
+        zeitlimit->button(1)->setChecked(true);
+    };
+    QObject::connect(min, &QLineEdit::textEdited, min, zeitfeld);
+    QObject::connect(sek, &QLineEdit::textEdited, sek, zeitfeld);
+}
+
 void Anzeigen(QButtonGroup* knoepfe, int& feld) {
     feld = GueltigerPunkt(knoepfe, feld);
     knoepfe->button(feld)->setChecked(true);
@@ -272,15 +286,8 @@ void TUebOptForm::verbinden() {
     Binden(m_zuordnungFalsch, m_werte.UebOpt_ZuordnungFalsch);
     Binden(m_zuordnungstexte, m_werte.UebOpt_Zuordnungstexte);
     Binden(m_zuordnungsziele, m_werte.UebOpt_Zuordnungsziele);
-    connect(m_min, &QLineEdit::textChanged, this, [this](const QString& t) { m_werte.UebOpt_ZLimitMin = t; });
-    connect(m_sek, &QLineEdit::textChanged, this, [this](const QString& t) { m_werte.UebOpt_ZLimitSek = t; });
-    // Only the learner's own edits switch the limit on, not WerteAnzeigen's setText.
-    const auto zeitfeld = [this] {
-        ZeitfeldGeaendert(m_werte, OptionsFenster::UebOpt);
-        m_zeitlimit->button(1)->setChecked(true);
-    };
-    connect(m_min, &QLineEdit::textEdited, this, zeitfeld);
-    connect(m_sek, &QLineEdit::textEdited, this, zeitfeld);
+    ZeitfelderBinden(m_min, m_sek, m_werte.UebOpt_ZLimitMin, m_werte.UebOpt_ZLimitSek, m_zeitlimit, m_werte,
+                     OptionsFenster::UebOpt);
 }
 
 void TUebOptForm::WerteAnzeigen() {
@@ -391,16 +398,8 @@ void TUebOptFragenForm::verbinden() {
     Binden(m_zuordnungstexte, m_werte.UebOptFragen_Zuordnungstexte);
     Binden(m_zuordnungsziele, m_werte.UebOptFragen_Zuordnungsziele);
     Binden(m_zeitlimit, m_werte.UebOptFragen_Zeitlimit);
-    connect(m_min, &QLineEdit::textChanged, this,
-            [this](const QString& t) { m_werte.UebOptFragen_ZLimitMin = t; });
-    connect(m_sek, &QLineEdit::textChanged, this,
-            [this](const QString& t) { m_werte.UebOptFragen_ZLimitSek = t; });
-    const auto zeitfeld = [this] {
-        ZeitfeldGeaendert(m_werte, OptionsFenster::UebOptFragen);
-        m_zeitlimit->button(1)->setChecked(true);
-    };
-    connect(m_min, &QLineEdit::textEdited, this, zeitfeld);
-    connect(m_sek, &QLineEdit::textEdited, this, zeitfeld);
+    ZeitfelderBinden(m_min, m_sek, m_werte.UebOptFragen_ZLimitMin, m_werte.UebOptFragen_ZLimitSek,
+                     m_zeitlimit, m_werte, OptionsFenster::UebOptFragen);
 }
 
 void TUebOptFragenForm::WerteAnzeigen() {
