@@ -5,6 +5,7 @@
 #include "mapview/karte.h"
 #include "mapview/kartenhilfen.h"
 #include "mapview/nummerierung.h"
+#include "platform/speicher.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -144,6 +145,8 @@ BENCHMARK(BM_ObjektNeuZeichnen)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
+    // As the program does, so that a map rebuild reuses its image memory.
+    SpeicherverwaltungEinrichten();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -5,6 +5,7 @@
 #include "quizbench.h"
 #include "mapview/nummerierung.h"
 #include "quiz/quiz.h"
+#include "platform/speicher.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -60,6 +61,8 @@ BENCHMARK(BM_QuizStart300)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnsichtAufbauen300)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
+    // As the program does, so that a map rebuild reuses its image memory.
+    SpeicherverwaltungEinrichten();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -7,6 +7,7 @@
 #include "quiz/av_uebinfopan.h"
 #include "quiz/av_uebungpan.h"
 #include "quizbench.h"
+#include "platform/speicher.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -88,6 +89,8 @@ BENCHMARK(BM_FensterZiehschritt300)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_KarteRollschritt)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
+    // As the program does, so that a map rebuild reuses its image memory.
+    SpeicherverwaltungEinrichten();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -3,6 +3,7 @@
 #include "platform/av_ton_qt.h"
 #include "platform/einstellungen_qt.h"
 #include "platform/shell.h"
+#include "platform/speicher.h"
 #include "platform/systeminfo_qt.h"
 #include "platform/uhr_qt.h"
 #include "shell/av_main.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    SpeicherverwaltungEinrichten();
     QApplication app(argc, argv);
     // The pictures of the window resource live in a static library: register them by hand.
     Q_INIT_RESOURCE(kartello);
