@@ -43,6 +43,7 @@ TUebungPan::TUebungPan(QWidget* eltern) : QWidget(eltern) {
     setObjectName(QStringLiteral("UebungPan"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_moveAnker = MarkenRahmenErzeugen(this);
+    m_moveAnker->setObjectName(QStringLiteral("UebMoveAnker"));
     m_frageZaehler = new QLabel(this);
     m_frageZaehler->setObjectName(QStringLiteral("UebFrageZaehlerPan"));
     QFont schrift(QStringLiteral("Arial"), 12);

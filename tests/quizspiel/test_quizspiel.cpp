@@ -170,6 +170,14 @@ TEST_F(QuizSpiel, TastaturSpielOhneMaus) {
     // A typed number frames the position; Escape clears the frame.
     QTest::keyClicks(&fenster, QStringLiteral("1"));
     EXPECT_TRUE(fenster.uebungPan().MoveAnker()->isVisible());
+    EXPECT_EQ(fenster.uebungPan().MoveAnker()->objectName(), QStringLiteral("UebMoveAnker"));
+    // The frame stands 4 pixels outside the box of the position numbered 1.
+    int eins = -1;
+    for (size_t i = 0; i < fenster.dokument().Objekte.size(); ++i)
+        if (fenster.dokument().Objekte[i].Nummer == 1 && fenster.dokument().Objekte[i].Zustand == -5)
+            eins = static_cast<int>(i);
+    ASSERT_GE(eins, 0);
+    EXPECT_EQ(fenster.uebungPan().MoveAnker()->geometry().topLeft(), box(eins).topLeft() - QPoint(4, 4));
     QTest::keyClick(&fenster, Qt::Key_Escape);
     EXPECT_FALSE(fenster.uebungPan().MoveAnker()->isVisible());
 
