@@ -1,5 +1,7 @@
 #include "documents/tvl_datei.h"
 
+#include "platform/dateianfang.h"
+
 #include "data/cp1252.h"
 #include "documents/tvl_beschriftung.h"
 #include "documents/tvl_png.h"
@@ -174,18 +176,18 @@ bool TvlLeser::KopfAusDaten(const QByteArray& daten, QString& titel, QString& ve
 }
 
 bool TvlLeser::KopfLesen(const QString& pfad, QString& titel, QString& vers) {
-    QFile datei(pfad);
-    // Unbuffered: the folder scan must not pull in more of the file than the header.
-    if (!datei.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return false;
-    const qint64 groesse = datei.size();
-    QByteArray prefix = datei.read(qMin(groesse, KopfPrefix));
+    // The folder scan reads many files: only the header's bytes, no buffering.
+    Dateianfang datei(pfad);
+    if (!datei.offen()) return false;
+    const qint64 groesse = datei.groesse();
+    QByteArray prefix = datei.lesen(qMin(groesse, KopfPrefix));
     for (;;) {
         TvlPuffer p(prefix.constData(), prefix.size());
         const KopfErgebnis e = KopfAusPuffer(p, titel, vers);
         if (e != KopfErgebnis::ZuKurz) return e == KopfErgebnis::Ok;
         // Only a length that fits in the file earns another read, of exactly the missing bytes.
         if (p.benoetigt() <= prefix.size() || p.benoetigt() > groesse) return false;
-        const QByteArray mehr = datei.read(p.benoetigt() - prefix.size());
+        const QByteArray mehr = datei.lesen(p.benoetigt() - prefix.size());
         if (mehr.isEmpty()) return false;
         prefix.append(mehr);
     }

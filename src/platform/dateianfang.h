@@ -1,0 +1,28 @@
+#pragma once
+// Reading the first bytes of many files, as the topic-folder scan does: no buffering,
+// no more system calls than open, one size query and the reads themselves.
+#include <QByteArray>
+#include <QString>
+
+class Dateianfang final {
+public:
+    explicit Dateianfang(const QString& pfad);
+    ~Dateianfang();
+    Dateianfang(const Dateianfang&) = delete;
+    Dateianfang& operator=(const Dateianfang&) = delete;
+
+    // Open, and a regular file (a pipe or device named like a document is never read).
+    bool offen() const { return m_offen; }
+    qint64 groesse() const { return m_groesse; }
+    // The next up to `anzahl` bytes; fewer at the end of the file, empty on failure.
+    QByteArray lesen(qint64 anzahl);
+
+private:
+    bool m_offen = false;
+    qint64 m_groesse = -1;
+#if defined(Q_OS_WIN)
+    class QFile* m_datei = nullptr;
+#else
+    int m_fd = -1;
+#endif
+};
