@@ -5,6 +5,7 @@
 // the hooks of ThemenHaken, so a test can drive every flow without a window.
 #include "documents/dokument.h"
 #include "documents/themenliste.h"
+#include "platform/dialoge.h"
 
 #include <QImage>
 #include <QString>
@@ -16,16 +17,6 @@
 
 class Meldungen;
 struct ProgrammOrdnerTyp;
-
-// What the open dialog is asked to show.
-struct DateiDialogAuftrag {
-    QString Titel;
-    std::vector<std::pair<QString, QString>> Filter; // description, pattern
-    QString Standardendung;
-    QString Startordner;
-    QString Dateiname;
-    bool MussExistieren = true;
-};
 
 // The modal choosers the flows need; an empty optional means the user cancelled.
 struct ThemenDialoge {

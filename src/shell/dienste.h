@@ -7,6 +7,8 @@ class Shell;
 class Ton;
 class SystemInfo;
 class Uhr;
+class Dialoge;
+class Zwischenablage;
 class Warten;
 
 struct Dienste {
@@ -17,4 +19,6 @@ struct Dienste {
     Warten& warten;
     Shell& shell;
     Ton& ton;
+    Dialoge& dialoge;
+    Zwischenablage& zwischenablage;
 };

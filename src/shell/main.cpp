@@ -1,6 +1,8 @@
 #include "data/av_data.h"
 #include "platform/av_meldungen_qt.h"
+#include "platform/av_dialoge_qt.h"
 #include "platform/av_ton_qt.h"
+#include "platform/zwischenablage.h"
 #include "platform/einstellungen_qt.h"
 #include "platform/shell.h"
 #include "platform/speicher.h"
@@ -31,7 +33,9 @@ int main(int argc, char** argv) {
     WartenQt warten;
     ShellQt shell;
     TonQt ton;
-    TForm1 hauptfenster(Dienste{meldungen, einstellungen, system, uhr, warten, shell, ton},
+    DialogeQt dialoge;
+    ZwischenablageQt zwischenablage;
+    TForm1 hauptfenster(Dienste{meldungen, einstellungen, system, uhr, warten, shell, ton, dialoge, zwischenablage},
                         QCoreApplication::arguments().value(1));
     meldungen.setzeEltern(&hauptfenster);
     hauptfenster.show();

@@ -7,7 +7,9 @@
 #include "fake_meldungen.h"
 #include "fake_shell.h"
 #include "fake_systeminfo.h"
+#include "fake_dialoge.h"
 #include "fake_ton.h"
+#include "fake_zwischenablage.h"
 #include "fake_uhr.h"
 #include "quiz/ac_uebfertig.h"
 #include "quiz/ac_ueboptform.h"
@@ -63,7 +65,7 @@ protected:
         const QString pfad = m_tmp.filePath(QString::fromLatin1(beispiel) + QStringLiteral(".tvl"));
         EXPECT_TRUE(QFile::copy(quelle, pfad)) << quelle.toStdString();
         m_fenster = std::make_unique<TForm1>(
-            Dienste{m_meldungen, m_speicher, m_system, m_uhr, m_warten, m_shell, m_ton}, pfad);
+            Dienste{m_meldungen, m_speicher, m_system, m_uhr, m_warten, m_shell, m_ton, m_dialoge, m_zwischenablage}, pfad);
         m_fenster->show();
         EXPECT_TRUE(QTest::qWaitFor([&] { return !m_fenster->ErsteAktivierungAussteht(); }));
         EXPECT_TRUE(m_fenster->dokument().IstOffen());
@@ -190,6 +192,8 @@ protected:
     FakeWarten m_warten{&m_uhr};
     FakeShell m_shell;
     FakeTonAufnahme m_ton;
+    FakeDialoge m_dialoge;
+    FakeZwischenablage m_zwischenablage;
     std::unique_ptr<TForm1> m_fenster;
     std::vector<Ergebnis> m_ergebnisse;
     std::shared_ptr<bool> m_lebt = std::make_shared<bool>(true);

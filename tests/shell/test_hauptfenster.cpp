@@ -6,7 +6,9 @@
 #include "fake_einstellungen.h"
 #include "fake_meldungen.h"
 #include "fake_shell.h"
+#include "fake_dialoge.h"
 #include "fake_ton.h"
+#include "fake_zwischenablage.h"
 #include "fake_systeminfo.h"
 #include "fake_uhr.h"
 #include "mapview/ac_infobox.h"
@@ -45,7 +47,7 @@ struct Fenster : ::testing::Test {
         ASSERT_TRUE(schreiber.schreiben(ordner + name, dok));
     }
     TForm1& starten() {
-        f = std::make_unique<TForm1>(Dienste{meldungen, speicher, system, uhr, warten, shell, ton}, QString());
+        f = std::make_unique<TForm1>(Dienste{meldungen, speicher, system, uhr, warten, shell, ton, dialoge, zwischenablage}, QString());
         f->show();
         f->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(f.get()));
@@ -79,6 +81,8 @@ struct Fenster : ::testing::Test {
     FakeWarten warten;
     FakeShell shell;
     FakeTonAufnahme ton;
+    FakeDialoge dialoge;
+    FakeZwischenablage zwischenablage;
     std::unique_ptr<TForm1> f;
 };
 

@@ -5,7 +5,9 @@
 #include "fake_meldungen.h"
 #include "fake_systeminfo.h"
 #include "fake_shell.h"
+#include "fake_dialoge.h"
 #include "fake_ton.h"
+#include "fake_zwischenablage.h"
 #include "fake_uhr.h"
 #include "shell/start.h"
 
@@ -32,7 +34,7 @@ protected:
     void TearDown() override { Ordner() = ProgrammOrdnerTyp{}; }
 
     TForm1& fenster(const QString& argument = {}) {
-        m_fenster = std::make_unique<TForm1>(Dienste{meldungen, speicher, system, uhr, warten, shell, ton}, argument);
+        m_fenster = std::make_unique<TForm1>(Dienste{meldungen, speicher, system, uhr, warten, shell, ton, dialoge, zwischenablage}, argument);
         return *m_fenster;
     }
     QString dokumentSchreiben(const QString& name, const QString& titel) {
@@ -56,6 +58,8 @@ protected:
     FakeWarten warten;
     FakeShell shell;
     FakeTonAufnahme ton;
+    FakeDialoge dialoge;
+    FakeZwischenablage zwischenablage;
     std::unique_ptr<TForm1> m_fenster;
 };
 

@@ -1,0 +1,32 @@
+#pragma once
+// Port: the modal choosers a command flow needs (open, save, folder, printer). An empty
+// optional means the user cancelled. The Qt implementation parents each chooser to the
+// window that is active at the moment, so it opens above a window that stays on top.
+#include <QString>
+#include <optional>
+#include <utility>
+#include <vector>
+
+class QPrinter;
+
+// What a file chooser is asked to show.
+struct DateiDialogAuftrag {
+    QString Titel;
+    std::vector<std::pair<QString, QString>> Filter; // description, pattern
+    QString Standardendung;                           // without the dot
+    QString Startordner;
+    QString Dateiname;
+    bool MussExistieren = true;        // open: the file must exist
+    bool UeberschreibenFragen = true;  // save: ask before replacing a file
+};
+
+class Dialoge {
+public:
+    virtual ~Dialoge() = default;
+    virtual std::optional<QString> DateiOeffnen(const DateiDialogAuftrag& auftrag) = 0;
+    virtual std::optional<QString> DateiSpeichern(const DateiDialogAuftrag& auftrag) = 0;
+    virtual std::optional<QString> OrdnerWaehlen(const QString& titel, const QString& vorauswahl) = 0;
+    // Lets the user set up `drucker`; where no printer is installed the user chooses a PDF
+    // file instead (`pdfTitel`, `pdfVorschlag`). False when cancelled.
+    virtual bool DruckerWaehlen(QPrinter& drucker, const QString& pdfTitel, const QString& pdfVorschlag) = 0;
+};
