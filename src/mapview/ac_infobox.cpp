@@ -4,12 +4,13 @@
 #include "mapview/infotext.h"
 #include "mapview/markup.h"
 #include "platform/meldungen.h"
-#include "results/protokoll_zwischenablage.h"
-#include "results/rtf_schreiber.h"
-#include "shell/av_bildpanel.h"
-#include "shell/hintergrund.h"
+#include "data/richtext_zwischenablage.h"
+#include "data/rtf_schreiber.h"
+#include "widgets/bildpanel.h"
+#include "data/hintergrund.h"
+#include "widgets/fensterfarben.h"
 
-#include "output/av_drucken.h"
+#include "widgets/drucken.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -173,7 +174,7 @@ void TInfoboxForm::Speichern() {
 }
 
 void TInfoboxForm::InZwischenablage() {
-    QApplication::clipboard()->setMimeData(ProtokollMimeDaten(m_richEdit).release());
+    QApplication::clipboard()->setMimeData(RichTextMimeDaten(m_richEdit).release());
 }
 
 void TInfoboxForm::Schliessen() {

@@ -1,6 +1,7 @@
 #include "mapview/ac_kennzinfo.h"
 
-#include "shell/hintergrund.h"
+#include "data/hintergrund.h"
+#include "widgets/fensterfarben.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>

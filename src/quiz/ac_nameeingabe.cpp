@@ -1,6 +1,7 @@
 #include "quiz/ac_nameeingabe.h"
 
-#include "shell/hintergrund.h"
+#include "data/hintergrund.h"
+#include "widgets/fensterfarben.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>

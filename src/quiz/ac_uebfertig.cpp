@@ -1,7 +1,8 @@
 #include "quiz/ac_uebfertig.h"
 
 #include "quiz/bewertungsskala.h"
-#include "shell/hintergrund.h"
+#include "data/hintergrund.h"
+#include "widgets/fensterfarben.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

@@ -1,8 +1,9 @@
 #include "quiz/ac_ueboptform.h"
 
 #include "quiz/uebdaten.h"
-#include "shell/hintergrund.h"
-#include "shell/programmeinstellungen.h"
+#include "data/hintergrund.h"
+#include "widgets/fensterfarben.h"
+#include "quiz/quizoptionen.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -147,23 +148,6 @@ QLabel* HintergrundBild(QWidget* fenster) {
     bild->setObjectName(QStringLiteral("MainBackImg"));
     bild->lower();
     return bild;
-}
-
-// The shared dialog colours: window and inner panels take the light dialog tone.
-void DialogFarben(QWidget* fenster) {
-    const QColor farbe = ThemenFarben().C;
-    if (!farbe.isValid()) return;
-    QPalette palette = fenster->palette();
-    palette.setColor(QPalette::Window, farbe);
-    fenster->setPalette(palette);
-}
-
-void HintergrundZeichnen(QWidget* fenster) {
-    if (auto* bild = fenster->findChild<QLabel*>(QStringLiteral("MainBackImg"), Qt::FindDirectChildrenOnly)) {
-        bild->setGeometry(fenster->rect());
-        bild->setPixmap(QPixmap::fromImage(Hintergrund(HintergrundArt::Dialog, fenster->size())));
-        bild->lower();
-    }
 }
 
 void AufSchirmZentrieren(QWidget* fenster) {

@@ -1,7 +1,7 @@
 #include "quiz/av_uebinfopan.h"
 
 #include "quiz/quiz.h"
-#include "shell/hintergrund.h"
+#include "data/hintergrund.h"
 #include "widgets/hoverpanel.h"
 
 #include <QGridLayout>

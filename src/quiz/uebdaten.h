@@ -3,7 +3,7 @@
 // ProgrammEinstellungenTyp (bound to the two option windows and the settings store);
 // each start copies them here, so a running quiz is never affected by a later change.
 #include "mapview/nummerierung.h"
-#include "shell/programmeinstellungen.h"
+#include "quiz/quizoptionen.h"
 
 #include <QDateTime>
 #include <QString>

@@ -6,7 +6,7 @@
 #include "results/bestenliste_druck.h"
 #include "results/bestenliste_text.h"
 
-#include "output/av_drucken.h"
+#include "widgets/drucken.h"
 
 #include <QApplication>
 #include <QClipboard>

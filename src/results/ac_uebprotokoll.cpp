@@ -5,9 +5,9 @@
 #include "results/ac_protkom.h"
 #include "results/protokoll.h"
 #include "results/protokoll_speichern.h"
-#include "results/protokoll_zwischenablage.h"
+#include "data/richtext_zwischenablage.h"
 
-#include "output/av_drucken.h"
+#include "widgets/drucken.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -119,5 +119,5 @@ void TUebProtokollForm::Drucken() {
 }
 
 void TUebProtokollForm::InZwischenablage() {
-    QApplication::clipboard()->setMimeData(ProtokollMimeDaten(m_protokoll.dokument()).release());
+    QApplication::clipboard()->setMimeData(RichTextMimeDaten(m_protokoll.dokument()).release());
 }

@@ -1,14 +1,11 @@
 #include "results/protokoll.h"
 
 #include "data/av_data.h"
-#include "results/rtf_schreiber.h"
+#include "data/rtf_schreiber.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextOption>
-
-// The resolution the text layout assumes for a document without paint device; Qt exports it.
-Q_GUI_EXPORT int qt_defaultDpiY();
 
 namespace {
 
@@ -68,10 +65,6 @@ QStringList ProtokollZeilen(const QString& text) {
 
 bool IstTitelZeile(const QString& zeile) {
     return zeile.size() >= TitelTag.size() && zeile.first(TitelTag.size()).toUpper() == TitelTag;
-}
-
-qreal LayoutDpi() {
-    return qt_defaultDpiY();
 }
 
 void ProtokollRendern(QTextDocument& dokument, const QString& text, bool leeren) {

@@ -19,10 +19,6 @@ QStringList ProtokollZeilen(const QString& text);
 // True for a heading line: its first five characters, in any letter case, are "<tit>".
 bool IstTitelZeile(const QString& zeile);
 
-// Resolution the text layout measures tab positions in when no paint device is set; a
-// position in points becomes points * dpi / 72 layout units, and back for RTF.
-qreal LayoutDpi();
-
 // Appends the lines of `text` as paragraphs to `dokument`, after emptying it when `leeren` is set.
 void ProtokollRendern(QTextDocument& dokument, const QString& text, bool leeren);
 

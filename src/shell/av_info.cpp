@@ -2,7 +2,8 @@
 
 #include "data/av_data.h"
 #include "shell/hilfe.h"
-#include "shell/hintergrund.h"
+#include "data/hintergrund.h"
+#include "widgets/fensterfarben.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

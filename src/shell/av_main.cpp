@@ -16,10 +16,10 @@
 #include "results/av_bestlistverz.h"
 #include "quiz/av_uebinfopan.h"
 #include "quiz/av_uebungpan.h"
-#include "shell/av_bildpanel.h"
+#include "widgets/bildpanel.h"
 #include "shell/av_info.h"
 #include "shell/hilfe.h"
-#include "shell/hintergrund.h"
+#include "data/hintergrund.h"
 #include "shell/start.h"
 #include "widgets/hoverpanel.h"
 

@@ -10,7 +10,7 @@
 #include "platform/meldungen.h"
 #include "shell/av_info.h"
 #include "shell/hilfe.h"
-#include "shell/hintergrund.h"
+#include "data/hintergrund.h"
 #include "widgets/hoverpanel.h"
 
 #include <QAction>

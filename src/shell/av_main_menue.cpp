@@ -1,5 +1,6 @@
 #include "shell/av_main_menue.h"
 
+#include <stdexcept>
 #include <QAction>
 #include <QActionGroup>
 #include <QMainWindow>
@@ -67,7 +68,9 @@ bool Hauptmenue::menuesAktiv(QAction* a) const {
 
 void Hauptmenue::verbinden(const QString& name, std::function<void()> befehl) {
     QAction* a = aktion(name);
-    if (a == nullptr) return;
+    // A misspelt name would leave a command without its entry and key, silently.
+    if (a == nullptr)
+        throw std::invalid_argument("Hauptmenue::verbinden: unbekannter Eintrag " + name.toStdString());
     QObject::connect(a, &QAction::triggered, m_fenster, [this, a, befehl = std::move(befehl)] {
         if (menuesAktiv(a)) befehl();
     });

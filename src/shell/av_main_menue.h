@@ -20,6 +20,7 @@ public:
     QMenu* menue(const QString& name) const;
 
     // Runs `befehl` when the entry is triggered, but only while its menus are enabled.
+    // Throws std::invalid_argument for a name that is no entry of the menus.
     void verbinden(const QString& name, std::function<void()> befehl);
 
     // Number of fixed entries of "&Quizauswahl" before the topic entries.

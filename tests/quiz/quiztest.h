@@ -1,6 +1,7 @@
 #pragma once
 // A quiz on a document built in code, with fake ports and a window stand-in that records
 // every feedback step and answers the result window from a script.
+#include "data/av_data.h"
 #include "documents/dokument.h"
 #include "fake_meldungen.h"
 #include "fake_systeminfo.h"

@@ -2,7 +2,7 @@
 
 #include "fenster_hilfe.h"
 #include "quiz/bewertungsskala.h"
-#include "shell/hintergrund.h"
+#include "data/hintergrund.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 
 #include "fenster_hilfe.h"
 #include "quiz/uebdaten.h"
-#include "shell/hintergrund.h"
+#include "data/hintergrund.h"
 #include "shell/programmeinstellungen.h"
 
 #include <QButtonGroup>

@@ -1,6 +1,8 @@
 // Rendering protocol text into the protocol document: headings, gaps, sizes, tab stop, comments.
 #include "results/protokoll.h"
 
+#include "data/rtf_schreiber.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextLayout>

@@ -5,7 +5,7 @@
 #include "data/av_data.h"
 #include "fake_meldungen.h"
 #include "results/protokoll.h"
-#include "results/protokoll_zwischenablage.h"
+#include "data/richtext_zwischenablage.h"
 #include "results/rtf_leser.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The RTF writer's bytes and the reader that parses them back; damaged RTF takes the failure path.
 #include "results/protokoll.h"
 #include "results/rtf_leser.h"
-#include "results/rtf_schreiber.h"
+#include "data/rtf_schreiber.h"
 
 #include <QRandomGenerator>
 #include <QTextBlock>

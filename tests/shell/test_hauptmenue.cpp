@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
@@ -37,6 +38,11 @@ QStringList SichtbareMenues(QMenuBar* leiste) {
 }
 
 } // namespace
+
+TEST_F(MenueFenster, UnbekannterEintragWirdNichtStillUebergangen) {
+    EXPECT_THROW(menue.verbinden(QStringLiteral("Oefnen1"), [] {}), std::invalid_argument);
+    EXPECT_NO_THROW(menue.verbinden(QStringLiteral("Oeffnen1"), [] {}));
+}
 
 TEST_F(MenueFenster, ZeigtNurDieSichtbarenMenues) {
     EXPECT_EQ(SichtbareMenues(fenster.menuBar()),

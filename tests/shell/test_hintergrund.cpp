@@ -1,4 +1,5 @@
-#include "shell/hintergrund.h"
+#include "data/hintergrund.h"
+#include "widgets/fensterfarben.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -19,7 +20,7 @@ static void RessourcenLaden() {
 
 namespace {
 
-const QString BilderOrdner = QStringLiteral(KARTELLO_QUELL_ORDNER "/src/shell/bilder/");
+const QString BilderOrdner = QStringLiteral(KARTELLO_QUELL_ORDNER "/src/data/bilder/");
 
 // Every pixel differs from every other, so a copied pixel tells where it came from.
 QImage Musterteil(int breite = 64, int hoehe = 64) {
@@ -283,7 +284,7 @@ TEST_F(HintergrundTest, ThemenFarbenDerEchtenTeile) {
 // ---- pictures of the resource ----
 
 QStringList DateienDerRessource() {
-    QFile qrc(QStringLiteral(KARTELLO_QUELL_ORDNER "/src/shell/kartello.qrc"));
+    QFile qrc(QStringLiteral(KARTELLO_QUELL_ORDNER "/src/data/kartello.qrc"));
     if (!qrc.open(QIODevice::ReadOnly)) return {};
     const QString text = QString::fromUtf8(qrc.readAll());
     QStringList dateien;

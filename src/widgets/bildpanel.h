@@ -1,7 +1,7 @@
 #pragma once
 // A panel that paints one of the nine-slice backgrounds, scaled to its size.
 // The picture is made again only when the size changes, so repaints just copy it.
-#include "shell/hintergrund.h"
+#include "data/hintergrund.h"
 
 #include <QFrame>
 #include <QImage>

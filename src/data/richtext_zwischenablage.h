@@ -10,4 +10,4 @@ class QTextDocument;
 inline constexpr const char* RtfMimeTyp = "text/rtf";
 inline constexpr const char* RtfWindowsMimeTyp = "application/x-qt-windows-mime;value=\"Rich Text Format\"";
 
-std::unique_ptr<QMimeData> ProtokollMimeDaten(const QTextDocument& dokument);
+std::unique_ptr<QMimeData> RichTextMimeDaten(const QTextDocument& dokument);

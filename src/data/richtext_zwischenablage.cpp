@@ -1,11 +1,11 @@
-#include "results/protokoll_zwischenablage.h"
+#include "data/richtext_zwischenablage.h"
 
-#include "results/rtf_schreiber.h"
+#include "data/rtf_schreiber.h"
 
 #include <QMimeData>
 #include <QTextDocument>
 
-std::unique_ptr<QMimeData> ProtokollMimeDaten(const QTextDocument& dokument) {
+std::unique_ptr<QMimeData> RichTextMimeDaten(const QTextDocument& dokument) {
     auto daten = std::make_unique<QMimeData>();
     const QByteArray rtf = RtfAusDokument(dokument);
     daten->setData(QString::fromLatin1(RtfMimeTyp), rtf);

@@ -1,4 +1,4 @@
-#include "hintergrund.h"
+#include "data/hintergrund.h"
 
 #include <QFile>
 #include <QObject>
@@ -91,25 +91,6 @@ ThemenFarbenTyp ThemenFarben() {
 
 QColor KnopfFarbe() {
     return FarbeAusBgr(KnopfFarbeBgr);
-}
-
-int KnoepfeFaerben(QObject* fenster, const char* knopfklasse) {
-    if (fenster == nullptr || knopfklasse == nullptr) return 0;
-    int anzahl = 0;
-    const QColor farbe = KnopfFarbe();
-    for (QObject* kind : fenster->findChildren<QObject*>()) {
-        if (!kind->inherits(knopfklasse)) continue;
-        QVariant wert = kind->property("palette");
-        if (!wert.canConvert<QPalette>()) continue;
-        auto palette = wert.value<QPalette>();
-        palette.setColor(QPalette::Button, farbe);
-        palette.setColor(QPalette::Window, farbe);
-        kind->setProperty("palette", QVariant::fromValue(palette));
-        // An invalid value resets the property: the button shows the normal cursor again.
-        kind->setProperty("cursor", QVariant());
-        ++anzahl;
-    }
-    return anzahl;
 }
 
 WerkzeugKnopfStilTyp WerkzeugKnopfStil() {

@@ -1,8 +1,7 @@
 #pragma once
-// The pictures of the window resource (tiles, start picture, glyphs, cursors) and the
-// two small drawing routines every window uses: the nine-slice background and the
-// button colour. Core code: it hands out QImage and colours, the windows turn them
-// into pixmaps, palettes and cursors.
+// The pictures of the window resource (tiles, start picture, glyphs, cursors), the
+// nine-slice background and the program's colours. Core code: it hands out QImage and
+// colours; widgets/fensterfarben turns them into palettes, pixmaps and cursors.
 #include <QColor>
 #include <QImage>
 #include <QPoint>
@@ -11,8 +10,6 @@
 #include <QStringList>
 #include <cstdint>
 #include <vector>
-
-class QObject;
 
 // Width of the unscaled border of a background tile; tiles are at least 2 * 30 + 1 wide
 // and high so that a centre of one pixel or more remains to be stretched.
@@ -48,11 +45,6 @@ ThemenFarbenTyp ThemenFarben();
 // The button colour 14864589, 0xE2D0CD in blue-green-red order: RGB (205, 208, 226).
 inline constexpr uint32_t KnopfFarbeBgr = 14864589;
 QColor KnopfFarbe();
-// Gives every child (at any depth) of fenster that inherits knopfklasse the button colour
-// as its button and window background and the normal cursor. Works through the widgets'
-// "palette" and "cursor" properties, so core code needs no widget headers. Returns the
-// number of buttons coloured.
-int KnoepfeFaerben(QObject* fenster, const char* knopfklasse = "QAbstractButton");
 
 // Colours of the tool-button style of the hover buttons in the top bar and of KennzInfoPan.
 struct WerkzeugKnopfStilTyp {

@@ -1,4 +1,4 @@
-#include "shell/av_bildpanel.h"
+#include "widgets/bildpanel.h"
 
 #include <QPainter>
 #include <QResizeEvent>

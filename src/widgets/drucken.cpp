@@ -1,4 +1,4 @@
-#include "output/av_drucken.h"
+#include "widgets/drucken.h"
 
 #include <QApplication>
 #include <QFileDialog>

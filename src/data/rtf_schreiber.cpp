@@ -1,13 +1,15 @@
-#include "results/rtf_schreiber.h"
+#include "data/rtf_schreiber.h"
 
 #include "data/cp1252.h"
-#include "results/protokoll.h"
 
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
 #include <cmath>
+
+// The default resolution of Qt Gui, which lays out text without a paint device.
+Q_GUI_EXPORT int qt_defaultDpiY();
 
 namespace {
 
@@ -142,4 +144,8 @@ QByteArray RtfAusDokument(const QTextDocument& dokument) {
     for (QTextBlock block = dokument.begin(); block.isValid(); block = block.next())
         rumpf += Absatz(block, standard, schriften);
     return Kopf(schriften) + rumpf + "}\r\n";
+}
+
+qreal LayoutDpi() {
+    return qt_defaultDpiY();
 }
