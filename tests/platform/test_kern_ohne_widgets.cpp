@@ -1,6 +1,8 @@
 // The core must build and run without QtWidgets: every file of src/ that is not a
 // window file (ac_*, av_* except av_data*) and not in widgets/ is checked for
 // includes of widget headers. The program's main.cpp is the one exception.
+#include "quelltext_hilfe.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -61,13 +63,6 @@ QStringList Verstoesse(const QString& wurzel) {
         }
     }
     return gefunden;
-}
-
-void Schreibe(const QString& pfad, const QByteArray& inhalt) {
-    QDir().mkpath(QFileInfo(pfad).path());
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(inhalt);
 }
 
 TEST(KernOhneWidgets, EinteilungWieImBuild) {

@@ -1,6 +1,8 @@
 // Folders of src/ depend in one direction: a file includes only its own folder and the
 // folders before it in this order, so the core of a lower subsystem never reaches into a
 // window or a subsystem that is built on top of it.
+#include "quelltext_hilfe.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -39,13 +41,6 @@ QStringList Rueckgriffe(const QString& wurzel) {
         }
     }
     return gefunden;
-}
-
-void Schreibe(const QString& pfad, const QByteArray& inhalt) {
-    QDir().mkpath(QFileInfo(pfad).path());
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(inhalt);
 }
 
 TEST(Ordnerfolge, QuellenHaengenNurVonFrueherenOrdnernAb) {
