@@ -2,12 +2,10 @@
 // Help pages and the web links of the program.
 #include <QString>
 
+#include "data/programmadressen.h"
+
 class Meldungen;
 class Shell;
-
-inline const QString ProduktHomepage = QStringLiteral("https://kartello-quiz.velmora.example/");
-inline const QString HerstellerHomepage = QStringLiteral("https://www.velmora.example/");
-inline const QString ProgrammVersion = QStringLiteral("Version 1.0.2005.06.12");
 
 // "file://" + help folder + "index.html".
 QString HilfeAdresse(const QString& hilfeordner);
