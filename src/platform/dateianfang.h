@@ -3,6 +3,7 @@
 // no more system calls than open, one size query and the reads themselves.
 #include <QByteArray>
 #include <QString>
+#include <memory>
 
 class Dateianfang final {
 public:
@@ -18,11 +19,9 @@ public:
     QByteArray lesen(qint64 anzahl);
 
 private:
+    // The open file as the operating system hands it out; each platform file defines it.
+    struct Griff;
+    std::unique_ptr<Griff> m_griff;
     bool m_offen = false;
     qint64 m_groesse = -1;
-#if defined(Q_OS_WIN)
-    class QFile* m_datei = nullptr;
-#else
-    int m_fd = -1;
-#endif
 };
