@@ -8,6 +8,9 @@
 #include <QImageReader>
 #include <QJsonArray>
 #include <cmath>
+#include <type_traits>
+#include <variant>
+#include <vector>
 
 #include "data/av_data.h"
 
@@ -20,16 +23,104 @@ QJsonValue Reell(double wert) {
     return wert;
 }
 
-QJsonObject ObjektAlsJson(const ObjDataTyp& o) {
-    return QJsonObject{
-        {QStringLiteral("OB_Sx"), Reell(o.OB_Sx)},      {QStringLiteral("OB_Sy"), Reell(o.OB_Sy)},
-        {QStringLiteral("OB_Kx"), Reell(o.OB_Kx)},      {QStringLiteral("OB_Ky"), Reell(o.OB_Ky)},
-        {QStringLiteral("OB_Cap"), o.OB_Cap},           {QStringLiteral("OB_KAusr"), o.OB_KAusr},
-        {QStringLiteral("OB_TAusr"), o.OB_TAusr},       {QStringLiteral("OB_Ebene"), o.OB_Ebene},
-        {QStringLiteral("OB_Typ"), o.OB_Typ},           {QStringLiteral("OB_Sline"), o.OB_Sline},
-        {QStringLiteral("OB_Fsize"), o.OB_Fsize},       {QStringLiteral("OB_FrageNummer"), o.OB_FrageNummer},
-        {QStringLiteral("OB_KAusrAkt"), o.OB_KAusrAkt},
+// One table per record: the JSON name and the member it stands for. Writing, reading and the list
+// of known keys all follow the table, so a field is named once.
+template <class Satz>
+using Glied = std::variant<QString Satz::*, int32_t Satz::*, double Satz::*, std::array<double, 4> Satz::*>;
+
+template <class Satz>
+struct Feld {
+    QString name;
+    Glied<Satz> glied;
+};
+
+const std::vector<Feld<HeaderDataTyp>>& KopfTabelle() {
+    using K = HeaderDataTyp;
+    static const std::vector<Feld<K>> tabelle{
+        {QStringLiteral("HD_vers"), &K::HD_vers},
+        {QStringLiteral("HD_titel"), &K::HD_titel},
+        {QStringLiteral("HD_autor"), &K::HD_autor},
+        {QStringLiteral("HD_bemerkung"), &K::HD_bemerkung},
+        {QStringLiteral("HD_lueckentext"), &K::HD_lueckentext},
+        {QStringLiteral("HD_fragentext"), &K::HD_fragentext},
+        {QStringLiteral("HD_AnzFrageNummern"), &K::HD_AnzFrageNummern},
+        {QStringLiteral("HD_DokTyp"), &K::HD_DokTyp},
+        {QStringLiteral("HD_RandErw"), &K::HD_RandErw},
+        {QStringLiteral("HD_NumArt"), &K::HD_NumArt},
+        {QStringLiteral("HD_GeordnetArt"), &K::HD_GeordnetArt},
     };
+    return tabelle;
+}
+
+const std::vector<Feld<ObjDataTyp>>& ObjektTabelle() {
+    using O = ObjDataTyp;
+    static const std::vector<Feld<O>> tabelle{
+        {QStringLiteral("OB_Sx"), &O::OB_Sx},
+        {QStringLiteral("OB_Sy"), &O::OB_Sy},
+        {QStringLiteral("OB_Kx"), &O::OB_Kx},
+        {QStringLiteral("OB_Ky"), &O::OB_Ky},
+        {QStringLiteral("OB_Cap"), &O::OB_Cap},
+        {QStringLiteral("OB_KAusr"), &O::OB_KAusr},
+        {QStringLiteral("OB_TAusr"), &O::OB_TAusr},
+        {QStringLiteral("OB_Ebene"), &O::OB_Ebene},
+        {QStringLiteral("OB_Typ"), &O::OB_Typ},
+        {QStringLiteral("OB_Sline"), &O::OB_Sline},
+        {QStringLiteral("OB_Fsize"), &O::OB_Fsize},
+        {QStringLiteral("OB_FrageNummer"), &O::OB_FrageNummer},
+        {QStringLiteral("OB_KAusrAkt"), &O::OB_KAusrAkt},
+    };
+    return tabelle;
+}
+
+template <class Satz>
+QJsonObject SatzAlsJson(const Satz& satz, const std::vector<Feld<Satz>>& tabelle) {
+    QJsonObject json;
+    for (const Feld<Satz>& feld : tabelle) {
+        std::visit(
+            [&](auto glied) {
+                const auto& wert = satz.*glied;
+                using Typ = std::decay_t<decltype(wert)>;
+                if constexpr (std::is_same_v<Typ, std::array<double, 4>>)
+                    json.insert(feld.name, QJsonArray{Reell(wert[0]), Reell(wert[1]), Reell(wert[2]),
+                                                      Reell(wert[3])});
+                else if constexpr (std::is_same_v<Typ, double>)
+                    json.insert(feld.name, Reell(wert));
+                else
+                    json.insert(feld.name, wert);
+            },
+            feld.glied);
+    }
+    return json;
+}
+
+template <class Satz>
+bool SatzLesen(JsonLeser& leser, Satz& satz, const std::vector<Feld<Satz>>& tabelle) {
+    for (const Feld<Satz>& feld : tabelle) {
+        const bool gelesen = std::visit(
+            [&](auto glied) {
+                auto& wert = satz.*glied;
+                using Typ = std::decay_t<decltype(wert)>;
+                if constexpr (std::is_same_v<Typ, std::array<double, 4>>)
+                    return leser.reellFeld(feld.name, wert);
+                else if constexpr (std::is_same_v<Typ, double>)
+                    return leser.reell(feld.name, wert);
+                else if constexpr (std::is_same_v<Typ, int32_t>)
+                    return leser.ganz(feld.name, wert);
+                else
+                    return leser.text(feld.name, wert);
+            },
+            feld.glied);
+        if (!gelesen) return false;
+    }
+    return true;
+}
+
+template <class Satz>
+QStringList Namen(const std::vector<Feld<Satz>>& tabelle) {
+    QStringList namen;
+    for (const Feld<Satz>& feld : tabelle)
+        namen.append(feld.name);
+    return namen;
 }
 
 QJsonObject BildAlsJson(const QImage& bild) {
@@ -39,58 +130,14 @@ QJsonObject BildAlsJson(const QImage& bild) {
 }
 
 const QStringList& KopfFelder() {
-    static const QStringList felder{QStringLiteral("HD_vers"),
-                                    QStringLiteral("HD_titel"),
-                                    QStringLiteral("HD_autor"),
-                                    QStringLiteral("HD_bemerkung"),
-                                    QStringLiteral("HD_lueckentext"),
-                                    QStringLiteral("HD_fragentext"),
-                                    QStringLiteral("HD_AnzFrageNummern"),
-                                    QStringLiteral("HD_DokTyp"),
-                                    QStringLiteral("HD_RandErw"),
-                                    QStringLiteral("HD_NumArt"),
-                                    QStringLiteral("HD_GeordnetArt"),
-                                    QStringLiteral("Basisbild"),
-                                    QStringLiteral("objekte")};
+    static const QStringList felder =
+        Namen(KopfTabelle()) + QStringList{QStringLiteral("Basisbild"), QStringLiteral("objekte")};
     return felder;
 }
 
 const QStringList& ObjektFelder() {
-    static const QStringList felder{
-        QStringLiteral("OB_Sx"),      QStringLiteral("OB_Sy"),    QStringLiteral("OB_Kx"),
-        QStringLiteral("OB_Ky"),      QStringLiteral("OB_Cap"),   QStringLiteral("OB_KAusr"),
-        QStringLiteral("OB_TAusr"),   QStringLiteral("OB_Ebene"), QStringLiteral("OB_Typ"),
-        QStringLiteral("OB_Sline"),   QStringLiteral("OB_Fsize"), QStringLiteral("OB_FrageNummer"),
-        QStringLiteral("OB_KAusrAkt")};
+    static const QStringList felder = Namen(ObjektTabelle());
     return felder;
-}
-
-bool KopfLesen(JsonLeser& leser, HeaderDataTyp& kopf) {
-    return leser.text(QStringLiteral("HD_vers"), kopf.HD_vers) &&
-           leser.text(QStringLiteral("HD_titel"), kopf.HD_titel) &&
-           leser.text(QStringLiteral("HD_autor"), kopf.HD_autor) &&
-           leser.text(QStringLiteral("HD_bemerkung"), kopf.HD_bemerkung) &&
-           leser.text(QStringLiteral("HD_lueckentext"), kopf.HD_lueckentext) &&
-           leser.text(QStringLiteral("HD_fragentext"), kopf.HD_fragentext) &&
-           leser.ganz(QStringLiteral("HD_AnzFrageNummern"), kopf.HD_AnzFrageNummern) &&
-           leser.ganz(QStringLiteral("HD_DokTyp"), kopf.HD_DokTyp) &&
-           leser.reellFeld(QStringLiteral("HD_RandErw"), kopf.HD_RandErw) &&
-           leser.ganz(QStringLiteral("HD_NumArt"), kopf.HD_NumArt) &&
-           leser.ganz(QStringLiteral("HD_GeordnetArt"), kopf.HD_GeordnetArt);
-}
-
-bool ObjektLesen(JsonLeser& leser, ObjDataTyp& o) {
-    return leser.reell(QStringLiteral("OB_Sx"), o.OB_Sx) && leser.reell(QStringLiteral("OB_Sy"), o.OB_Sy) &&
-           leser.reell(QStringLiteral("OB_Kx"), o.OB_Kx) && leser.reell(QStringLiteral("OB_Ky"), o.OB_Ky) &&
-           leser.text(QStringLiteral("OB_Cap"), o.OB_Cap) &&
-           leser.ganz(QStringLiteral("OB_KAusr"), o.OB_KAusr) &&
-           leser.ganz(QStringLiteral("OB_TAusr"), o.OB_TAusr) &&
-           leser.ganz(QStringLiteral("OB_Ebene"), o.OB_Ebene) &&
-           leser.ganz(QStringLiteral("OB_Typ"), o.OB_Typ) &&
-           leser.ganz(QStringLiteral("OB_Sline"), o.OB_Sline) &&
-           leser.ganz(QStringLiteral("OB_Fsize"), o.OB_Fsize) &&
-           leser.ganz(QStringLiteral("OB_FrageNummer"), o.OB_FrageNummer) &&
-           leser.ganz(QStringLiteral("OB_KAusrAkt"), o.OB_KAusrAkt);
 }
 
 bool ObjekteLesen(const QJsonObject& json, std::vector<ObjDataTyp>& objekte, QString& fehler) {
@@ -109,7 +156,7 @@ bool ObjekteLesen(const QJsonObject& json, std::vector<ObjDataTyp>& objekte, QSt
         }
         JsonLeser leser(feld.at(i).toObject(), ort);
         ObjDataTyp o;
-        if (!leser.nurBekannte(ObjektFelder()) || !ObjektLesen(leser, o)) {
+        if (!leser.nurBekannte(ObjektFelder()) || !SatzLesen(leser, o, ObjektTabelle())) {
             fehler = leser.fehler();
             return false;
         }
@@ -164,32 +211,19 @@ QString RgbSha256(const QImage& bild) {
 }
 
 QJsonObject DokumentAlsJson(const Dokument& dok) {
-    const HeaderDataTyp& k = dok.Header;
     QJsonArray objekte;
     for (const ObjDataTyp& o : dok.Objekte)
-        objekte.append(ObjektAlsJson(o));
-    return QJsonObject{
-        {QStringLiteral("HD_vers"), k.HD_vers},
-        {QStringLiteral("HD_titel"), k.HD_titel},
-        {QStringLiteral("HD_autor"), k.HD_autor},
-        {QStringLiteral("HD_bemerkung"), k.HD_bemerkung},
-        {QStringLiteral("HD_lueckentext"), k.HD_lueckentext},
-        {QStringLiteral("HD_fragentext"), k.HD_fragentext},
-        {QStringLiteral("HD_AnzFrageNummern"), k.HD_AnzFrageNummern},
-        {QStringLiteral("HD_DokTyp"), k.HD_DokTyp},
-        {QStringLiteral("HD_RandErw"), QJsonArray{Reell(k.HD_RandErw[0]), Reell(k.HD_RandErw[1]),
-                                                  Reell(k.HD_RandErw[2]), Reell(k.HD_RandErw[3])}},
-        {QStringLiteral("HD_NumArt"), k.HD_NumArt},
-        {QStringLiteral("HD_GeordnetArt"), k.HD_GeordnetArt},
-        {QStringLiteral("Basisbild"), BildAlsJson(dok.Basisbild)},
-        {QStringLiteral("objekte"), objekte},
-    };
+        objekte.append(SatzAlsJson(o, ObjektTabelle()));
+    QJsonObject json = SatzAlsJson(dok.Header, KopfTabelle());
+    json.insert(QStringLiteral("Basisbild"), BildAlsJson(dok.Basisbild));
+    json.insert(QStringLiteral("objekte"), objekte);
+    return json;
 }
 
 bool DokumentAusJson(const QJsonObject& json, const QString& ordner, Dokument& dok, QString& fehler) {
     JsonLeser leser(json, QString());
     HeaderDataTyp kopf;
-    if (!leser.nurBekannte(KopfFelder()) || !KopfLesen(leser, kopf)) {
+    if (!leser.nurBekannte(KopfFelder()) || !SatzLesen(leser, kopf, KopfTabelle())) {
         fehler = leser.fehler();
         return false;
     }
