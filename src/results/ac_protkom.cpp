@@ -1,5 +1,7 @@
 #include "results/ac_protkom.h"
 
+#include "widgets/knopfzeile.h"
+
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,20 +15,12 @@ TProtKomForm::TProtKomForm(QWidget* eltern) : QDialog(eltern) {
     m_memo->setObjectName(QStringLiteral("Memo1"));
     m_memo->setTabChangesFocus(true);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-    abbrechen->setObjectName(QStringLiteral("AbbrechenBtn"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch(1);
-    knoepfe->addWidget(ok);
-    knoepfe->addWidget(abbrechen);
+    const Knopfzeile knoepfe = OkAbbrechenZeile(this);
+    knoepfe.ok->setDefault(false); // no default button: the comment field takes Enter itself
+    connect(knoepfe.ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* alles = new QVBoxLayout(this);
     alles->addWidget(m_memo, 1);
-    alles->addLayout(knoepfe);
+    alles->addLayout(knoepfe.zeile);
     vorbereiten();
 }
 

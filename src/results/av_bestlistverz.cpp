@@ -1,5 +1,7 @@
 #include "results/av_bestlistverz.h"
 
+#include "widgets/knopfzeile.h"
+
 #include "data/av_data.h"
 #include "platform/meldungen.h"
 
@@ -54,17 +56,8 @@ TBestListVerzForm::TBestListVerzForm(ProgrammOrdnerTyp& ordner, Meldungen& meldu
     connect(protKnopf, &QPushButton::clicked, this, &TBestListVerzForm::ProtDurchsuchen);
     connect(bestKnopf, &QPushButton::clicked, this, &TBestListVerzForm::BestListDurchsuchen);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-    abbrechen->setObjectName(QStringLiteral("AbbrechenBtn"));
-    connect(ok, &QPushButton::clicked, this, &TBestListVerzForm::OK);
-    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch(1);
-    knoepfe->addWidget(ok);
-    knoepfe->addWidget(abbrechen);
+    const Knopfzeile knoepfe = OkAbbrechenZeile(this);
+    connect(knoepfe.ok, &QPushButton::clicked, this, &TBestListVerzForm::OK);
 
     auto* alles = new QVBoxLayout(this);
     alles->addWidget(Gruppe(this, QStringLiteral(" Ordner für Protokolle "), m_prot, protKnopf,
@@ -76,7 +69,7 @@ TBestListVerzForm::TBestListVerzForm(ProgrammOrdnerTyp& ordner, Meldungen& meldu
                               "Netzwerkordner gibt es eine gemeinsame Liste für alle Rechner, die ihn\n"
                               "nutzen, sonst eine Liste nur für diesen Rechner. Lese- und\n"
                               "Schreibzugriff für den Ordner werden in jedem Fall benötigt.")));
-    alles->addLayout(knoepfe);
+    alles->addLayout(knoepfe.zeile);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
