@@ -21,6 +21,7 @@
 #include "shell/hilfe.h"
 #include "data/hintergrund.h"
 #include "shell/start.h"
+#include "widgets/fensterrahmen.h"
 #include "widgets/hoverpanel.h"
 
 #include <QApplication>
@@ -282,6 +283,9 @@ void TForm1::showEvent(QShowEvent* ereignis) {
 
 void TForm1::ErsteAktivierung() {
     if (!m_ersteAktivierung) return;
+    // The sizes are the window's with its frame, which is known now that it is shown.
+    AussenMindestgroesseSetzen(this, Mindestgroesse);
+    if (windowState() == Qt::WindowNoState) AussenGroesseSetzen(this, Startgroesse);
     ProgrammOrdnerTyp& ordner = Ordner();
     EinstellungenLaden(m_dienste.einstellungen, m_einstellungen, ordner);
     OptionenAnzeigen();
@@ -333,6 +337,9 @@ void TForm1::LernansichtZeigen() {
     m_karte.SetzeAnsichtsmodus(Karte::Lernansicht);
     ModusKnoepfeAktualisieren();
     m_uebungPan->hide();
+    // The status panel of a quiz has just gone: the map area takes its width back before
+    // the map is laid out, as after a resize.
+    if (centralWidget()->layout() != nullptr) centralWidget()->layout()->activate();
     KartenbereichAnordnen();
 }
 
@@ -364,7 +371,7 @@ void TForm1::KartenbereichAnordnen() {
         return;
     }
     KarteAufbauen();
-    if (m_startInfoPan->isVisible()) StartInfoZeigen();
+    if (!m_startInfoPan->isHidden()) StartInfoZeigen();
 }
 
 void TForm1::StartInfoZeigen() {
@@ -413,6 +420,9 @@ void TForm1::closeEvent(QCloseEvent* ereignis) {
         ereignis->ignore();
         return;
     }
+    // A box of a judgement may still be open under the closing window: the quiz ends
+    // here, so nothing of it is counted or completed afterwards.
+    if (m_quizAnzeige != nullptr) m_quizAnzeige->quiz().Verlassen();
     m_schliessen = true;
     ereignis->accept();
 }
