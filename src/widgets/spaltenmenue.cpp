@@ -36,8 +36,10 @@ void TSpaltenMenue::Option(int index, QStyleOptionMenuItem& o) const {
     o.maxIconWidth = 0;
     o.reservedShortcutWidth = 0;
     o.state = QStyle::State_None;
-    if (isEnabled() && a->isEnabled()) o.state |= QStyle::State_Enabled;
-    if (index == m_aktuell && a->isEnabled()) o.state |= QStyle::State_Selected;
+    // The entries are hidden in the menu, which also reports them disabled: the widget
+    // stands for them, so its own state counts.
+    if (isEnabled()) o.state |= QStyle::State_Enabled;
+    if (index == m_aktuell) o.state |= QStyle::State_Selected;
 }
 
 void TSpaltenMenue::Vermessen() {
@@ -192,7 +194,6 @@ void TSpaltenMenue::keyPressEvent(QKeyEvent* ereignis) {
 
 void TSpaltenMenue::Ausloesen(int index) {
     QAction* a = m_eintraege[index];
-    if (!a->isEnabled()) return;
     // The menus close first: what the entry opens may show its own windows.
     for (QWidget* w = parentWidget(); w != nullptr; w = w->parentWidget())
         if (auto* menue = qobject_cast<QMenu*>(w)) menue->hide();
