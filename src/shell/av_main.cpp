@@ -145,6 +145,14 @@ void TForm1::FensterEinrichten() {
         move(frei.center() - QPoint(Ressourcengroesse.width() / 2, Ressourcengroesse.height() / 2));
     }
     resize(Startgroesse);
+    // Both sizes are those of the whole window; its frame is known only once it is shown,
+    // or later, when the window manager frames it.
+    BeiRahmenAenderung(this, [this](const QMargins& vorher, const QMargins& jetzt) {
+        setMinimumSize(InnenGroesse(Mindestgroesse, jetzt));
+        // A size the user has chosen meanwhile stays.
+        if (windowState() == Qt::WindowNoState && size() == InnenGroesse(Startgroesse, vorher))
+            resize(InnenGroesse(Startgroesse, jetzt));
+    });
 }
 
 void TForm1::OberflaecheAufbauen() {
@@ -283,9 +291,6 @@ void TForm1::showEvent(QShowEvent* ereignis) {
 
 void TForm1::ErsteAktivierung() {
     if (!m_ersteAktivierung) return;
-    // The sizes are the window's with its frame, which is known now that it is shown.
-    AussenMindestgroesseSetzen(this, Mindestgroesse);
-    if (windowState() == Qt::WindowNoState) AussenGroesseSetzen(this, Startgroesse);
     ProgrammOrdnerTyp& ordner = Ordner();
     EinstellungenLaden(m_dienste.einstellungen, m_einstellungen, ordner);
     OptionenAnzeigen();

@@ -1,5 +1,6 @@
 #include "widgets/fensterrahmen.h"
 
+#include <QEvent>
 #include <QWidget>
 #include <algorithm>
 
@@ -23,6 +24,49 @@ void AussenGroesseSetzen(QWidget* fenster, QSize aussen) {
     fenster->resize(InnenGroesse(aussen, Fensterrahmen(fenster)));
 }
 
-void AussenMindestgroesseSetzen(QWidget* fenster, QSize aussen) {
-    fenster->setMinimumSize(InnenGroesse(aussen, Fensterrahmen(fenster)));
+namespace {
+
+class RahmenBeobachter final : public QObject {
+public:
+    RahmenBeobachter(QWidget* fenster, std::function<void(const QMargins&, const QMargins&)> anwenden)
+        : QObject(fenster), m_fenster(fenster), m_anwenden(std::move(anwenden)) {
+        fenster->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        if (objekt == m_fenster) {
+            switch (ereignis->type()) {
+            case QEvent::Show:
+            case QEvent::Move:
+            case QEvent::Resize:
+            case QEvent::WindowStateChange:
+            case QEvent::WindowActivate:
+                Pruefen();
+                break;
+            default:
+                break;
+            }
+        }
+        return false;
+    }
+
+private:
+    void Pruefen() {
+        const QMargins jetzt = Fensterrahmen(m_fenster);
+        if (jetzt == m_rahmen) return;
+        const QMargins vorher = m_rahmen;
+        m_rahmen = jetzt; // first, so that what anwenden changes does not call it again
+        m_anwenden(vorher, jetzt);
+    }
+
+    QWidget* m_fenster;
+    std::function<void(const QMargins&, const QMargins&)> m_anwenden;
+    QMargins m_rahmen;
+};
+
+} // namespace
+
+void BeiRahmenAenderung(QWidget* fenster,
+                        std::function<void(const QMargins& vorher, const QMargins& jetzt)> anwenden) {
+    new RahmenBeobachter(fenster, std::move(anwenden));
 }

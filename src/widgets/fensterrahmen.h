@@ -4,6 +4,7 @@
 // is on screen, so these helpers measure it each time they are called.
 #include <QMargins>
 #include <QSize>
+#include <functional>
 
 class QWidget;
 
@@ -13,5 +14,8 @@ QMargins Fensterrahmen(const QWidget* fenster);
 QSize InnenGroesse(QSize aussen, const QMargins& rahmen);
 // Sizes the window so that the window with its frame measures `aussen`.
 void AussenGroesseSetzen(QWidget* fenster, QSize aussen);
-// The smallest size of the window with its frame.
-void AussenMindestgroesseSetzen(QWidget* fenster, QSize aussen);
+// Calls `anwenden` with the previous and the new frame whenever the frame of `fenster`
+// changes: when it is first shown and when a window manager frames it later, so that
+// sizes given with frame can be applied again.
+void BeiRahmenAenderung(QWidget* fenster,
+                        std::function<void(const QMargins& vorher, const QMargins& jetzt)> anwenden);

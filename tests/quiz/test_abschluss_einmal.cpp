@@ -17,7 +17,8 @@ protected:
     }
     // While the sound error box of the first answer is open, `waehrend` runs once.
     void BeiTonfehler(std::function<void()> waehrend) {
-        m_meldungen.waehrendOffen = [this, waehrend, fertig = false](const FakeMeldungen::Eintrag& e) mutable {
+        m_meldungen.waehrendOffen = [this, waehrend,
+                                     fertig = false](const FakeMeldungen::Eintrag& e) mutable {
             if (fertig || e.text != Tonfehler) return;
             fertig = true;
             waehrend();
