@@ -114,6 +114,16 @@ void TSpaltenMenue::mouseReleaseEvent(QMouseEvent* ereignis) {
     if (i >= 0) Ausloesen(i);
 }
 
+// The menu lends its font and style only when it takes the widget in: measure again.
+void TSpaltenMenue::changeEvent(QEvent* ereignis) {
+    QWidget::changeEvent(ereignis);
+    const QEvent::Type art = ereignis->type();
+    if (art == QEvent::FontChange || art == QEvent::StyleChange || art == QEvent::ParentChange) {
+        Vermessen();
+        updateGeometry();
+    }
+}
+
 void TSpaltenMenue::focusInEvent(QFocusEvent* ereignis) {
     QWidget::focusInEvent(ereignis);
     // Arriving from the entry above starts at the top, from below at the last entry.

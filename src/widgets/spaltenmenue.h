@@ -35,6 +35,7 @@ protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
     void leaveEvent(QEvent* ereignis) override;
     void focusInEvent(QFocusEvent* ereignis) override;
+    void changeEvent(QEvent* ereignis) override;
 
 private:
     void Vermessen();

@@ -53,6 +53,11 @@ TEST_F(QuizSpiel, DokumentOeffnenWaehrendDesQuizBeendetEsWieAbbrechen) {
     EXPECT_TRUE(fenster.QuizLaeuft());
     EXPECT_EQ(m_meldungen.eintraege.size(), 1u);
     EXPECT_TRUE(fenster.protokoll().leer());
+
+    // Closing the window ("Ja" again) ends the quiz as well.
+    EXPECT_TRUE(fenster.close());
+    EXPECT_FALSE(quiz().Quizmodus());
+    EXPECT_EQ(m_meldungen.eintraege.size(), 2u);
 }
 
 // However the quiz ends, the learning view gets back the whole map area.
