@@ -32,7 +32,10 @@ ThemenAktionen::ThemenAktionen(Dokument& dok, Themenliste& liste, ProgrammOrdner
 
 bool ThemenAktionen::QuizVerlassenErlaubt() {
     const bool unbeendet = m_haken.QuizUnbeendet && m_haken.QuizUnbeendet();
-    return QuizVerlassenBestaetigen(m_meldungen, unbeendet);
+    if (!QuizVerlassenBestaetigen(m_meldungen, unbeendet)) return false;
+    // Whatever follows (another document, the start page) replaces the quiz.
+    if (unbeendet && m_haken.QuizVerlassen) m_haken.QuizVerlassen();
+    return true;
 }
 
 bool ThemenAktionen::InLernansicht() const {

@@ -32,6 +32,8 @@ struct ThemenHaken {
     std::function<bool(const QString& pfad, bool ordnerUebernehmen)> DokumentLesen;
     // True while a quiz runs and is not finished.
     std::function<bool()> QuizUnbeendet;
+    // The user agreed to leave the running quiz: it ends as if cancelled.
+    std::function<void()> QuizVerlassen;
     // The display mode: 2 learning view, 3 quiz.
     std::function<int()> Ansichtsmodus;
     // The topic menu entries are to be rebuilt from the list (check mark at Listenindex).

@@ -3,6 +3,7 @@
 #include "quiz/uebdaten.h"
 #include "data/hintergrund.h"
 #include "widgets/fensterfarben.h"
+#include "widgets/fensterrahmen.h"
 #include "quiz/quizoptionen.h"
 
 #include <QButtonGroup>
@@ -155,8 +156,9 @@ void AufSchirmZentrieren(QWidget* fenster) {
         fenster->screen() != nullptr ? fenster->screen() : QGuiApplication::primaryScreen();
     if (schirm == nullptr) return;
     const QRect s = schirm->geometry();
-    fenster->move(s.left() + (s.width() - fenster->width()) / 2,
-                  s.top() + (s.height() - fenster->height()) / 2);
+    // The whole window, frame included, is centred; move() places the frame.
+    const QSize aussen = fenster->frameGeometry().size();
+    fenster->move(s.left() + (s.width() - aussen.width()) / 2, s.top() + (s.height() - aussen.height()) / 2);
 }
 
 QCheckBox* ZeigenKasten(QWidget* eltern, const QString& name) {
@@ -219,6 +221,11 @@ TUebOptForm::TUebOptForm(ProgrammEinstellungenTyp& werte, QWidget* eltern) : QDi
 
     verbinden();
     ansichtSetzen(UebOptAnsichtFuer(UebOptHoeheReduziert));
+    BeiRahmenAenderung(this, [this](const QMargins&, const QMargins&) {
+        ansichtSetzen(UebOptAnsichtFuer(m_hoehe));
+        HintergrundZeichnen(this);
+        if (isVisible()) AufSchirmZentrieren(this);
+    });
     WerteAnzeigen();
 }
 
@@ -288,15 +295,17 @@ void TUebOptForm::WerteAnzeigen() {
 }
 
 void TUebOptForm::ansichtSetzen(const UebOptAnsicht& ansicht) {
-    setFixedSize(FensterBreite, ansicht.hoehe);
-    m_zeigen->setGeometry(14, ansicht.hoehe - 34, 440, 22);
+    // The heights are those of the whole window; the frame comes off the inside.
+    m_hoehe = ansicht.hoehe;
+    setFixedSize(InnenGroesse(QSize(FensterBreite, ansicht.hoehe), Fensterrahmen(this)));
+    m_zeigen->setGeometry(14, height() - 34, 440, 22);
     m_erw->setText(ansicht.knopfText);
     for (QWidget* gruppe : m_erweitert)
         gruppe->setVisible(ansicht.erweitert);
 }
 
 void TUebOptForm::ErwBtnClick() {
-    ansichtSetzen(UebOptUmschalten(height()));
+    ansichtSetzen(UebOptUmschalten(frameGeometry().height()));
     HintergrundZeichnen(this);
     AufSchirmZentrieren(this);
 }

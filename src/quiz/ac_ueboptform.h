@@ -72,6 +72,7 @@ private:
     QPushButton* m_close = nullptr;
     QPushButton* m_erw = nullptr;
     QWidget* m_netzPan = nullptr;
+    int m_hoehe = 0; // of the whole window, frame included
 };
 
 // TUebOptFragenForm: single-questions documents; fixed client size 704 x 282.

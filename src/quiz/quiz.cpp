@@ -29,8 +29,17 @@ void Quiz::Pause(int ms) {
 }
 
 int64_t Quiz::VerstricheneMs() const {
+    if (m_endeMs >= 0) return m_endeMs;
     const auto diff = static_cast<int32_t>(m_dienste.uhr.tickMs() - static_cast<uint32_t>(m_daten.StartTick));
     return std::max<int64_t>(0, diff);
+}
+
+void Quiz::UhrAnhalten() {
+    if (m_endeMs >= 0) return;
+    int64_t ms = VerstricheneMs();
+    // A run with a limit never lasts longer than the limit, however long a box stayed open.
+    if (m_daten.Zeitlimit == 1) ms = std::min<int64_t>(ms, std::max<int64_t>(0, m_daten.ZeitlimitSek) * 1000);
+    m_endeMs = ms;
 }
 
 void Quiz::Zeile(const QString& text, bool mitZeit) {
@@ -132,6 +141,9 @@ void Quiz::ElementeErzeugen() {
 }
 
 void Quiz::LaufZuruecksetzen() {
+    ++m_lauf;
+    m_zeitAbgelaufen = false;
+    m_endeMs = -1;
     m_daten.Ablauf.clear();
     m_daten.Zusammenfassung.clear();
     m_daten.Richtig = 0;
@@ -159,7 +171,14 @@ bool Quiz::Abbrechen() {
     return true;
 }
 
+void Quiz::Verlassen() {
+    if (m_quizmodus) Beenden();
+}
+
 void Quiz::Beenden() {
+    // A judgement or completion still waiting on a box belongs to a run that is over now.
+    ++m_lauf;
+    m_zeitAbgelaufen = false;
     m_ui.ZeitTimerSetzen(false);
     m_elemente.clear();
     m_fokus = -1;

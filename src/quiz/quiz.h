@@ -109,6 +109,9 @@ public:
     bool Starten(bool optionenZeigen, int wiederholmodus);
     // "Quiz abbrechen": asks first while the quiz runs.
     bool Abbrechen();
+    // Ends the quiz mode like "Quiz abbrechen", without asking: the caller has asked
+    // already (another document, the start page, closing the window).
+    void Verlassen();
     void PanelGroesseGeaendert(QSize panel);
     QImage Hintergrundbild() const;
 
@@ -145,6 +148,13 @@ private:
     void Schritt(QuizSchritt::Art art, int element = -1, const QString& text = {}, QColor farbe = {},
                  QPoint punkt = {}, int ms = 0, bool an = false);
     void Pause(int ms);
+    // True while the judgement begun in run `lauf` may still change the quiz: a box or a
+    // pause inside a judgement can outlive the run it belongs to.
+    bool UrteilGilt(uint32_t lauf) const { return lauf == m_lauf && Laeuft(); }
+    bool UrteilLaeuft() const { return m_urteilLauf != 0 && m_urteilLauf == m_lauf; }
+    // Freezes the quiz clock: the time shown and recorded from now on is the run's end time.
+    void UhrAnhalten();
+    void Zeitablauf();
     void Zeile(const QString& text, bool mitZeit = true);
     int64_t VerstricheneMs() const;
     int ZaehleOffen() const;
@@ -160,9 +170,11 @@ private:
     bool IstKandidat(int index) const;
     void ZielSetzen(int index);
     void Urteilen(int k);
-    void RichtigBehandeln(int k);
-    void FalschBehandeln(int k);
-    void Zurueckgleiten(int k);
+    bool Beurteilen(int k, uint32_t lauf);
+    bool RichtigBehandeln(int k, uint32_t lauf);
+    bool FalschBehandeln(int k, uint32_t lauf);
+    bool EinzelfrageFalsch(int ziel, uint32_t lauf);
+    bool Zurueckgleiten(int k, uint32_t lauf);
     void ElementFarbe(int k, QColor farbe);
     void ElementSichtbar(int k, bool an);
     void AlleVerbergen();
@@ -191,6 +203,12 @@ private:
     QString m_frageZaehler;
     QSize m_panel{1000, 600};
     bool m_quizmodus = false;
+    // Every start and every end of a run gets a new number; 0 is never a run.
+    uint32_t m_lauf = 1;
+    uint32_t m_urteilLauf = 0;       // the run whose answer is being judged, 0 for none
+    uint32_t m_abgeschlossenLauf = 0; // the run that was completed last
+    bool m_zeitAbgelaufen = false;    // the time ran out while an answer was being judged
+    int64_t m_endeMs = -1;            // the clock's time at the end of the run, -1 while it runs
     int m_ziel = -1;
     int m_loesung = -1;
     int64_t m_zeitMs = 0;

@@ -21,7 +21,11 @@ QString DatumZeitText(const QDateTime& zeit) {
 } // namespace
 
 void Quiz::Abschliessen() {
+    // One completion per run: one protocol and at most one best-list entry.
+    if (!m_quizmodus || m_abgeschlossenLauf == m_lauf) return;
+    m_abgeschlossenLauf = m_lauf;
     m_ui.ZeitTimerSetzen(false);
+    UhrAnhalten();
     if (m_daten.Endzustand == Aktiv) m_daten.Endzustand = Fertig;
     StatusAktualisieren();
     m_daten.Note = NoteFuer(m_daten.Gesamtleistung);

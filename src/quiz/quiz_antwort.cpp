@@ -99,40 +99,61 @@ void Quiz::Loslassen(int k) {
 }
 
 void Quiz::Urteilen(int k) {
+    if (UrteilLaeuft()) return; // one answer at a time
+    const uint32_t lauf = m_lauf;
+    bool gezaehlt = false;
+    {
+        const uint32_t vorher = m_urteilLauf;
+        m_urteilLauf = lauf;
+        gezaehlt = Beurteilen(k, lauf);
+        m_urteilLauf = vorher;
+    }
+    // The run was cancelled, replaced or completed while the feedback waited: the old
+    // answer changes nothing.
+    if (!gezaehlt || !UrteilGilt(lauf)) return;
+    if (m_daten.Offen == 0 || !NaechsteFrage()) {
+        m_fokus = -1;
+        Abschliessen();
+        return;
+    }
+    if (m_zeitAbgelaufen) {
+        Zeitablauf();
+        return;
+    }
+    ErsterFokus();
+}
+
+// Feedback and counting of one answer; false when the run ended while the feedback waited.
+bool Quiz::Beurteilen(int k, uint32_t lauf) {
     const int32_t text = m_elemente[k].Tag;
     const int ziel = m_ziel;
     const bool richtig =
         TextNormalisieren(m_dok.Objekte[ziel].OB_Cap) == TextNormalisieren(m_dok.Objekte[text].OB_Cap);
     Zeile(UrteilZeile(m_dok.Header.HD_DokTyp, m_daten.AbfrageModus, richtig, m_dok.Objekte[text].OB_Cap,
                       m_dok.Objekte[ziel].OB_Cap));
-    if (richtig)
-        RichtigBehandeln(k);
-    else
-        FalschBehandeln(k);
+    if (!(richtig ? RichtigBehandeln(k, lauf) : FalschBehandeln(k, lauf))) return false;
     m_daten.Offen = ZaehleOffen();
     StatusAktualisieren();
     ZielSetzen(-1);
     m_getippt.clear();
-    if (m_daten.Offen == 0 || !NaechsteFrage()) {
-        m_fokus = -1;
-        Abschliessen();
-        return;
-    }
-    ErsterFokus();
+    return true;
 }
 
-void Quiz::RichtigBehandeln(int k) {
+bool Quiz::RichtigBehandeln(int k, uint32_t lauf) {
     const int ziel = m_ziel;
     Schritt(QuizSchritt::Art::StatusText, -1, QStringLiteral("Richtig"), Quizfarbe::TextRichtig);
     ElementFarbe(k, Quizfarbe::Richtig);
     Schritt(QuizSchritt::Art::Ton, -1, QStringLiteral("Richtig1.wav"));
     RueckmeldetonSpielen(QStringLiteral("Richtig1.wav"), m_einstellungen.Sound, m_soundordner, m_dienste.ton,
                          m_dienste.meldungen);
+    if (!UrteilGilt(lauf)) return false;
     Pause(300);
     if (IstEinzelfragen()) {
         Pause(700);
+        if (!UrteilGilt(lauf)) return false;
         AlleVerbergen();
     }
+    if (!UrteilGilt(lauf)) return false;
     ElementFarbe(k, Quizfarbe::Normal);
     m_dok.Objekte[ziel].Zustand = m_daten.ZuordnungRichtig == 1 ? -2 : 0;
     if (!IstEinzelfragen()) {
@@ -143,6 +164,7 @@ void Quiz::RichtigBehandeln(int k) {
         m_karte.ObjektNeuZeichnen(ziel);
     }
     ++m_daten.Richtig;
+    return true;
 }
 
 // A text that was rightly placed on another position with the same caption leaves the
@@ -162,7 +184,7 @@ void Quiz::GleicheTexteVerbinden(int k) {
         }
 }
 
-void Quiz::FalschBehandeln(int k) {
+bool Quiz::FalschBehandeln(int k, uint32_t lauf) {
     const int ziel = m_ziel;
     const int32_t text = m_elemente[k].Tag;
     Schritt(QuizSchritt::Art::StatusText, -1, QStringLiteral("Falsch"), Quizfarbe::TextFalsch);
@@ -170,23 +192,16 @@ void Quiz::FalschBehandeln(int k) {
     Schritt(QuizSchritt::Art::Ton, -1, QStringLiteral("Falsch1.wav"));
     RueckmeldetonSpielen(QStringLiteral("Falsch1.wav"), m_einstellungen.Sound, m_soundordner, m_dienste.ton,
                          m_dienste.meldungen);
+    if (!UrteilGilt(lauf)) return false;
     if (IstEinzelfragen()) {
-        if (m_loesung >= 0)
-            for (int i = 0; i < 3; ++i) {
-                ElementFarbe(m_loesung, Quizfarbe::Richtig);
-                Pause(150);
-                ElementFarbe(m_loesung, Quizfarbe::Normal);
-                Pause(150);
-            }
-        if (m_daten.ZuordnungFalsch == 1) m_dok.Objekte[ziel].Zustand = -6;
-        Pause(800);
-        AlleVerbergen();
+        if (!EinzelfrageFalsch(ziel, lauf)) return false;
     } else {
         if (m_daten.AbfrageModus == 1) {
             Pause(100);
+            if (!UrteilGilt(lauf)) return false;
             ElementSichtbar(k, false);
         } else {
-            Zurueckgleiten(k);
+            if (!Zurueckgleiten(k, lauf)) return false;
             ElementFarbe(k, Quizfarbe::Normal);
         }
         if (m_daten.ZuordnungFalsch == 1) {
@@ -198,23 +213,43 @@ void Quiz::FalschBehandeln(int k) {
     ++m_dok.Objekte[ziel].FehlversucheZiel;
     if (!IstEinzelfragen()) ++m_dok.Objekte[text].FehlversucheText;
     ++m_daten.Fehlversuche;
+    return true;
 }
 
-void Quiz::Zurueckgleiten(int k) {
-    AntwortElement& e = m_elemente[k];
-    const QPoint start = e.Rechteck.topLeft();
+// A wrong answer to a single question: the right answer blinks three times, then all go.
+bool Quiz::EinzelfrageFalsch(int ziel, uint32_t lauf) {
+    if (m_loesung >= 0)
+        for (int i = 0; i < 3; ++i) {
+            ElementFarbe(m_loesung, Quizfarbe::Richtig);
+            Pause(150);
+            if (!UrteilGilt(lauf)) return false;
+            ElementFarbe(m_loesung, Quizfarbe::Normal);
+            Pause(150);
+            if (!UrteilGilt(lauf)) return false;
+        }
+    if (m_daten.ZuordnungFalsch == 1) m_dok.Objekte[ziel].Zustand = -6;
+    Pause(800);
+    if (!UrteilGilt(lauf)) return false;
+    AlleVerbergen();
+    return true;
+}
+
+bool Quiz::Zurueckgleiten(int k, uint32_t lauf) {
+    const QPoint start = m_elemente[k].Rechteck.topLeft();
     const double dx = m_aufnahmePlatz.x() - start.x();
     const double dy = m_aufnahmePlatz.y() - start.y();
     const int s = RundeGerade(std::sqrt(dx * dx + dy * dy) * 0.5);
-    if (s < 1) return;
+    if (s < 1) return true;
     const uint32_t t0 = m_dienste.uhr.tickMs();
     for (int i = 1; i <= s; ++i) {
         const QPoint p(start.x() + RundeGerade(dx * i / s), start.y() + RundeGerade(dy * i / s));
-        e.Rechteck.moveTo(p);
+        m_elemente[k].Rechteck.moveTo(p);
         Schritt(QuizSchritt::Art::ElementBewegt, k, {}, {}, p);
         const auto rest = static_cast<int32_t>(t0 + static_cast<uint32_t>(i) - m_dienste.uhr.tickMs());
         if (rest > 0) m_dienste.warten.warten(rest);
+        if (!UrteilGilt(lauf)) return false;
     }
+    return true;
 }
 
 bool Quiz::NaechsteFrage() {

@@ -12,17 +12,31 @@ void Quiz::Takt() {
     }
     m_ui.ZeitTimerSetzen(false);
     ZeitAnzeigeAktualisieren();
-    if (m_daten.Endzustand == Aktiv && m_daten.Zeitlimit == 1 && m_daten.RestSek <= 0) {
-        m_karte.MarkeZeigen(-1);
-        m_ziel = -1;
-        m_daten.Endzustand = Timeout;
-        Zeile(ZeitlimitErreichtText);
-        m_dienste.meldungen.information(ZeitlimitErreichtText);
-        Abschliessen();
+    if (Laeuft() && m_daten.Zeitlimit == 1 && m_daten.RestSek <= 0) {
+        // Inside a judgement (a feedback box may be open) the answer is counted first; the
+        // judgement ends the run when it is done. The clock stays off until then.
+        if (UrteilLaeuft()) {
+            m_zeitAbgelaufen = true;
+            return;
+        }
+        Zeitablauf();
         return;
     }
     // A finished quiz keeps its clock stopped even if a tick was still queued.
-    if (m_daten.Endzustand == Aktiv) m_ui.ZeitTimerSetzen(true);
+    if (Laeuft()) m_ui.ZeitTimerSetzen(true);
+}
+
+void Quiz::Zeitablauf() {
+    if (!Laeuft()) return;
+    m_zeitAbgelaufen = false;
+    m_karte.MarkeZeigen(-1);
+    m_ziel = -1;
+    UhrAnhalten();
+    m_daten.Endzustand = Timeout;
+    ZeitAnzeigeAktualisieren();
+    Zeile(ZeitlimitErreichtText);
+    m_dienste.meldungen.information(ZeitlimitErreichtText);
+    Abschliessen();
 }
 
 void Quiz::ZeitAnzeigeAktualisieren() {

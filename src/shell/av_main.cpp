@@ -21,6 +21,7 @@
 #include "shell/hilfe.h"
 #include "data/hintergrund.h"
 #include "shell/start.h"
+#include "widgets/fensterrahmen.h"
 #include "widgets/hoverpanel.h"
 
 #include <QApplication>
@@ -144,6 +145,14 @@ void TForm1::FensterEinrichten() {
         move(frei.center() - QPoint(Ressourcengroesse.width() / 2, Ressourcengroesse.height() / 2));
     }
     resize(Startgroesse);
+    // Both sizes are those of the whole window; its frame is known only once it is shown,
+    // or later, when the window manager frames it.
+    BeiRahmenAenderung(this, [this](const QMargins& vorher, const QMargins& jetzt) {
+        setMinimumSize(InnenGroesse(Mindestgroesse, jetzt));
+        // A size the user has chosen meanwhile stays.
+        if (windowState() == Qt::WindowNoState && size() == InnenGroesse(Startgroesse, vorher))
+            resize(InnenGroesse(Startgroesse, jetzt));
+    });
 }
 
 void TForm1::OberflaecheAufbauen() {
@@ -333,6 +342,9 @@ void TForm1::LernansichtZeigen() {
     m_karte.SetzeAnsichtsmodus(Karte::Lernansicht);
     ModusKnoepfeAktualisieren();
     m_uebungPan->hide();
+    // The status panel of a quiz has just gone: the map area takes its width back before
+    // the map is laid out, as after a resize.
+    if (centralWidget()->layout() != nullptr) centralWidget()->layout()->activate();
     KartenbereichAnordnen();
 }
 
@@ -364,7 +376,7 @@ void TForm1::KartenbereichAnordnen() {
         return;
     }
     KarteAufbauen();
-    if (m_startInfoPan->isVisible()) StartInfoZeigen();
+    if (!m_startInfoPan->isHidden()) StartInfoZeigen();
 }
 
 void TForm1::StartInfoZeigen() {
@@ -413,6 +425,9 @@ void TForm1::closeEvent(QCloseEvent* ereignis) {
         ereignis->ignore();
         return;
     }
+    // A box of a judgement may still be open under the closing window: the quiz ends
+    // here, so nothing of it is counted or completed afterwards.
+    if (m_quizAnzeige != nullptr) m_quizAnzeige->quiz().Verlassen();
     m_schliessen = true;
     ereignis->accept();
 }

@@ -138,6 +138,8 @@ private:
     void QuizBefehleVerbinden();
     void QuizStarten();
     void QuizAbbrechen();
+    // Ends a quiz the user agreed to leave, as "Quiz abbrechen" does, without asking again.
+    void QuizVerlassen();
     void QuizmodusWechseln(bool an);
     void QuizflaecheAnordnen();
     void BestenlisteZeigen(bool netz);

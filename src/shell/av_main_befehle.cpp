@@ -11,7 +11,9 @@
 #include "shell/av_info.h"
 #include "shell/hilfe.h"
 #include "data/hintergrund.h"
+#include "widgets/fensterrahmen.h"
 #include "widgets/hoverpanel.h"
+#include "widgets/spaltenmenue.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -22,6 +24,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QWidgetAction>
 
 namespace {
 void Nichts() {}
@@ -67,6 +70,7 @@ void TForm1::ThemenEinrichten() {
         return DokumentLesenMit(pfad, uebernehmen);
     };
     h.QuizUnbeendet = [this] { return QuizLaeuft(); };
+    h.QuizVerlassen = [this] { QuizVerlassen(); };
     h.Ansichtsmodus = [this] { return m_ansichtsmodus; };
     h.MenueAufbauen = [this](const Themenliste& liste, int index) { ThemenMenueAufbauen(liste, index); };
     h.MenueHakenSetzen = [this](int index) { ThemenMenueHaken(index); };
@@ -104,23 +108,34 @@ bool TForm1::DokumentLesenMit(const QString& pfad, bool ordnerUebernehmen) {
 
 void TForm1::ThemenMenueAufbauen(const Themenliste& liste, int listenindex) {
     QMenu* auswahl = m_menue->menue(QStringLiteral("Auswahl1"));
+    // The two-column view holds the entries: it goes before them.
+    delete auswahl->findChild<QWidgetAction*>(QStringLiteral("ThemenSpalten"));
     delete m_themenGruppe; // its actions go with it, and with them the menu entries
     m_themenGruppe = new QActionGroup(this);
     m_themenGruppe->setExclusive(true);
     const int umbruch = liste.Spaltenumbruch();
+    QList<QAction*> eintraege;
     for (int i = 0; i < liste.Anzahl(); ++i) {
         auto* eintrag = new QAction(liste.MenueBeschriftung(i), m_themenGruppe);
         eintrag->setObjectName(QStringLiteral("MenueThemaItem") + QString::number(i));
         eintrag->setData(i);
         eintrag->setCheckable(true);
         eintrag->setChecked(i == listenindex);
-        // QMenu has no explicit column break; the entry keeps the mark for the style.
         eintrag->setProperty("Spaltenumbruch", i == umbruch);
         connect(eintrag, &QAction::triggered, this, [this, i] {
             if (m_menue->menue(QStringLiteral("Auswahl1"))->isEnabled()) m_themen->ListeneintragOeffnen(i);
         });
         auswahl->addAction(eintrag);
+        eintraege << eintrag;
     }
+    // A long list breaks into a second column, which QMenu cannot do by itself: one
+    // widget shows the entries, which stay in the menu, hidden, as its actions.
+    if (umbruch < 0) return;
+    for (QAction* eintrag : eintraege)
+        eintrag->setVisible(false);
+    QWidgetAction* spalten = SpaltenMenueAktion(auswahl, eintraege, umbruch);
+    spalten->setObjectName(QStringLiteral("ThemenSpalten"));
+    auswahl->addAction(spalten);
 }
 
 void TForm1::ThemenMenueHaken(int listenindex) {
@@ -205,8 +220,9 @@ void TForm1::keyPressEvent(QKeyEvent* ereignis) {
     const Qt::KeyboardModifiers mod = ereignis->modifiers() & ~Qt::KeypadModifier;
     const bool ziffernblock = ereignis->modifiers().testFlag(Qt::KeypadModifier);
     if (mod == (Qt::ShiftModifier | Qt::AltModifier) && ereignis->key() == Qt::Key_G) {
+        // The whole window, frame included, fills a 1024 x 768 screen.
         move(0, 0);
-        resize(1024, 768);
+        AussenGroesseSetzen(this, QSize(1024, 768));
         return;
     }
     if (mod == Qt::ControlModifier) {

@@ -60,6 +60,11 @@ void TForm1::QuizAbbrechen() {
     ModusKnoepfeAktualisieren();
 }
 
+void TForm1::QuizVerlassen() {
+    m_quizAnzeige->quiz().Verlassen();
+    ModusKnoepfeAktualisieren();
+}
+
 void TForm1::QuizmodusWechseln(bool an) {
     if (an) {
         QuizansichtZeigen();

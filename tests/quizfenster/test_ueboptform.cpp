@@ -243,26 +243,26 @@ TEST_F(UebOptFensterTest, ErweitertSchaltetHoeheUndGruppenUm) {
         }
     };
     fenster.show();
-    EXPECT_EQ(fenster.height(), 276);
+    EXPECT_EQ(fenster.frameGeometry().height(), 276);
     EXPECT_EQ(fenster.ErwBtn()->text(), u"Erweitert..."_s);
     alleVerborgen(true);
 
     QTest::mouseClick(fenster.ErwBtn(), Qt::LeftButton);
-    EXPECT_EQ(fenster.height(), 514);
+    EXPECT_EQ(fenster.frameGeometry().height(), 514);
     EXPECT_EQ(fenster.ErwBtn()->text(), u"Reduziert..."_s);
     alleVerborgen(false);
     const QRect schirm = fenster.screen()->geometry();
     EXPECT_EQ(fenster.y(), schirm.top() + (schirm.height() - 514) / 2);
-    EXPECT_EQ(fenster.x(), schirm.left() + (schirm.width() - fenster.width()) / 2);
+    EXPECT_EQ(fenster.x(), schirm.left() + (schirm.width() - fenster.frameGeometry().width()) / 2);
 
     QTest::mouseClick(fenster.ErwBtn(), Qt::LeftButton);
-    EXPECT_EQ(fenster.height(), 276);
+    EXPECT_EQ(fenster.frameGeometry().height(), 276);
     EXPECT_EQ(fenster.ErwBtn()->text(), u"Erweitert..."_s);
     alleVerborgen(true);
     EXPECT_EQ(fenster.y(), schirm.top() + (schirm.height() - 276) / 2);
     // The check box stays inside the window in both views.
     auto* zeigen = fenster.findChild<QCheckBox*>(u"UebOptZeigenCheck"_s);
-    EXPECT_LE(zeigen->geometry().bottom(), 276);
+    EXPECT_LE(zeigen->geometry().bottom(), fenster.height());
 }
 
 TEST_F(UebOptFensterTest, UngewohnteHoeheSchaltetAufErweitert) {
@@ -436,12 +436,14 @@ QSize HintergrundGroesse(const QWidget& fenster) {
 
 TEST_F(UebOptFensterTest, HintergrundUndFarbenFolgenDerAnsicht) {
     fenster.show();
-    EXPECT_EQ(HintergrundGroesse(fenster), QSize(fenster.width(), 276));
+    EXPECT_EQ(fenster.frameGeometry().height(), 276);
+    EXPECT_EQ(HintergrundGroesse(fenster), fenster.size());
     EXPECT_EQ(fenster.OkBtn()->palette().color(QPalette::Button), KnopfFarbe());
     EXPECT_EQ(fenster.ErwBtn()->palette().color(QPalette::Button), KnopfFarbe());
     EXPECT_EQ(fenster.palette().color(QPalette::Window), ThemenFarben().C);
     fenster.ErwBtnClick();
-    EXPECT_EQ(HintergrundGroesse(fenster), QSize(fenster.width(), 514));
+    EXPECT_EQ(fenster.frameGeometry().height(), 514);
+    EXPECT_EQ(HintergrundGroesse(fenster), fenster.size());
     // The picture is the dialog tile stretched to the window, not a leftover of the other view.
     EXPECT_EQ(fenster.findChild<QLabel*>(u"MainBackImg"_s)
                   ->pixmap()
@@ -449,7 +451,8 @@ TEST_F(UebOptFensterTest, HintergrundUndFarbenFolgenDerAnsicht) {
                   .convertToFormat(QImage::Format_RGB32),
               Hintergrund(HintergrundArt::Dialog, fenster.size()).convertToFormat(QImage::Format_RGB32));
     fenster.ErwBtnClick();
-    EXPECT_EQ(HintergrundGroesse(fenster), QSize(fenster.width(), 276));
+    EXPECT_EQ(fenster.frameGeometry().height(), 276);
+    EXPECT_EQ(HintergrundGroesse(fenster), fenster.size());
 }
 
 TEST_F(UebOptFragenFensterTest, HintergrundUndKnopffarbe) {

@@ -15,7 +15,9 @@
 #include "mapview/ac_kartenbild.h"
 #include "mapview/link.h"
 #include "shell/hilfe.h"
+#include "widgets/fensterrahmen.h"
 #include "widgets/hoverpanel.h"
+#include "widgets/spaltenmenue.h"
 
 #include <QAction>
 #include <QDir>
@@ -23,6 +25,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWidgetAction>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -162,7 +165,7 @@ TEST_F(Fenster, NurStrgAlleinVerschiebtUndZoomt) {
     EXPECT_EQ(zoom, (QList<int>{1, -1}));
 
     QTest::keyClick(f.get(), Qt::Key_G, Qt::ShiftModifier | Qt::AltModifier);
-    EXPECT_EQ(f->size(), QSize(1024, 768));
+    EXPECT_EQ(f->frameGeometry(), QRect(0, 0, 1024, 768));
 }
 
 TEST_F(Fenster, GroesseUndAnzeigeModiOrdnenNeuAn) {
@@ -277,4 +280,60 @@ TEST_F(Fenster, DokumentmarkeWechseltInDenUnterordner) {
     EXPECT_EQ(themenEintraege(), QStringList{QStringLiteral("&1:  Länder")});
     QTest::keyClick(f.get(), Qt::Key_PageDown);
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Velmora Kartello-Quiz - Länder"));
+}
+
+// Window sizes are those of the whole window: the frame is taken off the inside.
+TEST_F(Fenster, FenstergroessenSindAussenmasse) {
+    EXPECT_EQ(InnenGroesse(QSize(1024, 768), QMargins(1, 20, 1, 1)), QSize(1022, 747));
+    EXPECT_EQ(InnenGroesse(QSize(6, 6), QMargins(4, 4, 4, 4)), QSize(0, 0));
+    starten();
+    const QMargins rahmen = Fensterrahmen(f.get());
+    EXPECT_EQ(f->frameGeometry().size(), QSize(900, 650));
+    EXPECT_EQ(f->minimumSize(), InnenGroesse(QSize(780, 570), rahmen));
+    QTest::keyClick(f.get(), Qt::Key_G, Qt::ShiftModifier | Qt::AltModifier);
+    EXPECT_EQ(f->frameGeometry(), QRect(0, 0, 1024, 768));
+    EXPECT_EQ(f->size(), InnenGroesse(QSize(1024, 768), rahmen));
+}
+
+// 31 documents: the entry with index 12 starts the second column of "&Quizauswahl";
+// mouse and keys reach every entry.
+TEST_F(Fenster, EinunddreissigThemenInZweiSpalten) {
+    for (int i = 0; i < 31; ++i)
+        dokument(QStringLiteral("t%1.tvl").arg(i, 2, 10, QLatin1Char('0')),
+                 QStringLiteral("Thema %1").arg(i, 2, 10, QLatin1Char('0')));
+    starten();
+    ASSERT_EQ(themenEintraege().size(), 31);
+    QMenu* auswahl = f->menue().menue(QStringLiteral("Auswahl1"));
+    auto* aktion = auswahl->findChild<QWidgetAction*>(QStringLiteral("ThemenSpalten"));
+    ASSERT_NE(aktion, nullptr);
+    auto* spalten = static_cast<TSpaltenMenue*>(aktion->defaultWidget());
+    ASSERT_EQ(spalten->Anzahl(), 31);
+    const QRect erster = spalten->Eintragsrechteck(0);
+    EXPECT_EQ(spalten->Eintragsrechteck(11).top(), 11 * erster.height());
+    EXPECT_EQ(spalten->Eintragsrechteck(12).topLeft(), QPoint(erster.right() + 1, 0));
+    EXPECT_EQ(spalten->Eintragsrechteck(30).top(), 18 * erster.height());
+    EXPECT_EQ(spalten->sizeHint().height(), 19 * erster.height());
+
+    auswahl->popup(QPoint(0, 0));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(auswahl));
+    auswahl->setActiveAction(aktion);
+    spalten->setFocus();
+    spalten->SetzeAktuell(11);
+    QTest::keyClick(spalten, Qt::Key_Right);
+    EXPECT_EQ(spalten->Aktuell(), 23);
+    QTest::keyClick(spalten, Qt::Key_Up);
+    EXPECT_EQ(spalten->Aktuell(), 22);
+    QTest::keyClick(spalten, Qt::Key_Left);
+    EXPECT_EQ(spalten->Aktuell(), 10);
+    QTest::keyClick(spalten, Qt::Key_Down);
+    QTest::keyClick(spalten, Qt::Key_Right);
+    QTest::keyClick(spalten, Qt::Key_Return);
+    EXPECT_FALSE(auswahl->isVisible());
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Velmora Kartello-Quiz - Thema 23"));
+
+    auswahl->popup(QPoint(0, 0));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(auswahl));
+    QTest::mouseClick(spalten, Qt::LeftButton, {}, spalten->Eintragsrechteck(12).center());
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Velmora Kartello-Quiz - Thema 12"));
+    EXPECT_TRUE(f->findChild<QAction*>(QStringLiteral("MenueThemaItem12"))->isChecked());
 }

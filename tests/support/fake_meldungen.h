@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <vector>
 
 class FakeMeldungen final : public Meldungen {
@@ -17,9 +18,12 @@ public:
     std::vector<Eintrag> eintraege;
     // Answers in order; when empty, a box with OK answers OK and a question answers Ja.
     std::deque<Antwort> antworten;
+    // Runs while a box is "open", before it is answered: what the program does meanwhile.
+    std::function<void(const Eintrag&)> waehrendOffen;
 
     Antwort zeigen(MeldungsArt art, const QString& text, Knoepfe knoepfe) override {
         eintraege.push_back({art, text, knoepfe});
+        if (waehrendOffen) waehrendOffen(eintraege.back());
         if (!antworten.empty()) {
             const Antwort a = antworten.front();
             antworten.pop_front();
