@@ -148,6 +148,7 @@ void TBestListForm::GridFuellen() {
 }
 
 void TBestListForm::Speichern() {
+    OrdnerBereitstellen(Ordner().Protokollordner, Ordner()); // the dialog starts there
     const QString datei =
         m_dialoge.textDatei(this, QStringLiteral("Bestenliste in Datei speichern"), Ordner().Protokollordner);
     if (datei.isEmpty()) return;

@@ -110,6 +110,7 @@ void TUebProtokollForm::KommentarHinzufuegen() {
 
 void TUebProtokollForm::Speichern() {
     if (!m_dialoge.speicherDatei) return;
+    OrdnerBereitstellen(Ordner().Protokollordner, Ordner()); // the dialog starts there
     const QString pfad = m_dialoge.speicherDatei(this, QStringLiteral("Übungsprotokoll in Datei speichern"),
                                                  Ordner().Protokollordner);
     if (pfad.isEmpty()) return;
