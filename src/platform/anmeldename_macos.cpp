@@ -12,8 +12,8 @@ QString AnmeldenameDesSystems() {
     std::vector<char> puffer(static_cast<size_t>(groesse));
     passwd eintrag{};
     passwd* gefunden = nullptr;
-    if (getpwuid_r(geteuid(), &eintrag, puffer.data(), puffer.size(), &gefunden) != 0 || gefunden == nullptr ||
-        gefunden->pw_name == nullptr)
+    if (getpwuid_r(geteuid(), &eintrag, puffer.data(), puffer.size(), &gefunden) != 0 ||
+        gefunden == nullptr || gefunden->pw_name == nullptr)
         return {};
     return QString::fromLocal8Bit(gefunden->pw_name);
 }

@@ -35,8 +35,8 @@ TEST_F(QuizSpiel, ErstesQuizLegtProtokollUndBestenlisteInDenStandardordnernAn) {
     EXPECT_TRUE(protokoll.readAll().contains("Quiz-Protokoll"));
     std::vector<BestListDataTyp> eintraege;
     QString fehler;
-    ASSERT_TRUE(BestListLesenVersuch(Ordner().Bestenlistenordner + QStringLiteral("planeten.hsc"), eintraege,
-                                     fehler))
+    ASSERT_TRUE(
+        BestListLesenVersuch(Ordner().Bestenlistenordner + QStringLiteral("planeten.hsc"), eintraege, fehler))
         << fehler.toStdString();
     ASSERT_EQ(eintraege.size(), 1u);
     EXPECT_DOUBLE_EQ(eintraege[0].Leistung, 1.0);
