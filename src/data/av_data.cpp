@@ -35,6 +35,25 @@ bool Beschreibbar(const QString& ordner) {
     return info.isDir() && info.isWritable();
 }
 
+const QString SchreibOrdnerNamen[] = {QStringLiteral("protokolle"), QStringLiteral("bestenlisten"),
+                                      QStringLiteral("kom")};
+
+// Both places the program may choose for its writable folders.
+QStringList EigeneSchreibordner(const QString& programmordner) {
+    QStringList basen{programmordner};
+    const QString daten = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (!daten.isEmpty()) basen << Nativ(daten);
+    QStringList ordner;
+    for (const QString& basis : basen)
+        for (const QString& name : SchreibOrdnerNamen)
+            ordner << Nativ(basis + name);
+    return ordner;
+}
+
+QString Vergleichsform(const QString& pfad) {
+    return QDir::cleanPath(QDir::fromNativeSeparators(pfad));
+}
+
 } // namespace
 
 ProgrammOrdnerTyp OrdnerAusProgrammordner(const QString& programmordner) {
@@ -54,7 +73,17 @@ ProgrammOrdnerTyp OrdnerAusProgrammordner(const QString& programmordner) {
     o.Bestenlistenordner = Nativ(schreibbasis + QStringLiteral("bestenlisten"));
     o.Kommunikationsordner = Nativ(schreibbasis + QStringLiteral("kom"));
     o.Setupordner = Nativ(o.Programmordner + QStringLiteral("setupbasissystem"));
+    o.EigeneOrdner = EigeneSchreibordner(o.Programmordner);
     return o;
+}
+
+bool OrdnerBereitstellen(const QString& ordner, const ProgrammOrdnerTyp& o) {
+    if (ordner.isEmpty()) return false;
+    if (QFileInfo(ordner).isDir()) return true;
+    const QString gesucht = Vergleichsform(ordner);
+    for (const QString& eigener : o.EigeneOrdner)
+        if (Vergleichsform(eigener) == gesucht) return QDir().mkpath(ordner);
+    return false;
 }
 
 ProgrammOrdnerTyp& Ordner() {

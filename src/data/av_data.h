@@ -2,6 +2,7 @@
 // Shared data of the program: folders, the one random generator, text
 // normalisation and the three file messages that every reader and writer uses.
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 // Folder paths always end with the native separator.
@@ -17,6 +18,9 @@ struct ProgrammOrdnerTyp {
     QString Startordner;
     QString Themenordner;
     QString Startdokument;
+    // The writable folders the program chose itself (beside the program and in the
+    // per-user data folder), as opposed to folders a user or administrator set.
+    QStringList EigeneOrdner;
 };
 
 // Appends the native separator unless the path is empty or already ends with one.
@@ -26,6 +30,12 @@ QString MitTrenner(const QString& pfad);
 // fall back to the installed share folder; writable defaults go to the per-user
 // data folder when the program folder cannot be written.
 ProgrammOrdnerTyp OrdnerAusProgrammordner(const QString& programmordner);
+
+// Makes sure `ordner` exists when it is one of `o.EigeneOrdner`, creating it with its
+// parents: a fresh installation has none of them yet. A folder set by a user or an
+// administrator is never created, so a wrong setting is still reported by the write.
+// True when the folder exists afterwards.
+bool OrdnerBereitstellen(const QString& ordner, const ProgrammOrdnerTyp& o);
 
 // The program-wide folder record, initialised once at start.
 ProgrammOrdnerTyp& Ordner();

@@ -1,5 +1,7 @@
 #include "platform/av_dialoge_qt.h"
 
+#include "platform/av_fensterstapel.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -14,6 +16,7 @@ std::optional<QString> DateiDialog(const DateiDialogAuftrag& a, QFileDialog::Acc
     for (const auto& [text, muster] : a.Filter)
         filter << text;
     QFileDialog dialog(DialogeQt::Eltern(), a.Titel, a.Startordner);
+    WieElternObenHalten(&dialog);
     dialog.setAcceptMode(modus);
     dialog.setNameFilters(filter);
     dialog.setDefaultSuffix(a.Standardendung);
@@ -61,5 +64,6 @@ bool DialogeQt::DruckerWaehlen(QPrinter& drucker, const QString& pdfTitel, const
         return true;
     }
     QPrintDialog dialog(&drucker, Eltern());
+    WieElternObenHalten(&dialog);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -1,5 +1,7 @@
 #include "platform/av_meldungen_qt.h"
 
+#include "platform/av_fensterstapel.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -84,7 +86,12 @@ QString Anzeigetext(QString text) {
 } // namespace
 
 Antwort MeldungenQt::zeigen(MeldungsArt art, const QString& text, Knoepfe knoepfe) {
-    QMessageBox box(Symbol(art), MeldungsTitel(art), QString(), QMessageBox::NoButton, m_eltern.data());
+    // A box asked for from an open dialog belongs to that dialog; under the main window
+    // it could open behind a dialog that stays on top.
+    QWidget* eltern = QApplication::activeModalWidget();
+    if (eltern == nullptr) eltern = m_eltern.data();
+    QMessageBox box(Symbol(art), MeldungsTitel(art), QString(), QMessageBox::NoButton, eltern);
+    WieElternObenHalten(&box);
     // File names and quiz texts may contain "<": never let them be taken for markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(Anzeigetext(text));

@@ -7,7 +7,8 @@
 
 class MeldungenQt final : public Meldungen {
 public:
-    // The boxes are centred on `eltern` (the main window) when given; they are always modal.
+    // The boxes belong to the open modal dialog, else to `eltern` (the main window) when
+    // given; they are always modal.
     explicit MeldungenQt(QWidget* eltern = nullptr) : m_eltern(eltern) {}
     void setzeEltern(QWidget* eltern) { m_eltern = eltern; }
 

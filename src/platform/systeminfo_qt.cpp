@@ -1,5 +1,7 @@
 #include "platform/systeminfo_qt.h"
 
+#include "platform/anmeldename.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSysInfo>
@@ -9,6 +11,8 @@ QString SystemInfoQt::rechnername() const {
 }
 
 QString SystemInfoQt::benutzername() const {
+    // The environment may lack USER (some display managers, services); the system knows.
+    if (const QString konto = AnmeldenameDesSystems(); !konto.isEmpty()) return konto;
     const QString name = qEnvironmentVariable("USER");
     return name.isEmpty() ? qEnvironmentVariable("USERNAME") : name;
 }

@@ -5,7 +5,7 @@
 class SystemInfoQt final : public SystemInfo {
 public:
     QString rechnername() const override;
-    // From USER, else USERNAME; empty when neither is set.
+    // The system's account name; USER, else USERNAME, only when the system cannot tell.
     QString benutzername() const override;
     // The primary screen; `bekannt` is false when there is none (the display check then passes).
     BildschirmModus bildschirm() const override;

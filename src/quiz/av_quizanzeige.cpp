@@ -258,6 +258,8 @@ bool TQuizAnzeige::Taste(QKeyEvent* ereignis) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return m_quiz.Bestaetigen();
+    case Qt::Key_Space:
+        return !(ereignis->modifiers() & Qt::ShiftModifier) && m_quiz.Bestaetigen();
     case Qt::Key_Escape:
         m_quiz.RahmenLoeschen();
         return true;

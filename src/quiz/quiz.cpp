@@ -184,6 +184,9 @@ void Quiz::Beenden() {
     m_fokus = -1;
     m_ziel = -1;
     Schritt(QuizSchritt::Art::ElementeNeu);
+    // The counter of single questions must not stay over the next map or quiz.
+    m_frageZaehler.clear();
+    Schritt(QuizSchritt::Art::FrageZaehler, -1, {}, {}, {}, 0, false);
     for (ObjDataTyp& o : m_dok.Objekte)
         if (o.Zustand != -1 && o.Zustand != 0) o.Zustand = 0;
     m_karte.MarkeZeigen(-1);

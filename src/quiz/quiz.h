@@ -135,7 +135,8 @@ public:
     void RahmenLoeschen();
     // Question-mark numbering: steps the frame through the open positions in list order.
     bool PfeilSchritt(bool vorwaerts);
-    // Enter: judges the focused element against the framed position, as a drop would.
+    // Enter: judges the focused element against the framed position, as a drop would;
+    // in a single-questions quiz Enter and Space click the focused answer.
     bool Bestaetigen();
     // Keys 1..6 of a single-questions quiz: clicks the answer in that slot.
     bool AntwortTaste(int taste);
@@ -182,6 +183,10 @@ private:
     void GleicheTexteVerbinden(int k);
     void FokusSetzen(int k);
     void ErsterFokus();
+    // The visible elements in the order of their places on screen: the Tab order.
+    std::vector<int> Tabfolge() const;
+    // Clicks single-question answer `k` as the mouse would.
+    bool AntwortKlicken(int k);
     // completion
     void Abschliessen();
     ErgebnisAnzeige ErgebnisFuellen() const;

@@ -80,7 +80,8 @@ void Quiz::EinzelfrageZeigen() {
     for (const ObjDataTyp& o : m_dok.Objekte)
         if (o.OB_Typ == 11 && o.OB_FrageNummer == frage.OB_FrageNummer)
             fragetext = TextNormalisieren(o.OB_Cap);
-    Zeile(m_frageZaehler + QStringLiteral("\r\n") + fragetext);
+    // The protocol names the question by its number only; the repeat note is the counter panel's.
+    Zeile(QString::number(m_daten.FrageZaehler) + QStringLiteral(". Frage\r\n") + fragetext);
     QStringList antworten;
     for (const AntwortElement& e : m_elemente) {
         if (!e.Sichtbar) continue;

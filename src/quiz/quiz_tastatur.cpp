@@ -5,33 +5,43 @@
 #include "mapview/karte.h"
 #include "mapview/nummerierung.h"
 
+#include <algorithm>
+
 void Quiz::FokusSetzen(int k) {
     if (m_fokus == k) return;
     m_fokus = k;
     Schritt(QuizSchritt::Art::Fokus, k);
 }
 
-void Quiz::ErsterFokus() {
+std::vector<int> Quiz::Tabfolge() const {
+    std::vector<int> folge;
     for (const AntwortElement& e : m_elemente)
-        if (e.Vorhanden && e.Sichtbar) {
-            m_fokus = -2; // always announce the focus after a judgement
-            FokusSetzen(e.Nummer);
-            return;
-        }
-    FokusSetzen(-1);
+        if (e.Vorhanden && e.Sichtbar) folge.push_back(e.Nummer);
+    // Row by row, left to right; elements piled on one place keep their number order.
+    std::stable_sort(folge.begin(), folge.end(), [this](int a, int b) {
+        const QPoint pa = m_elemente[a].Rechteck.topLeft();
+        const QPoint pb = m_elemente[b].Rechteck.topLeft();
+        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+    });
+    return folge;
+}
+
+void Quiz::ErsterFokus() {
+    const std::vector<int> folge = Tabfolge();
+    m_fokus = -2; // always announce the focus after a judgement
+    FokusSetzen(folge.empty() ? -1 : folge.front());
 }
 
 void Quiz::FokusWeiter(bool rueckwaerts) {
-    const int n = static_cast<int>(m_elemente.size());
-    if (!Laeuft() || n == 0) return;
-    const int start = m_fokus < 0 ? (rueckwaerts ? 0 : n - 1) : m_fokus;
-    for (int schritt = 1; schritt <= n; ++schritt) {
-        const int k = ((start + (rueckwaerts ? -schritt : schritt)) % n + n) % n;
-        if (m_elemente[k].Vorhanden && m_elemente[k].Sichtbar) {
-            FokusSetzen(k);
-            return;
-        }
-    }
+    if (!Laeuft()) return;
+    const std::vector<int> folge = Tabfolge();
+    const auto n = static_cast<int>(folge.size());
+    if (n == 0) return;
+    const auto hier = std::find(folge.begin(), folge.end(), m_fokus);
+    int platz = rueckwaerts ? n - 1 : 0;
+    if (hier != folge.end())
+        platz = (static_cast<int>(hier - folge.begin()) + (rueckwaerts ? n - 1 : 1)) % n;
+    FokusSetzen(folge[static_cast<size_t>(platz)]);
 }
 
 bool Quiz::NummerTippen(QChar zeichen) {
@@ -75,7 +85,10 @@ bool Quiz::PfeilSchritt(bool vorwaerts) {
 }
 
 bool Quiz::Bestaetigen() {
-    if (!Laeuft() || IstEinzelfragen() || m_fokus < 0 || m_ziel < 0) return false;
+    if (!Laeuft() || m_fokus < 0) return false;
+    // A single question is answered by clicking: Enter or Space click the focused answer.
+    if (IstEinzelfragen()) return AntwortKlicken(m_fokus);
+    if (m_ziel < 0) return false;
     const AntwortElement& e = m_elemente[m_fokus];
     if (!e.Vorhanden || !e.Sichtbar) return false;
     m_aufnahmePlatz = e.Rechteck.topLeft();
@@ -86,11 +99,14 @@ bool Quiz::Bestaetigen() {
 bool Quiz::AntwortTaste(int taste) {
     if (!Laeuft() || !IstEinzelfragen() || taste < 1 || taste > 6) return false;
     for (const AntwortElement& e : m_elemente)
-        if (e.Sichtbar && e.Slot == taste) {
-            const int k = e.Nummer;
-            Aufnehmen(k, e.Rechteck.center());
-            Loslassen(k);
-            return true;
-        }
+        if (e.Sichtbar && e.Slot == taste) return AntwortKlicken(e.Nummer);
     return false;
+}
+
+bool Quiz::AntwortKlicken(int k) {
+    const AntwortElement& e = m_elemente[static_cast<size_t>(k)];
+    if (!e.Vorhanden || !e.Sichtbar) return false;
+    Aufnehmen(k, e.Rechteck.center());
+    Loslassen(k);
+    return true;
 }

@@ -1,6 +1,7 @@
 #include "results/ac_bestlist.h"
 
 #include "data/av_data.h"
+#include "platform/av_fensterstapel.h"
 #include "platform/meldungen.h"
 #include "results/bestenliste.h"
 #include "results/bestenliste_druck.h"
@@ -23,11 +24,14 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QString TextDateiWaehlen(QWidget* eltern, const QString& titel, const QString& ordner) {
     QFileDialog dialog(eltern, titel, ordner, QStringLiteral("Textdatei (*.txt);;Alle Dateien (*.*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    WieElternObenHalten(&dialog);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
@@ -71,8 +75,11 @@ QTableWidget* GridAnlegen(QWidget* eltern) {
     int breite = 0;
     for (int s = 0; s < BestListSpaltenAnzahl; ++s) {
         grid->setHorizontalHeaderItem(s, new QTableWidgetItem(BestListSpalten()[s].titel));
-        grid->setColumnWidth(s, BestListSpalten()[s].breite);
-        breite += BestListSpalten()[s].breite;
+        // A column is never narrower than its header text ("Zeit (Min:Sek)" needs more
+        // than its 80 pixels with most fonts).
+        const int spalte = std::max(BestListSpalten()[s].breite, kopf->sectionSizeHint(s));
+        grid->setColumnWidth(s, spalte);
+        breite += spalte;
     }
     grid->setMinimumSize(breite + 24, 300);
     return grid;
@@ -141,6 +148,7 @@ void TBestListForm::GridFuellen() {
 }
 
 void TBestListForm::Speichern() {
+    OrdnerBereitstellen(Ordner().Protokollordner, Ordner()); // the dialog starts there
     const QString datei =
         m_dialoge.textDatei(this, QStringLiteral("Bestenliste in Datei speichern"), Ordner().Protokollordner);
     if (datei.isEmpty()) return;

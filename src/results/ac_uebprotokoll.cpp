@@ -1,6 +1,7 @@
 #include "results/ac_uebprotokoll.h"
 
 #include "data/av_data.h"
+#include "platform/av_fensterstapel.h"
 #include "platform/meldungen.h"
 #include "results/ac_protkom.h"
 #include "results/protokoll.h"
@@ -19,6 +20,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -28,6 +30,7 @@ QString RtfDateiWaehlen(QWidget* eltern, const QString& titel, const QString& or
     QFileDialog dialog(eltern, titel, ordner,
                        QStringLiteral("Rich Text Dokument (*.rtf);;Alle Dateien (*.*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    WieElternObenHalten(&dialog);
     dialog.setDefaultSuffix(QStringLiteral("rtf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
@@ -92,14 +95,22 @@ QPushButton* TUebProtokollForm::knopf(const QString& name, const QString& text,
     return k;
 }
 
+void TUebProtokollForm::showEvent(QShowEvent* ereignis) {
+    QDialog::showEvent(ereignis);
+    m_richEdit->moveCursor(QTextCursor::Start);
+    m_richEdit->verticalScrollBar()->setValue(0);
+}
+
 void TUebProtokollForm::KommentarHinzufuegen() {
     m_kommentar.vorbereiten();
+    const UeberFenster oben(&m_kommentar, this);
     if (m_kommentar.exec() != QDialog::Accepted) return;
     if (m_protokoll.kommentarHinzufuegen(m_kommentar.text())) m_richEdit->moveCursor(QTextCursor::End);
 }
 
 void TUebProtokollForm::Speichern() {
     if (!m_dialoge.speicherDatei) return;
+    OrdnerBereitstellen(Ordner().Protokollordner, Ordner()); // the dialog starts there
     const QString pfad = m_dialoge.speicherDatei(this, QStringLiteral("Übungsprotokoll in Datei speichern"),
                                                  Ordner().Protokollordner);
     if (pfad.isEmpty()) return;

@@ -37,6 +37,10 @@ public:
 
     QTextEdit* RichEdit1() const { return m_richEdit; }
 
+protected:
+    // The window opens at the protocol's first line, "Quiz-Protokoll".
+    void showEvent(QShowEvent* ereignis) override;
+
 private:
     QPushButton* knopf(const QString& name, const QString& text, void (TUebProtokollForm::*aktion)());
 

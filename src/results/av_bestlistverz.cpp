@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -99,7 +98,7 @@ void TBestListVerzForm::BestListDurchsuchen() {
 
 bool TBestListVerzForm::pruefen(QLineEdit* edit, const QString& fehler) {
     edit->setText(MitTrenner(edit->text()));
-    if (!edit->text().isEmpty() && QFileInfo(edit->text()).isDir()) return true;
+    if (OrdnerBereitstellen(edit->text(), m_ordner)) return true;
     m_meldungen.fehler(fehler);
     edit->setFocus();
     return false;

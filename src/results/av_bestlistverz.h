@@ -1,7 +1,8 @@
 #pragma once
 // The folders window TBestListVerzForm: the protocol folder and the best-list folder,
-// each with a folder browser. OK stores both only when both exist; a folder entered
-// without a final separator gets one.
+// each with a folder browser. OK stores both only when both exist; the program's own
+// default folders are created when missing. A folder entered without a final
+// separator gets one.
 #include <QDialog>
 #include <functional>
 #include <optional>

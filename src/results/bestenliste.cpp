@@ -87,6 +87,7 @@ bool Bestenliste::dokumentErgebnisAnhaengen(const Dokument& dok, const ProgrammO
                                             const QString& teilnehmer, const QString& rechner,
                                             const QDateTime& start, int64_t dauerMs, double leistung) {
     const auto dauer = static_cast<int32_t>(std::clamp<int64_t>(dauerMs, 0, INT32_MAX));
+    OrdnerBereitstellen(ordner.Bestenlistenordner, ordner);
     return anhaengen(BestListPfad(ordner.Bestenlistenordner, dok.Header.Dateiname),
                      BestListEintrag(teilnehmer, rechner, start, dauer, leistung));
 }

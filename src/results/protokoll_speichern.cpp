@@ -66,6 +66,7 @@ bool ProtokollAutomatischSpeichern(const Protokoll& protokoll, const QString& or
     const QDateTime zeit = uhr.jetzt();
     const QString rechner = system.rechnername();
     const QByteArray daten = protokoll.rtf();
+    OrdnerBereitstellen(ordner, Ordner());
     for (int zaehler = 0;; ++zaehler) {
         const QString pfad = ordner + ProtokollDateiname(zeit, rechner, zaehler);
         const NeuAnlegen ergebnis = TaugtAlsNamensteil(rechner) && !ordner.isEmpty()

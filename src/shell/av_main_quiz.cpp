@@ -3,6 +3,7 @@
 
 #include "data/av_data.h"
 #include "mapview/ac_kartenbild.h"
+#include "platform/av_fensterstapel.h"
 #include "quiz/ac_uebfertig.h"
 #include "quiz/av_quizanzeige.h"
 #include "quiz/av_uebungpan.h"
@@ -11,6 +12,9 @@
 #include "results/av_bestlistverz.h"
 #include "results/protokoll_speichern.h"
 #include "widgets/hoverpanel.h"
+
+#include <QLabel>
+#include <QPointer>
 
 void TForm1::QuizEinrichten() {
     QuizFenster fenster;
@@ -25,6 +29,10 @@ void TForm1::QuizEinrichten() {
                               m_dienste.systemInfo};
     m_quizAnzeige = new TQuizAnzeige(m_dokument, m_karte, m_einstellungen, dienste, fenster, this);
     m_quizAnzeige->ZiehCursor = ZiehCursor();
+    // Building the map hides the question counter; a single question shows it again.
+    m_karte.VorAufbau = [pan = QPointer<TUebungPan>(m_uebungPan)] {
+        if (pan) pan->FrageZaehlerPan()->hide();
+    };
     m_quizAnzeige->Modus = [this](bool an) { QuizmodusWechseln(an); };
     m_quizAnzeige->Protokoll = [this](const QString& text) { m_protokoll.ersetzen(text); };
     m_quizAnzeige->ProtokollSpeichern = [this] {
@@ -32,8 +40,15 @@ void TForm1::QuizEinrichten() {
                                       m_dienste.systemInfo, m_dienste.meldungen);
     };
     m_quizAnzeige->Bestenliste = [this](const BestenlistenErgebnis& e) { BestenlisteEintragen(e); };
-    m_uebFertigForm->ProtokollZeigen = [this] { m_uebProtokollForm->exec(); };
-    m_uebFertigForm->BestenlisteZeigen = [this] { BestenlisteZeigen(false); };
+    // The result window stays on top: what it opens must be its child to be seen.
+    m_uebFertigForm->ProtokollZeigen = [this] {
+        const UeberFenster oben(m_uebProtokollForm, m_uebFertigForm);
+        m_uebProtokollForm->exec();
+    };
+    m_uebFertigForm->BestenlisteZeigen = [this] {
+        const UeberFenster oben(m_bestListForm, m_uebFertigForm);
+        BestenlisteZeigen(false);
+    };
 }
 
 void TForm1::QuizBefehleVerbinden() {

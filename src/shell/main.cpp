@@ -4,6 +4,7 @@
 #include "platform/av_ton_qt.h"
 #include "platform/zwischenablage.h"
 #include "platform/einstellungen_qt.h"
+#include "platform/qt_uebersetzung.h"
 #include "platform/shell.h"
 #include "platform/speicher.h"
 #include "platform/systeminfo_qt.h"
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The pictures of the window resource live in a static library: register them by hand.
     Q_INIT_RESOURCE(kartello);
+    const std::unique_ptr<QTranslator> qtTexte = QtUebersetzungDeutsch();
+    if (qtTexte) QCoreApplication::installTranslator(qtTexte.get());
     // Names for the per-user data folder; the settings store names its key itself.
     QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
     QCoreApplication::setApplicationName(ProgrammTitel);

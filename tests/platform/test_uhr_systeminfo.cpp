@@ -1,9 +1,15 @@
+#include "platform/anmeldename.h"
 #include "platform/systeminfo_qt.h"
 #include "platform/uhr_qt.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#if defined(Q_OS_UNIX)
+#include <pwd.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -63,23 +69,18 @@ TEST(Uhr, JetztIstDieOrtszeit) {
     EXPECT_GE(vorher.msecsTo(jetzt), 0);
 }
 
-TEST(SystemInfo, BenutzerAusUserSonstUsername) {
-    const SystemInfoQt info;
-    {
-        Umgebung user("USER", "schueler1");
-        Umgebung username("USERNAME", "anderer");
-        EXPECT_EQ(info.benutzername(), QStringLiteral("schueler1"));
-    }
-    {
-        Umgebung user("USER", QByteArray());
-        Umgebung username("USERNAME", "Lehrerin");
-        EXPECT_EQ(info.benutzername(), QStringLiteral("Lehrerin"));
-    }
-    {
-        Umgebung user("USER", QByteArray());
-        Umgebung username("USERNAME", QByteArray());
-        EXPECT_TRUE(info.benutzername().isEmpty());
-    }
+// The account name comes from the system, also when the environment has no USER.
+TEST(SystemInfo, BenutzerVomSystemNichtAusDerUmgebung) {
+    const QString konto = AnmeldenameDesSystems();
+    ASSERT_FALSE(konto.isEmpty());
+#if defined(Q_OS_UNIX)
+    const passwd* eintrag = getpwuid(geteuid());
+    ASSERT_NE(eintrag, nullptr);
+    EXPECT_EQ(konto, QString::fromLocal8Bit(eintrag->pw_name));
+#endif
+    Umgebung user("USER", QByteArray());
+    Umgebung username("USERNAME", QByteArray());
+    EXPECT_EQ(SystemInfoQt().benutzername(), konto);
 }
 
 TEST(SystemInfo, RechnerUndBildschirm) {

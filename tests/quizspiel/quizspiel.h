@@ -65,7 +65,9 @@ protected:
         const QString pfad = m_tmp.filePath(QString::fromLatin1(beispiel) + QStringLiteral(".tvl"));
         EXPECT_TRUE(QFile::copy(quelle, pfad)) << quelle.toStdString();
         m_fenster = std::make_unique<TForm1>(
-            Dienste{m_meldungen, m_speicher, m_system, m_uhr, m_warten, m_shell, m_ton, m_dialoge, m_zwischenablage}, pfad);
+            Dienste{m_meldungsPort != nullptr ? *m_meldungsPort : m_meldungen, m_speicher, m_system, m_uhr,
+                    m_warten, m_shell, m_ton, m_dialoge, m_zwischenablage},
+            pfad);
         m_fenster->show();
         EXPECT_TRUE(QTest::qWaitFor([&] { return !m_fenster->ErsteAktivierungAussteht(); }));
         EXPECT_TRUE(m_fenster->dokument().IstOffen());
@@ -186,6 +188,7 @@ protected:
 
     QTemporaryDir m_tmp;
     FakeMeldungen m_meldungen;
+    Meldungen* m_meldungsPort = nullptr; // set before oeffnen() to use other message boxes
     FakeEinstellungen m_speicher;
     FakeSystemInfo m_system;
     FakeUhr m_uhr;

@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPrinter>
@@ -49,9 +51,16 @@ TEST_F(BestListFenster, GridZeigtDieGeordneteListeBeimAktivieren) {
     EXPECT_EQ(g->item(1, 4)->text(), QStringLiteral("100:00"));
     EXPECT_EQ(g->item(0, 0)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     EXPECT_EQ(g->item(0, 1)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    // The designed widths, widened where a header text would be cut ("Zeit (Min:Sek)"),
+    // and the whole header visible at the window's own size.
     const std::array<int, 6> breiten{40, 200, 100, 80, 80, 140};
-    for (int s = 0; s < 6; ++s)
-        EXPECT_EQ(g->columnWidth(s), breiten[s]) << s;
+    const QFontMetrics masse = g->horizontalHeader()->fontMetrics();
+    for (int s = 0; s < 6; ++s) {
+        const int text = masse.horizontalAdvance(g->horizontalHeaderItem(s)->text()) + 2;
+        EXPECT_GE(g->columnWidth(s), std::max(breiten[s], text)) << s;
+        if (text + 20 < breiten[s]) EXPECT_EQ(g->columnWidth(s), breiten[s]) << s;
+    }
+    EXPECT_LE(g->horizontalHeader()->length(), g->viewport()->width());
     EXPECT_EQ(g->horizontalHeader()->sectionResizeMode(0), QHeaderView::Interactive);
     EXPECT_EQ(g->selectionBehavior(), QAbstractItemView::SelectRows);
     f.close();
@@ -183,6 +192,24 @@ TEST_F(VerzFenster, UngueltigerOrdnerBleibtOffenUndSpeichertNichts) {
             EXPECT_TRUE(f.ProtVerzEdit1()->text().endsWith(QDir::separator())); // shown with the separator
         f.close();
     }
+}
+
+// A fresh installation: the program's own folders do not exist yet, nor their parents;
+// OK creates them (a missing folder of anyone else's is refused, as above).
+TEST_F(VerzFenster, EigeneStandardordnerWerdenAngelegt) {
+    const QString prot = unter(QStringLiteral("daten/nutzer/protokolle")) + QDir::separator();
+    const QString best = unter(QStringLiteral("daten/nutzer/bestenlisten")) + QDir::separator();
+    m_ordner.EigeneOrdner = {prot, best};
+    TBestListVerzForm f(m_ordner, m_meldungen);
+    f.show();
+    f.ProtVerzEdit1()->setText(QDir::cleanPath(prot)); // typed without the final separator
+    f.BestListVerzEdit1()->setText(best);
+    f.OK();
+    EXPECT_TRUE(m_meldungen.eintraege.empty());
+    EXPECT_EQ(f.result(), QDialog::Accepted);
+    EXPECT_TRUE(QFileInfo(prot).isDir() && QFileInfo(best).isDir());
+    EXPECT_EQ(m_ordner.Protokollordner, prot);
+    EXPECT_EQ(m_ordner.Bestenlistenordner, best);
 }
 
 TEST_F(VerzFenster, DurchsuchenUebernimmtDieWahl) {

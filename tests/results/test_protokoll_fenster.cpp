@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -99,6 +100,23 @@ TEST_F(ProtokollFenster, ZeigtDasGerenderteProtokoll) {
     fenster.show();
     EXPECT_EQ(fenster.RichEdit1()->toPlainText(), u"Quiz-Protokoll\n\nTeilnehmername:\tAnna"_s);
     EXPECT_EQ(fenster.RichEdit1()->palette().color(QPalette::Base), QColor(Qt::white));
+}
+
+// A long protocol, replaced while the window was scrolled to its end, opens at its first line.
+TEST_F(ProtokollFenster, OeffnetAmAnfang) {
+    QString text = u"<tit>Quiz-Protokoll\r\n"_s;
+    for (int i = 0; i < 200; ++i)
+        text += u"00:%1 - RICHTIG - \"Zeile\"\r\n"_s.arg(i);
+    protokoll.ersetzen(text);
+    fenster.show();
+    fenster.RichEdit1()->moveCursor(QTextCursor::End);
+    ASSERT_GT(fenster.RichEdit1()->verticalScrollBar()->value(), 0);
+    fenster.hide();
+    protokoll.ersetzen(text);
+    fenster.show();
+    EXPECT_EQ(fenster.RichEdit1()->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(fenster.RichEdit1()->textCursor().position(), 0);
+    EXPECT_TRUE(fenster.RichEdit1()->cursorRect().top() < fenster.RichEdit1()->viewport()->height());
 }
 
 TEST_F(ProtokollFenster, KommentarPerOkAbbrechenUndLeer) {
