@@ -6,7 +6,9 @@
 #include "mapview/kartenhilfen.h"
 #include "mapview/markup.h"
 
+#include <QCollator>
 #include <QFontMetrics>
+#include <QLocale>
 #include <QPainter>
 #include <algorithm>
 
@@ -154,9 +156,11 @@ QStringList Arbeitsblatt::AntworttextListe() const {
         if (art == 10 && o.OB_FrageNummer < m_opt.abFrage) continue;
         texte << TextNormalisieren(o.OB_Cap);
     }
-    std::stable_sort(texte.begin(), texte.end(), [](const QString& a, const QString& b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
+    // Alphabetical as a German reader expects it: "Österreich" among the O, case ignored.
+    QCollator ordnung{QLocale(QLocale::German, QLocale::Germany)};
+    ordnung.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(texte.begin(), texte.end(),
+                     [&ordnung](const QString& a, const QString& b) { return ordnung.compare(a, b) < 0; });
     return texte;
 }
 

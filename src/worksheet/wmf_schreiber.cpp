@@ -148,7 +148,7 @@ void WmfSchreiber::Schrift(const Zeichenbefehl& z) {
     b.u8(z.kursiv ? 1 : 0);
     b.u8(z.unterstrichen ? 1 : 0);
     b.u8(0);
-    b.u8(0);    // ANSI_CHARSET
+    b.u8(0);    // ANSI_CHARSET: the text bytes are Windows-1252
     b.u8(0);
     b.u8(0);
     b.u8(4);    // ANTIALIASED_QUALITY
@@ -177,7 +177,6 @@ void WmfSchreiber::Text(const Zeichenbefehl& z) {
         f.u32(Farbreferenz(z.farbe));
         Satz(META_SETTEXTCOLOR, f);
     }
-    // One byte per UTF-16 unit keeps the advances in step with the characters.
     QByteArray text;
     for (QChar c : z.text) {
         const QByteArray zeichen = NachCp1252(QStringView(&c, 1));
@@ -188,10 +187,9 @@ void WmfSchreiber::Text(const Zeichenbefehl& z) {
     b.i16(z.basis.x());
     b.i16(static_cast<int>(text.size()));
     b.u16(0);
+    // No advance array: players then keep the run as one text element, which an editor
+    // can change as a whole.
     b.bytes(text);
-    b.auffuellen(2);
-    for (int v : z.vorschub)
-        b.i16(v);
     Satz(META_EXTTEXTOUT, b);
 }
 
