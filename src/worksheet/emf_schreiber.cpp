@@ -276,8 +276,8 @@ QByteArray EmfSchreiber::Fertig() {
     k.u32(KopfGroesse);
     Rechteck(k, m_grenzen.isValid() ? m_grenzen.intersected(QRect(QPoint(0, 0), m_groesse)) : QRect(0, 0, 1, 1));
     // The frame is the whole page in 0.01 mm, inclusive.
-    Rechteck(k, QRect(0, 0, static_cast<int>(std::lround(m_mm.width() * 100)),
-                      static_cast<int>(std::lround(m_mm.height() * 100))));
+    Rechteck(k, QRect(QPoint(0, 0), QPoint(static_cast<int>(std::lround(m_mm.width() * 100)),
+                                           static_cast<int>(std::lround(m_mm.height() * 100)))));
     k.u32(0x464D4520); // " EMF"
     k.u32(0x10000);
     k.u32(static_cast<uint32_t>(m_b.groesse()));
