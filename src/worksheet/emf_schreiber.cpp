@@ -219,26 +219,29 @@ void EmfSchreiber::Text(const Zeichenbefehl& z) {
 void EmfSchreiber::Bild(const Zeichenbefehl& z) {
     if (z.bild.isNull()) return;
     m_grenzen = m_grenzen.united(z.ziel);
-    const QByteArray punkte = DibPunkte(z.bild);
-    Bytefolge b;
-    Rechteck(b, z.ziel);
-    b.i32(z.ziel.x());
-    b.i32(z.ziel.y());
-    b.i32(0);
-    b.i32(0);
-    b.i32(z.bild.width());
-    b.i32(z.bild.height());
-    b.u32(80);                                        // offBmiSrc
-    b.u32(40);                                        // cbBmiSrc
-    b.u32(120);                                       // offBitsSrc
-    b.u32(static_cast<uint32_t>(punkte.size()));      // cbBitsSrc
-    b.u32(0);                                         // DIB_RGB_COLORS
-    b.u32(0x00CC0020);                                // SRCCOPY
-    b.i32(z.ziel.width());
-    b.i32(z.ziel.height());
-    DibKopf(b, z.bild);
-    b.bytes(punkte);
-    Satz(EMR_STRETCHDIBITS, b);
+    const int punkte = DibPunkteGroesse(z.bild);
+    // Written straight into the file buffer: the bitmap is most of the file.
+    m_b.reservieren(8 + 72 + 40 + punkte);
+    m_b.u32(EMR_STRETCHDIBITS);
+    m_b.u32(static_cast<uint32_t>(8 + 72 + 40 + punkte));
+    Rechteck(m_b, z.ziel);
+    m_b.i32(z.ziel.x());
+    m_b.i32(z.ziel.y());
+    m_b.i32(0);
+    m_b.i32(0);
+    m_b.i32(z.bild.width());
+    m_b.i32(z.bild.height());
+    m_b.u32(80);                                  // offBmiSrc
+    m_b.u32(40);                                  // cbBmiSrc
+    m_b.u32(120);                                 // offBitsSrc
+    m_b.u32(static_cast<uint32_t>(punkte));       // cbBitsSrc
+    m_b.u32(0);                                   // DIB_RGB_COLORS
+    m_b.u32(0x00CC0020);                          // SRCCOPY
+    m_b.i32(z.ziel.width());
+    m_b.i32(z.ziel.height());
+    DibKopf(m_b, z.bild);
+    DibPunkte(m_b, z.bild);
+    ++m_saetze;
 }
 
 void EmfSchreiber::Befehl(const Zeichenbefehl& z) {
@@ -297,9 +300,8 @@ QByteArray EmfSchreiber::Fertig() {
     k.u32(0); // no OpenGL
     k.u32(static_cast<uint32_t>(std::lround(m_mm.width() * 1000)));
     k.u32(static_cast<uint32_t>(std::lround(m_mm.height() * 1000)));
-    QByteArray daten = m_b.daten();
-    daten.replace(0, KopfGroesse, k.daten());
-    return daten;
+    m_b.ersetzen(0, k.daten());
+    return m_b.daten();
 }
 
 } // namespace

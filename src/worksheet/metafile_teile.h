@@ -23,6 +23,10 @@ public:
         u32(bits);
     }
     void bytes(const QByteArray& b) { m_daten.append(b); }
+    void roh(const char* daten, qsizetype laenge) { m_daten.append(daten, laenge); }
+    void reservieren(qsizetype zusaetzlich) { m_daten.reserve(m_daten.size() + zusaetzlich); }
+    void u16An(int pos, uint16_t w) { qToLittleEndian(w, m_daten.data() + pos); }
+    void ersetzen(int pos, const QByteArray& b) { std::memcpy(m_daten.data() + pos, b.constData(), static_cast<size_t>(b.size())); }
     void auffuellen(int vielfaches) {
         while (m_daten.size() % vielfaches != 0)
             u8(0);
@@ -57,21 +61,20 @@ inline void DibKopf(Bytefolge& b, const QImage& bild) {
     b.u32(0);
 }
 
-// The pixel rows, bottom row first, BGR, each padded to four bytes.
-inline QByteArray DibPunkte(const QImage& quelle) {
-    const QImage bild = quelle.convertToFormat(QImage::Format_RGB888);
-    const int zeile = (bild.width() * 3 + 3) / 4 * 4;
-    QByteArray punkte(static_cast<qsizetype>(zeile) * bild.height(), '\0');
-    for (int y = 0; y < bild.height(); ++y) {
-        const uchar* von = bild.constScanLine(y);
-        char* nach = punkte.data() + static_cast<qsizetype>(bild.height() - 1 - y) * zeile;
-        for (int x = 0; x < bild.width(); ++x) {
-            nach[3 * x] = static_cast<char>(von[3 * x + 2]);
-            nach[3 * x + 1] = static_cast<char>(von[3 * x + 1]);
-            nach[3 * x + 2] = static_cast<char>(von[3 * x]);
-        }
+// The pixel rows, bottom row first, BGR, each padded to four bytes, appended to `b`.
+inline void DibPunkte(Bytefolge& b, const QImage& quelle) {
+    const QImage bild = quelle.convertToFormat(QImage::Format_BGR888);
+    const int breite = bild.width() * 3;
+    const int zeile = (breite + 3) / 4 * 4;
+    const QByteArray fuellung(zeile - breite, '\0');
+    for (int y = bild.height() - 1; y >= 0; --y) {
+        b.roh(reinterpret_cast<const char*>(bild.constScanLine(y)), breite);
+        b.roh(fuellung.constData(), fuellung.size());
     }
-    return punkte;
+}
+
+inline int DibPunkteGroesse(const QImage& bild) {
+    return (bild.width() * 3 + 3) / 4 * 4 * bild.height();
 }
 
 // GDI object slots: a new object takes the lowest free slot, as the players expect.

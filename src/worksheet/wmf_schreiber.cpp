@@ -195,20 +195,26 @@ void WmfSchreiber::Text(const Zeichenbefehl& z) {
 
 void WmfSchreiber::Bild(const Zeichenbefehl& z) {
     if (z.bild.isNull()) return;
-    Bytefolge b;
-    b.u32(0x00CC0020); // SRCCOPY
-    b.u16(0);          // DIB_RGB_COLORS
-    b.i16(z.bild.height());
-    b.i16(z.bild.width());
-    b.i16(0);
-    b.i16(0);
-    b.i16(z.ziel.height());
-    b.i16(z.ziel.width());
-    b.i16(z.ziel.y());
-    b.i16(z.ziel.x());
-    DibKopf(b, z.bild);
-    b.bytes(DibPunkte(z.bild));
-    Satz(META_STRETCHDIB, b);
+    const int punkte = DibPunkteGroesse(z.bild);
+    const int worte = 3 + (22 + 40 + punkte + 1) / 2;
+    // Written straight into the file buffer: the bitmap is most of the file.
+    m_b.reservieren(2 * worte);
+    m_b.u32(static_cast<uint32_t>(worte));
+    m_b.u16(META_STRETCHDIB);
+    m_b.u32(0x00CC0020); // SRCCOPY
+    m_b.u16(0);          // DIB_RGB_COLORS
+    m_b.i16(z.bild.height());
+    m_b.i16(z.bild.width());
+    m_b.i16(0);
+    m_b.i16(0);
+    m_b.i16(z.ziel.height());
+    m_b.i16(z.ziel.width());
+    m_b.i16(z.ziel.y());
+    m_b.i16(z.ziel.x());
+    DibKopf(m_b, z.bild);
+    DibPunkte(m_b, z.bild);
+    m_b.auffuellen(2);
+    m_groessterSatz = std::max(m_groessterSatz, worte);
 }
 
 void WmfSchreiber::Befehl(const Zeichenbefehl& z) {
