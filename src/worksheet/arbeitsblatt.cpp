@@ -63,7 +63,7 @@ Arbeitsblatt::Arbeitsblatt(const Dokument& dok, const ArbeitsblattOptionen& opti
 void Arbeitsblatt::KarteZusammensetzen(QSize steuerelement) {
     ::Karte karte(m_dok);
     karte.SetzeSteuerelementgroesse(steuerelement);
-    karte.AnsichtAufbauen();
+    karte.HintergrundAufbauen();
     if (karte.Hintergrundbild().isNull()) return;
     m_kartenbild = Voll() ? karte.Hintergrundbild() : NeuesBild(karte.Hintergrundbild().size());
     const int variante = (Voll() ? LeereAntwortkaesten : 0) + (Loesung() ? NurLoesung : 0);
