@@ -16,8 +16,12 @@
 #include "mapview/link.h"
 #include "shell/hilfe.h"
 #include "widgets/hoverpanel.h"
+#include "worksheet/ac_arbeitsblatt.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
@@ -277,4 +281,24 @@ TEST_F(Fenster, DokumentmarkeWechseltInDenUnterordner) {
     EXPECT_EQ(themenEintraege(), QStringList{QStringLiteral("&1:  Länder")});
     QTest::keyClick(f.get(), Qt::Key_PageDown);
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Velmora Kartello-Quiz - Länder"));
+}
+
+TEST_F(Fenster, StrgAZeigtDasArbeitsblattDesOffenenDokuments) {
+    dokument(QStringLiteral("a.tvl"), QStringLiteral("Alpen"));
+    starten();
+    QTest::keyClick(f.get(), Qt::Key_A, Qt::ControlModifier); // no document open: nothing
+    QTest::keyClick(f.get(), Qt::Key_PageDown);
+    ASSERT_EQ(f->windowTitle(), QStringLiteral("Velmora Kartello-Quiz - Alpen"));
+    QString titel;
+    QString titelzeile;
+    QTimer::singleShot(0, [&] {
+        auto* form = qobject_cast<TArbeitsblattForm*>(QApplication::activeModalWidget());
+        if (form == nullptr) return;
+        titel = form->windowTitle();
+        titelzeile = form->TitelEdit()->text();
+        form->reject();
+    });
+    QTest::keyClick(f.get(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(titel, QStringLiteral("Arbeitsblatt"));
+    EXPECT_EQ(titelzeile, QStringLiteral("Alpen"));
 }
