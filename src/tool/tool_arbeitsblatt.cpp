@@ -50,7 +50,8 @@ QString Wert(const QString& option, const QString& wert, BlattAuftrag& a) {
         static const QStringList arten{QStringLiteral("arbeitsblatt"), QStringLiteral("loesung"),
                                        QStringLiteral("folie")};
         if (!arten.contains(wert))
-            return QStringLiteral("--art muss arbeitsblatt, loesung oder folie sein, nicht \"%1\".").arg(wert);
+            return QStringLiteral("--art muss arbeitsblatt, loesung oder folie sein, nicht \"%1\".")
+                .arg(wert);
         a.optionen.art = static_cast<int>(arten.indexOf(wert));
     } else if (option == QLatin1String("--titel")) {
         a.titel = wert;
@@ -58,11 +59,13 @@ QString Wert(const QString& option, const QString& wert, BlattAuftrag& a) {
         a.optionen.aufgabe = wert;
     } else if (option == QLatin1String("--ab-frage")) {
         if (!Ganzzahl(wert, 1, 99999, zahl))
-            return QStringLiteral("--ab-frage muss eine ganze Zahl von 1 bis 99999 sein, nicht \"%1\".").arg(wert);
+            return QStringLiteral("--ab-frage muss eine ganze Zahl von 1 bis 99999 sein, nicht \"%1\".")
+                .arg(wert);
         a.optionen.abFrage = zahl;
     } else if (option == QLatin1String("--breite") || option == QLatin1String("--hoehe")) {
         if (!Ganzzahl(wert, 1, 10000, zahl))
-            return QStringLiteral("%1 muss eine ganze Zahl von 1 bis 10000 sein, nicht \"%2\".").arg(option, wert);
+            return QStringLiteral("%1 muss eine ganze Zahl von 1 bis 10000 sein, nicht \"%2\".")
+                .arg(option, wert);
         if (option == QLatin1String("--breite"))
             a.steuerelement.setWidth(zahl);
         else
@@ -81,8 +84,9 @@ QString Auswerten(const QStringList& argumente, BlattAuftrag& a) {
         const QString& option = argumente.at(i);
         if (Schalter(option, a.optionen)) continue;
         if (!option.startsWith(QLatin1String("--")) || i + 1 >= argumente.size())
-            return option.startsWith(QLatin1String("--")) ? QStringLiteral("Option \"%1\" ohne Wert.").arg(option)
-                                                           : QStringLiteral("Unbekannte Option \"%1\".").arg(option);
+            return option.startsWith(QLatin1String("--"))
+                       ? QStringLiteral("Option \"%1\" ohne Wert.").arg(option)
+                       : QStringLiteral("Unbekannte Option \"%1\".").arg(option);
         const QString fehler = Wert(option, argumente.at(++i), a);
         if (!fehler.isEmpty()) return fehler;
     }

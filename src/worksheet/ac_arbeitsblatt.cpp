@@ -24,8 +24,8 @@
 
 namespace {
 
-constexpr int PanRand = 40;   // the page is this much narrower than the scroll box
-constexpr int BildRand = 20;  // margin of the picture inside the page
+constexpr int PanRand = 40;  // the page is this much narrower than the scroll box
+constexpr int BildRand = 20; // margin of the picture inside the page
 constexpr int PanOben = 8;
 
 QCheckBox* Schalter(const QString& text, const char* name, QWidget* eltern) {

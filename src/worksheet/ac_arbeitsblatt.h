@@ -26,7 +26,8 @@ class ZiehRollen;
 class TArbeitsblattForm final : public QDialog {
     Q_OBJECT
 public:
-    TArbeitsblattForm(Meldungen& meldungen, Dialoge& dialoge, Zwischenablage& ablage, QWidget* eltern = nullptr);
+    TArbeitsblattForm(Meldungen& meldungen, Dialoge& dialoge, Zwischenablage& ablage,
+                      QWidget* eltern = nullptr);
     ~TArbeitsblattForm() override;
 
     void setzeZiehCursor(const QCursor& cursor);

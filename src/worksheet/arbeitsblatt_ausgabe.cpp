@@ -63,7 +63,8 @@ QByteArray Arbeitsblatt::Pdf() const {
     QBuffer puffer;
     puffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&puffer);
-    pdf.setPageSize(QPageSize(QSizeF(BreiteMm, HoeheMm()), QPageSize::Millimeter, QStringLiteral("Arbeitsblatt")));
+    pdf.setPageSize(
+        QPageSize(QSizeF(BreiteMm, HoeheMm()), QPageSize::Millimeter, QStringLiteral("Arbeitsblatt")));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setResolution(600);
     pdf.setTitle(QStringLiteral("Arbeitsblatt"));

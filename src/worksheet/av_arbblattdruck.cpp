@@ -131,8 +131,8 @@ void TArbBlattDruckForm::Drucken() {
     m_drucker.setDocName(QStringLiteral("Arbeitsblatt"));
     QPainter maler;
     if (!maler.begin(&m_drucker)) {
-        const QString ziel = m_drucker.outputFileName().isEmpty() ? m_drucker.printerName()
-                                                                  : m_drucker.outputFileName();
+        const QString ziel =
+            m_drucker.outputFileName().isEmpty() ? m_drucker.printerName() : m_drucker.outputFileName();
         m_meldungen.fehler(SchreibfehlerText(QDir::toNativeSeparators(ziel)));
         return;
     }

@@ -17,7 +17,8 @@ class TArbBlattDruckForm final : public QDialog {
     Q_OBJECT
 public:
     // `seitenverhaeltnis`: width / height of the page.
-    TArbBlattDruckForm(double seitenverhaeltnis, Dialoge& dialoge, Meldungen& meldungen, QWidget* eltern = nullptr);
+    TArbBlattDruckForm(double seitenverhaeltnis, Dialoge& dialoge, Meldungen& meldungen,
+                       QWidget* eltern = nullptr);
 
     // Draws the page in its own units (1001 x 1625) on the painter.
     void setzeSeite(std::function<void(QPainter&)> zeichnen) { m_zeichnen = std::move(zeichnen); }

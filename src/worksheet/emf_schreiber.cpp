@@ -154,7 +154,7 @@ void EmfSchreiber::Schrift(const Zeichenbefehl& z) {
     b.u8(0); // ANSI_CHARSET
     b.u8(0);
     b.u8(0);
-    b.u8(4); // ANTIALIASED_QUALITY
+    b.u8(4);    // ANTIALIASED_QUALITY
     b.u8(0x22); // VARIABLE_PITCH | FF_SWISS
     const QString name = z.schriftart.left(31);
     for (int i = 0; i < 32; ++i)
@@ -231,12 +231,12 @@ void EmfSchreiber::Bild(const Zeichenbefehl& z) {
     m_b.i32(0);
     m_b.i32(z.bild.width());
     m_b.i32(z.bild.height());
-    m_b.u32(80);                                  // offBmiSrc
-    m_b.u32(40);                                  // cbBmiSrc
-    m_b.u32(120);                                 // offBitsSrc
-    m_b.u32(static_cast<uint32_t>(punkte));       // cbBitsSrc
-    m_b.u32(0);                                   // DIB_RGB_COLORS
-    m_b.u32(0x00CC0020);                          // SRCCOPY
+    m_b.u32(80);                            // offBmiSrc
+    m_b.u32(40);                            // cbBmiSrc
+    m_b.u32(120);                           // offBitsSrc
+    m_b.u32(static_cast<uint32_t>(punkte)); // cbBitsSrc
+    m_b.u32(0);                             // DIB_RGB_COLORS
+    m_b.u32(0x00CC0020);                    // SRCCOPY
     m_b.i32(z.ziel.width());
     m_b.i32(z.ziel.height());
     DibKopf(m_b, z.bild);
@@ -277,7 +277,8 @@ QByteArray EmfSchreiber::Fertig() {
     Bytefolge k;
     k.u32(EMR_HEADER);
     k.u32(KopfGroesse);
-    Rechteck(k, m_grenzen.isValid() ? m_grenzen.intersected(QRect(QPoint(0, 0), m_groesse)) : QRect(0, 0, 1, 1));
+    Rechteck(k,
+             m_grenzen.isValid() ? m_grenzen.intersected(QRect(QPoint(0, 0), m_groesse)) : QRect(0, 0, 1, 1));
     // The frame is the whole page in 0.01 mm, inclusive.
     Rechteck(k, QRect(QPoint(0, 0), QPoint(static_cast<int>(std::lround(m_mm.width() * 100)),
                                            static_cast<int>(std::lround(m_mm.height() * 100)))));

@@ -26,7 +26,9 @@ public:
     void roh(const char* daten, qsizetype laenge) { m_daten.append(daten, laenge); }
     void reservieren(qsizetype zusaetzlich) { m_daten.reserve(m_daten.size() + zusaetzlich); }
     void u16An(int pos, uint16_t w) { qToLittleEndian(w, m_daten.data() + pos); }
-    void ersetzen(int pos, const QByteArray& b) { std::memcpy(m_daten.data() + pos, b.constData(), static_cast<size_t>(b.size())); }
+    void ersetzen(int pos, const QByteArray& b) {
+        std::memcpy(m_daten.data() + pos, b.constData(), static_cast<size_t>(b.size()));
+    }
     void auffuellen(int vielfaches) {
         while (m_daten.size() % vielfaches != 0)
             u8(0);

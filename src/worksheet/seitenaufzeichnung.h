@@ -15,10 +15,10 @@
 struct Zeichenbefehl {
     enum class Art { Linienzug, Flaeche, Text, Bild };
     Art art = Art::Linienzug;
-    QPolygon punkte;    // Linienzug, Flaeche
-    QColor farbe;       // pen colour (Linienzug), fill (Flaeche), text colour (Text)
+    QPolygon punkte; // Linienzug, Flaeche
+    QColor farbe;    // pen colour (Linienzug), fill (Flaeche), text colour (Text)
     int stiftBreite = 1;
-    QPoint basis;       // Text: left end of the baseline
+    QPoint basis; // Text: left end of the baseline
     QString text;
     QString schriftart;
     int schrifthoehe = 0; // character height (em), device units

@@ -148,7 +148,7 @@ void WmfSchreiber::Schrift(const Zeichenbefehl& z) {
     b.u8(z.kursiv ? 1 : 0);
     b.u8(z.unterstrichen ? 1 : 0);
     b.u8(0);
-    b.u8(0);    // ANSI_CHARSET: the text bytes are Windows-1252
+    b.u8(0); // ANSI_CHARSET: the text bytes are Windows-1252
     b.u8(0);
     b.u8(0);
     b.u8(4);    // ANTIALIASED_QUALITY

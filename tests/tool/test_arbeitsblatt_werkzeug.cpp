@@ -25,8 +25,9 @@ protected:
     }
     QString Pfad(const QString& name) const { return m_tmp.filePath(name); }
     WerkzeugErgebnis Blatt(const QString& aus, const QStringList& optionen = {}) {
-        return WerkzeugStarten(QStringList{QStringLiteral("arbeitsblatt"), Pfad(QStringLiteral("seen.tvl")), Pfad(aus)} +
-                               optionen);
+        return WerkzeugStarten(
+            QStringList{QStringLiteral("arbeitsblatt"), Pfad(QStringLiteral("seen.tvl")), Pfad(aus)} +
+            optionen);
     }
     QTemporaryDir m_tmp;
     Dokument m_dok;
@@ -35,9 +36,10 @@ protected:
 } // namespace
 
 TEST_F(BlattWerkzeug, PngIstDieVorschauDesFenstersMitDenselbenOptionen) {
-    const QStringList optionen{QStringLiteral("--art"), QStringLiteral("loesung"), QStringLiteral("--ohne-klasse"),
-                               QStringLiteral("--aufgabe"), QStringLiteral("Beantworte!"), QStringLiteral("--ab-frage"),
-                               QStringLiteral("2")};
+    const QStringList optionen{
+        QStringLiteral("--art"),     QStringLiteral("loesung"),     QStringLiteral("--ohne-klasse"),
+        QStringLiteral("--aufgabe"), QStringLiteral("Beantworte!"), QStringLiteral("--ab-frage"),
+        QStringLiteral("2")};
     const WerkzeugErgebnis e = Blatt(QStringLiteral("blatt.png"), optionen);
     ASSERT_EQ(e.exitCode, 0) << e.fehler.toStdString();
     TvlLeser leser;
@@ -73,12 +75,19 @@ TEST_F(BlattWerkzeug, FehlerfaelleUndRueckgabewerte) {
     kaputt.write("KRF-1.01\r\nkein Dokument");
     kaputt.close();
     const std::vector<Fall> faelle{
-        {{tvl, Pfad(QStringLiteral("a.bmp"))}, 1,
+        {{tvl, Pfad(QStringLiteral("a.bmp"))},
+         1,
          QStringLiteral("Speichern fehlgeschlagen wegen ungültiger Dateinamenserweiterung.")},
-        {{Pfad(QStringLiteral("kaputt.tvl")), Pfad(QStringLiteral("a.emf"))}, 1, QStringLiteral("kaputt.tvl")},
+        {{Pfad(QStringLiteral("kaputt.tvl")), Pfad(QStringLiteral("a.emf"))},
+         1,
+         QStringLiteral("kaputt.tvl")},
         {{Pfad(QStringLiteral("fehlt.tvl")), Pfad(QStringLiteral("a.emf"))}, 1, QStringLiteral("fehlt.tvl")},
-        {{tvl, Pfad(QStringLiteral("a.emf")), QStringLiteral("--art"), QStringLiteral("tafel")}, 2, QStringLiteral("--art")},
-        {{tvl, Pfad(QStringLiteral("a.emf")), QStringLiteral("--ab-frage"), QStringLiteral("0")}, 2, QStringLiteral("--ab-frage")},
+        {{tvl, Pfad(QStringLiteral("a.emf")), QStringLiteral("--art"), QStringLiteral("tafel")},
+         2,
+         QStringLiteral("--art")},
+        {{tvl, Pfad(QStringLiteral("a.emf")), QStringLiteral("--ab-frage"), QStringLiteral("0")},
+         2,
+         QStringLiteral("--ab-frage")},
         {{tvl, Pfad(QStringLiteral("a.emf")), QStringLiteral("--titel")}, 2, QStringLiteral("ohne Wert")},
         {{tvl}, 2, QStringLiteral("Falsche Anzahl")},
     };

@@ -36,11 +36,14 @@ inline Dokument BlattDokument(int typ = Bildbeschriftung) {
     dok.Basisbild = QImage(QSize(600, 400), QImage::Format_ARGB32);
     dok.Basisbild.fill(QColor(120, 180, 120));
     if (typ == Bildbeschriftung) {
-        dok.Objekte = {BlattObjekt(QStringLiteral("Rhein"), 0.2, 0.2), BlattObjekt(QStringLiteral("Elbe"), 0.5, 0.4),
-                       BlattObjekt(QStringLiteral("Rhein"), 0.3, 0.7), BlattObjekt(QStringLiteral("Do-\r\nnau"), 0.6, 0.8)};
+        dok.Objekte = {BlattObjekt(QStringLiteral("Rhein"), 0.2, 0.2),
+                       BlattObjekt(QStringLiteral("Elbe"), 0.5, 0.4),
+                       BlattObjekt(QStringLiteral("Rhein"), 0.3, 0.7),
+                       BlattObjekt(QStringLiteral("Do-\r\nnau"), 0.6, 0.8)};
     } else if (typ == Lueckentext) {
         dok.Header.HD_lueckentext = QStringLiteral("Der <<Rhein>> fließt in die <<Nordsee>>.\r\nEnde.");
-        dok.Objekte = {BlattObjekt(QStringLiteral("Rhein"), 0, 0, 3), BlattObjekt(QStringLiteral("Nordsee"), 0, 0, 3)};
+        dok.Objekte = {BlattObjekt(QStringLiteral("Rhein"), 0, 0, 3),
+                       BlattObjekt(QStringLiteral("Nordsee"), 0, 0, 3)};
     }
     return dok;
 }

@@ -30,7 +30,9 @@ class FensterTest : public ::testing::Test {
 protected:
     FensterTest() : m_form(m_meldungen, m_dialoge, m_ablage) {}
 
-    void Klick(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(5, w->height() / 2)); }
+    void Klick(QWidget* w) {
+        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(5, w->height() / 2));
+    }
     void Knopf(const char* name) {
         auto* k = m_form.findChild<QPushButton*>(QString::fromLatin1(name));
         ASSERT_NE(k, nullptr) << name;
@@ -122,8 +124,8 @@ TEST_F(FensterTest, SpeichernPrueftDieEndungUndKopierenGibtAlleFormen) {
     EXPECT_TRUE(a.UeberschreibenFragen);
     ASSERT_EQ(a.Filter.size(), 3u);
     EXPECT_EQ(a.Filter[1].second, QStringLiteral("*.wmf"));
-    EXPECT_EQ(m_meldungen.texte(),
-              std::vector<QString>{QStringLiteral("Speichern fehlgeschlagen wegen ungültiger Dateinamenserweiterung.")});
+    EXPECT_EQ(m_meldungen.texte(), std::vector<QString>{QStringLiteral(
+                                       "Speichern fehlgeschlagen wegen ungültiger Dateinamenserweiterung.")});
     EXPECT_FALSE(QFile::exists(bmp));
     Knopf("SpeichernBtn");
     QFile datei(emf);

@@ -47,12 +47,14 @@ protected:
 TEST_F(Fremdleser, Emf2svgLiestTexteUndBild) {
     const QString emf = Schreiben(QStringLiteral("blatt.emf"));
     const QString svg = m_ordner.filePath(QStringLiteral("emf.svg"));
-    ASSERT_TRUE(Laufen(QStringLiteral("emf2svg-conv"), {QStringLiteral("-i"), emf, QStringLiteral("-o"), svg}));
+    ASSERT_TRUE(
+        Laufen(QStringLiteral("emf2svg-conv"), {QStringLiteral("-i"), emf, QStringLiteral("-o"), svg}));
     const QString text = QString::fromUtf8(Lesen(svg));
     EXPECT_TRUE(text.contains(Fuss));
     EXPECT_TRUE(text.contains(Aufgabe));
     EXPECT_TRUE(text.contains(QStringLiteral("Flüsse")));
-    EXPECT_TRUE(text.contains(QStringLiteral("<image")) || text.contains(QStringLiteral(":image"))) << "the map bitmap";
+    EXPECT_TRUE(text.contains(QStringLiteral("<image")) || text.contains(QStringLiteral(":image")))
+        << "the map bitmap";
     // Header: signature, page frame of A4 width in 0.01 mm.
     const QByteArray daten = Lesen(emf);
     ASSERT_GT(daten.size(), 108);

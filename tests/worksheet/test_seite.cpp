@@ -56,7 +56,8 @@ TEST(Seite, AntworttexteSortiertMitDoppeltenUndNormalisiert) {
     ArbeitsblattOptionen o = OhneKopf();
     o.textvorgabe = true;
     const Aufnahme a = Aufnehmen(BlattDokument(), o);
-    EXPECT_NE(a.text(QStringLiteral("Donau - Elbe - Rhein - Rhein")), nullptr) << a.texte().join(u'|').toStdString();
+    EXPECT_NE(a.text(QStringLiteral("Donau - Elbe - Rhein - Rhein")), nullptr)
+        << a.texte().join(u'|').toStdString();
     // The worksheet writes field labels, answer line and footer; the overlay none of them.
     EXPECT_NE(a.text(QStringLiteral("erstellt mit TVL - Tavolo für interaktive Übungen")), nullptr);
 }
@@ -104,10 +105,12 @@ TEST(Seite, AuflegefolieNurLoesungenGenauWieAufDemLoesungsblatt) {
 
 TEST(Seite, EinzelfragenNummeriertMitAntwortUndStrichen) {
     ArbeitsblattOptionen o = OhneKopf(LoesungKomplett);
-    const Aufnahme a = Aufnehmen(FragenBlatt(QStringLiteral("  Wo liegt Rom? // In Italien \r\n\r\nOhne Antwort\r\n")), o);
+    const Aufnahme a =
+        Aufnehmen(FragenBlatt(QStringLiteral("  Wo liegt Rom? // In Italien \r\n\r\nOhne Antwort\r\n")), o);
     const QStringList texte = a.texte();
     // Each line drawn once: the measuring pass draws nothing.
-    EXPECT_EQ(texte.count(QStringLiteral("1. Wo liegt Rom? ")) + texte.count(QStringLiteral("1. Wo liegt Rom?")), 1)
+    EXPECT_EQ(
+        texte.count(QStringLiteral("1. Wo liegt Rom? ")) + texte.count(QStringLiteral("1. Wo liegt Rom?")), 1)
         << texte.join(u'|').toStdString();
     ASSERT_TRUE(texte.filter(QStringLiteral("In Italien")).size() == 1);
     EXPECT_EQ(texte.filter(QStringLiteral("2. Ohne Antwort")).size(), 1);
