@@ -225,6 +225,7 @@ void TArbeitsblattForm::VorschauAnordnen() {
     const QSize bildGroesse(bildBreite, innenHoehe - 2 * BildRand);
     m_img->setGeometry(1 + BildRand, 1 + BildRand, bildGroesse.width(), bildGroesse.height());
     if (!m_seitenbild.isNull())
+        // Moved into the pixmap, so the scaled bitmap is not copied once more.
         m_img->setPixmap(QPixmap::fromImage(
             m_seitenbild.scaled(bildGroesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
     m_scrollBox->verticalScrollBar()->setValue(0);
