@@ -11,6 +11,7 @@
 #include "widgets/fensterfarben.h"
 
 #include "widgets/drucken.h"
+#include "widgets/ziehrollen.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -87,8 +88,8 @@ TInfoboxForm::TInfoboxForm(Meldungen& meldungen, QWidget* eltern)
     m_textImg->setObjectName(QStringLiteral("TextImg"));
     m_textImg->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_textImg->setContentsMargins(8, 8, 0, 0);
-    m_textImg->installEventFilter(this);
     m_scrollBox->setWidget(m_textImg);
+    m_ziehen = new ZiehRollen(m_scrollBox, m_textImg, this);
 
     auto* spalte = new QVBoxLayout(hintergrund);
     spalte->setContentsMargins(8, 8, 8, 8);
@@ -187,40 +188,12 @@ void TInfoboxForm::hideEvent(QHideEvent* ereignis) {
 }
 
 bool TInfoboxForm::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (objekt == m_textImg && Ziehen(ereignis)) return true;
     if (objekt == m_scrollBox && Blaettern(ereignis)) return true;
     return QDialog::eventFilter(objekt, ereignis);
 }
 
-bool TInfoboxForm::Ziehen(QEvent* ereignis) {
-    QScrollBar* leiste = m_scrollBox->verticalScrollBar();
-    switch (ereignis->type()) {
-    case QEvent::MouseButtonPress: {
-        auto* m = static_cast<QMouseEvent*>(ereignis);
-        if (m->button() != Qt::LeftButton) return false;
-        m_zieht = true;
-        m_ziehY = qRound(m->globalPosition().y());
-        m_textImg->setCursor(m_ziehCursor);
-        return true;
-    }
-    case QEvent::MouseMove: {
-        auto* m = static_cast<QMouseEvent*>(ereignis);
-        if (!m_zieht || !m->buttons().testFlag(Qt::LeftButton)) return false;
-        const int y = qRound(m->globalPosition().y());
-        // The origin moves with the pointer, so beyond an end the clamped part is dropped
-        // and the text is under the pointer again as soon as it turns back.
-        leiste->setValue(std::clamp(leiste->value() + m_ziehY - y, leiste->minimum(), leiste->maximum()));
-        m_ziehY = y;
-        return true;
-    }
-    case QEvent::MouseButtonRelease:
-        if (static_cast<QMouseEvent*>(ereignis)->button() != Qt::LeftButton) return false;
-        m_zieht = false;
-        m_textImg->unsetCursor();
-        return true;
-    default:
-        return false;
-    }
+void TInfoboxForm::setzeZiehCursor(const QCursor& cursor) {
+    m_ziehen->setzeCursor(cursor);
 }
 
 bool TInfoboxForm::Blaettern(QEvent* ereignis) {

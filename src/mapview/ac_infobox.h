@@ -12,6 +12,7 @@ class QLabel;
 class QPrinter;
 class QScrollArea;
 class QWidget;
+class ZiehRollen;
 
 struct InfoboxDialoge {
     // The RTF file to save to, or empty when the user cancels.
@@ -33,7 +34,7 @@ public:
     explicit TInfoboxForm(Meldungen& meldungen, QWidget* eltern = nullptr);
 
     void setzeDialoge(InfoboxDialoge dialoge) { m_dialoge = std::move(dialoge); }
-    void setzeZiehCursor(const QCursor& cursor) { m_ziehCursor = cursor; }
+    void setzeZiehCursor(const QCursor& cursor);
 
     // Lays the text out, sizes the window, places it at the main window's top-right
     // corner and shows it without blocking.
@@ -55,17 +56,14 @@ protected:
 
 private:
     QWidget* KnopfLeiste();
-    bool Ziehen(QEvent* ereignis);
     bool Blaettern(QEvent* ereignis);
     void Platzieren(int bildHoehe);
 
     Meldungen& m_meldungen;
     InfoboxDialoge m_dialoge;
-    QCursor m_ziehCursor{Qt::ClosedHandCursor};
     QScrollArea* m_scrollBox = nullptr;
     QLabel* m_textImg = nullptr;
     QWidget* m_knopfPan = nullptr;
     QTextDocument m_richEdit;
-    bool m_zieht = false;
-    int m_ziehY = 0;
+    ZiehRollen* m_ziehen = nullptr;
 };

@@ -66,6 +66,13 @@ const QImage& Karte::ErweitertesBasisbild() {
 
 void Karte::AnsichtAufbauen() {
     if (VorAufbau) VorAufbau();
+    HintergrundAufbauen();
+    ZeichneAlleObjekte(true, false, false);
+    m_beschriftungsbild = m_kartenbild;
+    AusschnittZeigen();
+}
+
+void Karte::HintergrundAufbauen() {
     const QImage& erweitert = ErweitertesBasisbild();
     const QSize steuer(std::max(1, m_steuerelement.width()), std::max(1, m_steuerelement.height()));
     const QSize eingepasst = Einpassen(steuer, erweitert.size());
@@ -99,9 +106,6 @@ void Karte::AnsichtAufbauen() {
     LueckentextLegen();
     FragenVorbereiten();
     m_hintergrundbild = m_kartenbild;
-    ZeichneAlleObjekte(true, false, false);
-    m_beschriftungsbild = m_kartenbild;
-    AusschnittZeigen();
 }
 
 // The cloze text goes into the map; its gaps move the cloze-gap objects into place.

@@ -54,6 +54,9 @@ public:
 
     // Composition.
     void AnsichtAufbauen();
+    // Only the scale and the map without objects (Hintergrundbild), for pictures that
+    // draw the objects themselves; the view is left as it was.
+    void HintergrundAufbauen();
     void ZeichneAlleObjekte(bool mitLinie, bool inAnsicht, bool auffrischen);
     void ZeichneObjekt(int index, QImage& ziel, int variante, bool mitLinie, bool inAnsicht,
                        bool auffrischen);

@@ -96,8 +96,9 @@ private:
     bool LueckenModus() const { return m_p.modus > 0; }
     bool TextZeichnen() const {
         if (!m_p.zeichnen) return false;
-        if (m_p.modus == MarkupMessen || m_p.modus == MarkupLoesungQuiz) return m_p.quizLaeuft;
-        return true;
+        // The measuring pass never draws, and the overlay shows only the keywords: a sheet
+        // made during a quiz must look like one made in the learning view.
+        return m_p.modus != MarkupMessen && m_p.modus != MarkupLoesungQuiz;
     }
     int Breite(const QString& s) const { return m_fm.horizontalAdvance(s); }
     void SchriftSetzen(const QFont& schrift) {

@@ -28,10 +28,10 @@ struct MarkupStueck {
 
 // Layout modes: what the renderer does with keywords and plain text.
 enum MarkupModus : int {
-    MarkupMessen = -1,     // keywords are text; plain text drawn only while a quiz runs
+    MarkupMessen = -1,     // keywords are text; nothing drawn (measuring)
     MarkupInfotext = 0,    // keywords are text; everything drawn
     MarkupLuecken = 1,     // gaps underlined
-    MarkupLoesungQuiz = 2, // plain text only while a quiz runs; keyword red, no underline
+    MarkupLoesungQuiz = 2, // plain text never drawn; keyword red, no underline
     MarkupLoesung = 3,     // gaps underlined with the keyword in red
     MarkupKarte = 99,      // nothing drawn for gaps; the cloze-gap objects are positioned
 };

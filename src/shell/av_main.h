@@ -24,6 +24,7 @@ class TBildPanel;
 class THoverPanel;
 class TInfoBox;
 class TInfoboxForm;
+class TArbeitsblattForm;
 class TKartenBild;
 class TKennzInfoBox;
 class TBestListForm;
@@ -73,6 +74,9 @@ public:
     Karte& karte() { return m_karte; }
     TKartenBild& kartenbild() { return *m_lernKartPicImg; }
     TInfoboxForm& infoboxForm() { return *m_infoboxForm; }
+    // The worksheet window, made on first use (av_main_arbeitsblatt.cpp).
+    TArbeitsblattForm& arbeitsblattForm();
+    void ArbeitsblattErstellen();
     TKennzInfoBox& kennzInfoBox() { return *m_kennzInfoBox; }
     TQuizAnzeige& quizAnzeige() { return *m_quizAnzeige; }
     TUebOptForm& uebOptForm() { return *m_uebOptForm; }
@@ -185,6 +189,7 @@ private:
     TInfoBox* m_infoBox = nullptr;
     TKennzInfoBox* m_kennzInfoBox = nullptr;
     TInfoboxForm* m_infoboxForm = nullptr;
+    TArbeitsblattForm* m_arbeitsblattForm = nullptr;
     TUebOptForm* m_uebOptForm = nullptr;
     TUebOptFragenForm* m_uebOptFragenForm = nullptr;
     TUebFertigForm* m_uebFertigForm = nullptr;

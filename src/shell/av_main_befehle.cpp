@@ -167,8 +167,9 @@ void TForm1::BefehleVerbinden() {
     // Commands whose windows come with the worksheet, network and output work; until
     // then their entries and keys do nothing.
     for (const char* name :
-         {"NetzInitiieren1", "EMailVersenden1", "Exportieren1", "InZwischenablage1", "Arbeitsblatt1"})
+         {"NetzInitiieren1", "EMailVersenden1", "Exportieren1", "InZwischenablage1"})
         m.verbinden(QString::fromLatin1(name), Nichts);
+    m.verbinden(QStringLiteral("Arbeitsblatt1"), [this] { ArbeitsblattErstellen(); });
     QuizBefehleVerbinden();
     connect(m_prevDokPan, &THoverPanel::clicked, this, [this] { m_themen->Vorheriges(); });
     connect(m_naechstesPan, &THoverPanel::clicked, this, [this] { m_themen->Naechstes(); });

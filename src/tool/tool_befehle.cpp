@@ -79,6 +79,20 @@ const std::vector<Befehl>& AlleBefehle() {
              "Kann die Datei nicht gelesen oder das Bild nicht geschrieben werden, steht die Meldung\n"
              "auf der Fehlerausgabe und der Rückgabewert ist 1."),
          2, 7, &BefehlRender},
+        {QStringLiteral("arbeitsblatt"),
+         QStringLiteral("Erzeugt Arbeitsblatt, Lösungsblatt oder Auflegefolie eines Themendokuments."),
+         QStringLiteral("arbeitsblatt DATEI.tvl AUS [--art arbeitsblatt|loesung|folie] [--ohne-name]\n"
+                        "    [--ohne-klasse] [--ohne-datum] [--titel TEXT] [--aufgabe TEXT] [--ohne-textvorgabe]\n"
+                        "    [--ab-frage N] [--breite W] [--hoehe H]"),
+         QStringLiteral(
+             "Schreibt die Seite, die das Fenster \"Arbeitsblatt\" mit denselben Einstellungen erzeugt.\n"
+             "Ohne Angaben: Arbeitsblatt mit Name, Klasse und Datum, dem Titel des Dokuments, der\n"
+             "Aufgabe \"Aufgabe: Fülle die freien Felder aus!\", vorgegebenen Antworttexten und ab\n"
+             "Frage 1; die Karte wie in einem Kartenfeld von W x H Pixeln (ohne Angabe 870 x 650).\n"
+             "Das Format folgt der Endung von AUS: .emf, .wmf, .svg, .pdf oder .png (1001 x 1625).\n"
+             "Eine andere Endung, ein unlesbares Dokument oder ein Schreibfehler: Meldung auf der\n"
+             "Fehlerausgabe und Rückgabewert 1."),
+         2, 19, &BefehlArbeitsblatt},
     };
     return befehle;
 }

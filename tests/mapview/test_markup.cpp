@@ -18,7 +18,8 @@ class MarkupTest : public ::testing::Test {
 protected:
     MarkupTest() : m_bild(NeuesBild(QSize(600, 400))), m_maler(&m_bild) {}
 
-    Ergebnis Lege(const QString& absatz, int modus = MarkupInfotext, int rand = 500, int startY = 0) {
+    Ergebnis Lege(const QString& absatz, int modus = MarkupInfotext, int rand = 500, int startY = 0,
+                  bool quizLaeuft = false) {
         Ergebnis e;
         MarkupParameter p;
         p.rechterRand = rand;
@@ -28,6 +29,7 @@ protected:
         p.objekte = &m_objekte;
         p.lueckenCursor = &m_cursor;
         p.textflaechenHoehe = 400;
+        p.quizLaeuft = quizLaeuft;
         p.beiStueck = [&e](const MarkupStueck& s) { e.stuecke.push_back(s); };
         e.y = MarkupAbsatz(m_maler, absatz, p);
         return e;
@@ -252,13 +254,22 @@ TEST_F(MarkupTest, KartenmodusSetztLueckenobjekteDerReiheNach) {
     EXPECT_FALSE(Sichtbar(e).contains(QStringLiteral("Main")));
 }
 
-TEST_F(MarkupTest, ModusMinus1ZeichnetNurWaehrendEinesQuiz) {
-    const Ergebnis e = Lege(QStringLiteral("Text"), MarkupMessen);
-    ASSERT_FALSE(e.stuecke.empty());
-    EXPECT_FALSE(e.stuecke.front().gezeichnet);
-    for (int y = 0; y < m_bild.height(); ++y)
-        for (int x = 0; x < 200; ++x)
-            ASSERT_EQ(m_bild.pixelColor(x, y), QColor(Qt::white));
+TEST_F(MarkupTest, MessenUndAuflegefolieZeichnenNieKlartextAuchImQuiz) {
+    for (bool quiz : {false, true}) {
+        const Ergebnis e = Lege(QStringLiteral("Text"), MarkupMessen, 500, 0, quiz);
+        ASSERT_FALSE(e.stuecke.empty());
+        EXPECT_FALSE(e.stuecke.front().gezeichnet);
+        const Ergebnis folie = Lege(QStringLiteral("Der <<Rhein>>"), MarkupLoesungQuiz, 500, 0, quiz);
+        const MarkupStueck* der = Finde(folie, QStringLiteral("Der"));
+        ASSERT_NE(der, nullptr);
+        EXPECT_FALSE(der->gezeichnet);
+        for (int y = 0; y < m_bild.height(); ++y)
+            for (int x = 0; x < 200; ++x) {
+                const QColor c = m_bild.pixelColor(x, y);
+                // Only the red keyword may have left marks.
+                ASSERT_TRUE(c == QColor(Qt::white) || (c.red() > c.green() && c.red() > c.blue())) << x << "," << y;
+            }
+    }
 }
 
 TEST_F(MarkupTest, AbsaetzeTeilenAnZeilenenden) {

@@ -17,9 +17,16 @@
 #include "shell/hilfe.h"
 #include "widgets/fensterrahmen.h"
 #include "widgets/hoverpanel.h"
+<<<<<<< HEAD
 #include "widgets/spaltenmenue.h"
+=======
+#include "worksheet/ac_arbeitsblatt.h"
+>>>>>>> blatt
 
 #include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
@@ -282,6 +289,7 @@ TEST_F(Fenster, DokumentmarkeWechseltInDenUnterordner) {
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Velmora Kartello-Quiz - Länder"));
 }
 
+<<<<<<< HEAD
 // Window sizes are those of the whole window: the frame is taken off the inside.
 TEST_F(Fenster, FenstergroessenSindAussenmasse) {
     EXPECT_EQ(InnenGroesse(QSize(1024, 768), QMargins(1, 20, 1, 1)), QSize(1022, 747));
@@ -336,4 +344,24 @@ TEST_F(Fenster, EinunddreissigThemenInZweiSpalten) {
     QTest::mouseClick(spalten, Qt::LeftButton, {}, spalten->Eintragsrechteck(12).center());
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Velmora Kartello-Quiz - Thema 12"));
     EXPECT_TRUE(f->findChild<QAction*>(QStringLiteral("MenueThemaItem12"))->isChecked());
+=======
+TEST_F(Fenster, StrgAZeigtDasArbeitsblattDesOffenenDokuments) {
+    dokument(QStringLiteral("a.tvl"), QStringLiteral("Alpen"));
+    starten();
+    QTest::keyClick(f.get(), Qt::Key_A, Qt::ControlModifier); // no document open: nothing
+    QTest::keyClick(f.get(), Qt::Key_PageDown);
+    ASSERT_EQ(f->windowTitle(), QStringLiteral("Velmora Kartello-Quiz - Alpen"));
+    QString titel;
+    QString titelzeile;
+    QTimer::singleShot(0, [&] {
+        auto* form = qobject_cast<TArbeitsblattForm*>(QApplication::activeModalWidget());
+        if (form == nullptr) return;
+        titel = form->windowTitle();
+        titelzeile = form->TitelEdit()->text();
+        form->reject();
+    });
+    QTest::keyClick(f.get(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(titel, QStringLiteral("Arbeitsblatt"));
+    EXPECT_EQ(titelzeile, QStringLiteral("Alpen"));
+>>>>>>> blatt
 }

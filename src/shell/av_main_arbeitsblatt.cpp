@@ -1,0 +1,22 @@
+// The worksheet command of the main window: "&Arbeitsblatt erstellen..." (Ctrl+A).
+#include "shell/av_main.h"
+
+#include "mapview/ac_kartenbild.h"
+#include "shell/dienste.h"
+#include "worksheet/ac_arbeitsblatt.h"
+
+TArbeitsblattForm& TForm1::arbeitsblattForm() {
+    if (m_arbeitsblattForm == nullptr) {
+        m_arbeitsblattForm =
+            new TArbeitsblattForm(m_dienste.meldungen, m_dienste.dialoge, m_dienste.zwischenablage, this);
+        m_arbeitsblattForm->setzeZiehCursor(AnwendungsCursor(8)); // "HAND"
+    }
+    return *m_arbeitsblattForm;
+}
+
+void TForm1::ArbeitsblattErstellen() {
+    if (!m_dokument.IstOffen()) return;
+    // The sheet is composed for the map control of the learning view; the page works on
+    // its own copy of the document, so a running quiz is not disturbed.
+    arbeitsblattForm().Zeigen(m_dokument, m_lernKartPicImg->size());
+}
