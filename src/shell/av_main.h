@@ -25,6 +25,7 @@ class THoverPanel;
 class TInfoBox;
 class TInfoboxForm;
 class TKartenBild;
+class TMailForm;
 class TKennzInfoBox;
 class TBestListForm;
 class TBestListVerzForm;
@@ -90,6 +91,7 @@ public:
     Hauptmenue& menue() { return *m_menue; }
     Themenliste& themenliste() { return m_themenliste; }
     ThemenAktionen& themen() { return *m_themen; }
+    TMailForm& mailForm() { return *m_mailForm; }
 
     // The file and folder choosers; tests replace the Qt dialogs.
     void setzeDialoge(ThemenDialoge dialoge);
@@ -142,6 +144,11 @@ private:
     void QuizflaecheAnordnen();
     void BestenlisteZeigen(bool netz);
     void BestenlisteEintragen(const BestenlistenErgebnis& ergebnis);
+    // Export, clipboard copy and e-mail (av_main_ausgabe.cpp).
+    void AusgabeBefehleVerbinden();
+    void AnsichtExportieren();
+    void AnsichtKopieren();
+    void DokumentVersenden();
 
     Dienste m_dienste;
     QString m_befehlszeile;
@@ -192,4 +199,5 @@ private:
     TBestListForm* m_bestListForm = nullptr;
     TBestListVerzForm* m_bestListVerzForm = nullptr;
     TQuizAnzeige* m_quizAnzeige = nullptr;
+    TMailForm* m_mailForm = nullptr;
 };

@@ -151,10 +151,10 @@ void TForm1::BefehleVerbinden() {
     m.verbinden(QStringLiteral("Info1"), [this] { m_infoBox->exec(); });
     // Commands whose windows come with the worksheet, network and output work; until
     // then their entries and keys do nothing.
-    for (const char* name :
-         {"NetzInitiieren1", "EMailVersenden1", "Exportieren1", "InZwischenablage1", "Arbeitsblatt1"})
+    for (const char* name : {"NetzInitiieren1", "Arbeitsblatt1"})
         m.verbinden(QString::fromLatin1(name), Nichts);
     QuizBefehleVerbinden();
+    AusgabeBefehleVerbinden();
     connect(m_prevDokPan, &THoverPanel::clicked, this, [this] { m_themen->Vorheriges(); });
     connect(m_naechstesPan, &THoverPanel::clicked, this, [this] { m_themen->Naechstes(); });
 }
