@@ -82,7 +82,8 @@ void Export(benchmark::State& state, const char* name) {
     const QString pfad = Ordner().filePath(QString::fromLatin1(name));
     Bildexport export_;
     for (auto _ : state)
-        if (export_.schreiben(Ansicht(), pfad) != Bildexport::Ergebnis::Geschrieben) state.SkipWithError("export");
+        if (export_.schreiben(Ansicht(), pfad) != Bildexport::Ergebnis::Geschrieben)
+            state.SkipWithError("export");
     state.counters["Bytes"] = static_cast<double>(QFileInfo(pfad).size());
 }
 
@@ -138,7 +139,8 @@ void LibpngAllein(benchmark::State& state, bool mitDatei) {
         png_write_end(png, nullptr);
         png_destroy_write_struct(&png, &info);
         benchmark::DoNotOptimize(aus.data());
-        if (mitDatei && !EinWrite(QStringLiteral("libpng.png"), aus.data(), aus.size())) state.SkipWithError("write");
+        if (mitDatei && !EinWrite(QStringLiteral("libpng.png"), aus.data(), aus.size()))
+            state.SkipWithError("write");
     }
     state.counters["Bytes"] = static_cast<double>(aus.size());
 }
@@ -175,7 +177,8 @@ void LibjpegAllein(benchmark::State& state, bool mitDatei) {
         jpeg_finish_compress(&info);
         jpeg_destroy_compress(&info);
         benchmark::DoNotOptimize(puffer);
-        if (mitDatei && !EinWrite(QStringLiteral("libjpeg.jpg"), puffer, groesse)) state.SkipWithError("write");
+        if (mitDatei && !EinWrite(QStringLiteral("libjpeg.jpg"), puffer, groesse))
+            state.SkipWithError("write");
         free(puffer);
     }
     state.counters["Bytes"] = static_cast<double>(groesse);
@@ -189,7 +192,8 @@ void BM_LibjpegUndEinWrite(benchmark::State& state) {
 
 void BM_EinWrite(benchmark::State& state) {
     // As many bytes as the bitmap file has: header and padded 24-bit rows.
-    const size_t laenge = 54 + static_cast<size_t>((Ansichtsgroesse.width() * 3 + 3) & ~3) * Ansichtsgroesse.height();
+    const size_t laenge =
+        54 + static_cast<size_t>((Ansichtsgroesse.width() * 3 + 3) & ~3) * Ansichtsgroesse.height();
     const std::vector<char> daten(laenge, 'x');
     for (auto _ : state)
         if (!EinWrite(QStringLiteral("einwrite.bin"), daten.data(), laenge)) state.SkipWithError("write");

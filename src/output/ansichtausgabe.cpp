@@ -36,7 +36,8 @@ DateiDialogAuftrag ExportDialogAuftrag() {
     return a;
 }
 
-bool AnsichtExportieren(const QImage& ansicht, Dialoge& dialoge, Meldungen& meldungen, const WarteCursor& cursor) {
+bool AnsichtExportieren(const QImage& ansicht, Dialoge& dialoge, Meldungen& meldungen,
+                        const WarteCursor& cursor) {
     const std::optional<QString> pfad = dialoge.DateiSpeichern(ExportDialogAuftrag());
     if (!pfad) return false;
     if (!BildformatFuer(*pfad)) {

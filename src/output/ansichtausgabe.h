@@ -18,7 +18,8 @@ DateiDialogAuftrag ExportDialogAuftrag();
 
 // Asks for a file name and writes `ansicht` there. True when a file was written; every
 // failure has been reported to the user.
-bool AnsichtExportieren(const QImage& ansicht, Dialoge& dialoge, Meldungen& meldungen, const WarteCursor& cursor);
+bool AnsichtExportieren(const QImage& ansicht, Dialoge& dialoge, Meldungen& meldungen,
+                        const WarteCursor& cursor);
 
 // Puts `ansicht` on the clipboard as a bitmap and gives the clipboard 100 ms, with events
 // still processed, to take it over.

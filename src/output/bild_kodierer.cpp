@@ -43,8 +43,9 @@ bool PngSchreiben(const QImage& bild, QByteArray* ziel) {
         return false;
     }
     png_set_write_fn(png, ziel, PngAnhaengen, PngLeeren);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(bild.width()), static_cast<png_uint_32>(bild.height()), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(bild.width()), static_cast<png_uint_32>(bild.height()),
+                 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
     png_set_compression_level(png, PngKompressionsstufe);
     png_write_info(png, info);
     // A pixel of Format_RGB32 is the word 0xffRRGGBB: bytes B G R X on a little-endian machine.
@@ -87,7 +88,8 @@ void JpegZielAnfang(j_compress_ptr info) {
 }
 boolean JpegZielVoll(j_compress_ptr info) {
     auto* z = reinterpret_cast<JpegZiel*>(info->dest);
-    z->daten->append(reinterpret_cast<const char*>(z->puffer.data()), static_cast<qsizetype>(z->puffer.size()));
+    z->daten->append(reinterpret_cast<const char*>(z->puffer.data()),
+                     static_cast<qsizetype>(z->puffer.size()));
     JpegZielAnfang(info);
     return TRUE;
 }
@@ -168,13 +170,24 @@ void BmpKopf(char* p, const QImage& bild, uint32_t zeilenlaenge, uint32_t dateil
     Le32(p, 0);
 }
 
+// Four pixels (16 bytes B G R X) become twelve bytes B G R per step; the words are read
+// as QRgb values, so the order is right on either byte order.
 void BmpZeile(const QRgb* quelle, int breite, uchar* ziel) {
-    for (int x = 0; x < breite; ++x) {
+    int x = 0;
+    for (; x + 4 <= breite; x += 4, ziel += 12) {
+        const QRgb a = quelle[x], b = quelle[x + 1], c = quelle[x + 2], d = quelle[x + 3];
+        const uint32_t w0 = (a & 0xffffffu) | (b << 24);
+        const uint32_t w1 = ((b >> 8) & 0xffffu) | (c << 16);
+        const uint32_t w2 = ((c >> 16) & 0xffu) | (d << 8);
+        qToLittleEndian(w0, ziel);
+        qToLittleEndian(w1, ziel + 4);
+        qToLittleEndian(w2, ziel + 8);
+    }
+    for (; x < breite; ++x, ziel += 3) {
         const QRgb p = quelle[x];
         ziel[0] = static_cast<uchar>(p);
         ziel[1] = static_cast<uchar>(p >> 8);
         ziel[2] = static_cast<uchar>(p >> 16);
-        ziel += 3;
     }
 }
 

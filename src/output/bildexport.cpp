@@ -22,9 +22,12 @@ QString UngueltigeErweiterungText() {
 
 QByteArray Kodieren(const QImage& bild, Bildformat format) {
     switch (format) {
-    case Bildformat::Png: return PngKodieren(bild);
-    case Bildformat::Jpeg: return JpegKodieren(bild);
-    case Bildformat::Bmp: return BmpKodieren(bild);
+    case Bildformat::Png:
+        return PngKodieren(bild);
+    case Bildformat::Jpeg:
+        return JpegKodieren(bild);
+    case Bildformat::Bmp:
+        return BmpKodieren(bild);
     }
     return {};
 }

@@ -27,7 +27,8 @@ bool TempAnlegen(const QString& ziel, QFile& datei) {
     const QFileInfo info(ziel);
     for (int versuch = 0; versuch < 20; ++versuch) {
         const QString name = info.absolutePath() + u'/' + u'.' + info.fileName() + u'.' +
-                             QString::number(QRandomGenerator::global()->generate(), 36) + QStringLiteral(".tmp");
+                             QString::number(QRandomGenerator::global()->generate(), 36) +
+                             QStringLiteral(".tmp");
         datei.setFileName(name);
         if (datei.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return true;
         if (!QFile::exists(name)) return false; // not a name clash: the folder refuses

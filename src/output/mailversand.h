@@ -41,5 +41,6 @@ QString MailErgebnisText(int ergebnis);
 // The whole command. `formular` shows the mail window and returns the chosen option, or
 // nothing when it is closed otherwise than with OK. Returns the mail service's result, or
 // nothing when no request was handed over.
-std::optional<int> DokumentVersenden(const QString& dokumentpfad, const QString& setupordner, Meldungen& meldungen,
-                                     MailDienst& dienst, const std::function<std::optional<int>()>& formular);
+std::optional<int> DokumentVersenden(const QString& dokumentpfad, const QString& setupordner,
+                                     Meldungen& meldungen, MailDienst& dienst,
+                                     const std::function<std::optional<int>()>& formular);

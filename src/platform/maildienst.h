@@ -8,13 +8,13 @@
 
 struct MailAuftrag {
     QString Betreff;
-    QString Text;        // lines end in CR LF
+    QString Text;         // lines end in CR LF
     QStringList Anhaenge; // full paths, each handed over on its own
 };
 
 namespace MailErgebnis {
 inline constexpr int Uebermittelt = 0;
-inline constexpr int Abgebrochen = 1;   // also: no mail program on this system
+inline constexpr int Abgebrochen = 1; // also: no mail program on this system
 inline constexpr int Fehler = 2;
 inline constexpr int AnhangFehlt = 11;
 inline constexpr int AnhangUnlesbar = 12;

@@ -35,13 +35,18 @@ QStringList MailDienstXdg::Argumente(const MailAuftrag& auftrag) {
 int MailDienstXdg::Ergebnis(QProcess::ExitStatus status, int exitCode) {
     if (status != QProcess::NormalExit) return MailErgebnis::Fehler;
     switch (exitCode) {
-    case 0: return MailErgebnis::Uebermittelt;
-    case XdgKeinWerkzeug: return MailErgebnis::Abgebrochen;
-    case XdgDateiFehlt: return MailErgebnis::AnhangFehlt;
-    case XdgKeinLeserecht: return MailErgebnis::AnhangUnlesbar;
+    case 0:
+        return MailErgebnis::Uebermittelt;
+    case XdgKeinWerkzeug:
+        return MailErgebnis::Abgebrochen;
+    case XdgDateiFehlt:
+        return MailErgebnis::AnhangFehlt;
+    case XdgKeinLeserecht:
+        return MailErgebnis::AnhangUnlesbar;
     case XdgSyntax:
     case XdgFehlgeschlagen:
-    default: return MailErgebnis::Fehler;
+    default:
+        return MailErgebnis::Fehler;
     }
 }
 

@@ -13,8 +13,9 @@
 namespace {
 
 bool MapiAngemeldet() {
-    const QSettings schluessel(QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows Messaging Subsystem"),
-                               QSettings::NativeFormat);
+    const QSettings schluessel(
+        QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows Messaging Subsystem"),
+        QSettings::NativeFormat);
     return schluessel.value(QStringLiteral("MAPI")).toString() == QLatin1String("1");
 }
 

@@ -12,8 +12,8 @@ int Be16(const QByteArray& d, qsizetype i) {
     return (int(uint8_t(d[i])) << 8) | int(uint8_t(d[i + 1]));
 }
 uint32_t Le32(const QByteArray& d, qsizetype i) {
-    return uint32_t(uint8_t(d[i])) | (uint32_t(uint8_t(d[i + 1])) << 8) | (uint32_t(uint8_t(d[i + 2])) << 16) |
-           (uint32_t(uint8_t(d[i + 3])) << 24);
+    return uint32_t(uint8_t(d[i])) | (uint32_t(uint8_t(d[i + 1])) << 8) |
+           (uint32_t(uint8_t(d[i + 2])) << 16) | (uint32_t(uint8_t(d[i + 3])) << 24);
 }
 int Le16(const QByteArray& d, qsizetype i) {
     return int(uint8_t(d[i])) | (int(uint8_t(d[i + 1])) << 8);

@@ -43,7 +43,8 @@ protected:
         const QString name = QString::fromLatin1(beispiel) + QStringLiteral(".tvl");
         const QString pfad = m_tmp.filePath(name);
         EXPECT_TRUE(QFile::copy(QStringLiteral(KARTELLO_BIN_ORDNER "/") + name, pfad));
-        Dienste d{m_meldungen, m_speicher, m_system, m_uhr, m_warten, m_shell, m_ton, m_dialoge, m_zwischenablage};
+        Dienste d{m_meldungen, m_speicher, m_system,  m_uhr,           m_warten,
+                  m_shell,     m_ton,      m_dialoge, m_zwischenablage};
         d.mailDienst = &m_mail;
         m_fenster = std::make_unique<TForm1>(d, pfad);
         m_fenster->show();
@@ -55,8 +56,9 @@ protected:
     // The visible part of the composed map, cut out here from Kartenbild.
     QImage sichtbarerTeil() {
         const Karte& k = m_fenster->karte();
-        return k.Kartenbild().copy(QRect(k.Ansichtsursprung(), k.Ansichtsbild().size())).convertToFormat(
-            QImage::Format_RGB32);
+        return k.Kartenbild()
+            .copy(QRect(k.Ansichtsursprung(), k.Ansichtsbild().size()))
+            .convertToFormat(QImage::Format_RGB32);
     }
 
     QTemporaryDir m_tmp;
@@ -84,12 +86,14 @@ int Weiss(const QImage& bild) {
 TEST_F(AusgabeFenster, LernansichtExportiertUndKopiertDieSichtbareKarte) {
     TForm1& f = oeffnen("europa");
     // The learning view shows a blank map control; the export is the map behind it.
-    ASSERT_EQ(Weiss(f.karte().Ansichtsbild()), f.karte().Ansichtsbild().width() * f.karte().Ansichtsbild().height());
+    ASSERT_EQ(Weiss(f.karte().Ansichtsbild()),
+              f.karte().Ansichtsbild().width() * f.karte().Ansichtsbild().height());
     m_dialoge.dateien.push_back(m_tmp.filePath(QStringLiteral("ansicht.png")));
     taste(Qt::Key_E);
     ASSERT_EQ(m_dialoge.speichernAuftraege.size(), 1u);
     EXPECT_TRUE(m_meldungen.eintraege.empty());
-    const QImage datei = QImage(m_tmp.filePath(QStringLiteral("ansicht.png"))).convertToFormat(QImage::Format_RGB32);
+    const QImage datei =
+        QImage(m_tmp.filePath(QStringLiteral("ansicht.png"))).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(datei.size(), f.karte().Ansichtsbild().size());
     EXPECT_LT(Weiss(datei), datei.width() * datei.height() / 2);
     EXPECT_EQ(datei, sichtbarerTeil());
@@ -160,7 +164,8 @@ TEST_F(AusgabeFenster, MailFensterSchicktDokumentUndBasissystem) {
                                                  "setup-tvl10basis.exe\r\n\r\n- Information -\r\n")));
     ASSERT_EQ(m_meldungen.eintraege.size(), 1u);
     EXPECT_EQ(m_meldungen.eintraege[0].art, MeldungsArt::Information);
-    EXPECT_TRUE(m_meldungen.eintraege[0].text.startsWith(QStringLiteral("Die Nachricht wurde dem E-Mail-Programm")));
+    EXPECT_TRUE(
+        m_meldungen.eintraege[0].text.startsWith(QStringLiteral("Die Nachricht wurde dem E-Mail-Programm")));
 
     // Abbrechen in the window sends nothing; the window keeps the last choice.
     QTimer::singleShot(0, &form, [&] { QTest::mouseClick(form.AbbrechenBtn(), Qt::LeftButton); });

@@ -42,10 +42,12 @@ struct Name {
 
 TEST(Bildexport, ErweiterungEntscheidetUeberFormat) {
     const Name faelle[] = {
-        {"karte.png", Bildformat::Png},  {"KARTE.PNG", Bildformat::Png},     {"karte.JPG", Bildformat::Jpeg},
-        {"karte.jpg", Bildformat::Jpeg}, {"karte.Bmp", Bildformat::Bmp},     {"a.b.bmp", Bildformat::Bmp},
-        {"karte.jpeg", std::nullopt},    {"karte", std::nullopt},            {"karte.png.txt", std::nullopt},
-        {"karte.", std::nullopt},        {"ordner.png/karte", std::nullopt}, {"karte.gif", std::nullopt},
+        {"karte.png", Bildformat::Png},     {"KARTE.PNG", Bildformat::Png},
+        {"karte.JPG", Bildformat::Jpeg},    {"karte.jpg", Bildformat::Jpeg},
+        {"karte.Bmp", Bildformat::Bmp},     {"a.b.bmp", Bildformat::Bmp},
+        {"karte.jpeg", std::nullopt},       {"karte", std::nullopt},
+        {"karte.png.txt", std::nullopt},    {"karte.", std::nullopt},
+        {"ordner.png/karte", std::nullopt}, {"karte.gif", std::nullopt},
     };
     for (const Name& f : faelle)
         EXPECT_EQ(BildformatFuer(QString::fromLatin1(f.datei)), f.format) << f.datei;

@@ -35,8 +35,8 @@ protected:
         schreiben(QStringLiteral("mailprogramm.sh"),
                   "#!/bin/sh\nprintf '%s' \"$#\" > \"$(dirname \"$0\")/anzahl.txt\"\n"
                   "printf '%s' \"$1\" > \"$(dirname \"$0\")/empfangen.txt\"\n");
-        QFile(pfad(QStringLiteral("mailprogramm.sh"))).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                                        QFileDevice::ExeOwner);
+        QFile(pfad(QStringLiteral("mailprogramm.sh")))
+            .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         schreiben(QStringLiteral("daten/applications/kartello-testpost.desktop"),
                   "[Desktop Entry]\nType=Application\nName=Testpost\nExec=" +
                       QFile::encodeName(pfad(QStringLiteral("mailprogramm.sh"))) +
@@ -66,7 +66,8 @@ protected:
         QMultiMap<QString, QString> werte;
         for (const QByteArray& teil : adresse.mid(8).split('&')) {
             const qsizetype gleich = teil.indexOf('=');
-            werte.insert(QString::fromLatin1(teil.left(gleich)), QUrl::fromPercentEncoding(teil.mid(gleich + 1)));
+            werte.insert(QString::fromLatin1(teil.left(gleich)),
+                         QUrl::fromPercentEncoding(teil.mid(gleich + 1)));
         }
         return werte;
     }
@@ -128,10 +129,11 @@ TEST(XdgErgebnis, AustrittscodesAlsMailergebnisse) {
     a.Betreff = QStringLiteral("B");
     a.Text = QStringLiteral("1\r\n2\r\n");
     a.Anhaenge = {QStringLiteral("/a,b.tvl"), QStringLiteral("/c d.exe")};
-    EXPECT_EQ(MailDienstXdg::Argumente(a),
-              (QStringList{QStringLiteral("--utf8"), QStringLiteral("--subject"), QStringLiteral("B"),
-                           QStringLiteral("--body"), QStringLiteral("1\n2\n"), QStringLiteral("--attach"),
-                           QStringLiteral("/a,b.tvl"), QStringLiteral("--attach"), QStringLiteral("/c d.exe")}));
+    EXPECT_EQ(
+        MailDienstXdg::Argumente(a),
+        (QStringList{QStringLiteral("--utf8"), QStringLiteral("--subject"), QStringLiteral("B"),
+                     QStringLiteral("--body"), QStringLiteral("1\n2\n"), QStringLiteral("--attach"),
+                     QStringLiteral("/a,b.tvl"), QStringLiteral("--attach"), QStringLiteral("/c d.exe")}));
 }
 
 } // namespace

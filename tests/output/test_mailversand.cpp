@@ -23,7 +23,8 @@ class Mailversand : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(m_tmp.isValid());
-        m_setup = QDir::toNativeSeparators(m_tmp.filePath(QStringLiteral("setupbasissystem"))) + QDir::separator();
+        m_setup =
+            QDir::toNativeSeparators(m_tmp.filePath(QStringLiteral("setupbasissystem"))) + QDir::separator();
         ASSERT_TRUE(QDir().mkpath(m_setup));
         m_dokument = QDir::toNativeSeparators(m_tmp.filePath(QStringLiteral("Flüsse, \"Europa\" 1.tvl")));
         anlegen(m_dokument);
@@ -74,11 +75,13 @@ TEST_F(Mailversand, NurDokumentMitNotizZeichenGenau) {
     EXPECT_EQ(a.Anhaenge, QStringList{m_dokument});
     EXPECT_EQ(a.Text, QStringLiteral("TVL-Themendokument: Flüsse, \"Europa\" 1.tvl\r\n") + Information +
                           HerstellerHomepage + QStringLiteral(" \r\n"));
-    EXPECT_EQ(m_meldungen.texte(),
-              std::vector<QString>{QStringLiteral(
-                  "Die Nachricht wurde dem E-Mail-Programm erfolgreich übermittelt. Falls Ihr E-Mail-Programm "
-                  "Nachrichten nicht sofort versendet, sondern erst im Postausgang zwischenspeichert, müssen Sie den "
-                  "Versand in Ihrem E-Mail-Programm noch selbst auslösen.")});
+    EXPECT_EQ(
+        m_meldungen.texte(),
+        std::vector<QString>{QStringLiteral(
+            "Die Nachricht wurde dem E-Mail-Programm erfolgreich übermittelt. Falls Ihr E-Mail-Programm "
+            "Nachrichten nicht sofort versendet, sondern erst im Postausgang zwischenspeichert, müssen Sie "
+            "den "
+            "Versand in Ihrem E-Mail-Programm noch selbst auslösen.")});
 }
 
 TEST_F(Mailversand, BasissystemVorAnderenSetupdateien) {
@@ -99,8 +102,9 @@ TEST_F(Mailversand, AndereSetupdateiNachFrage) {
     anlegen(m_setup + QStringLiteral("setup-tvl-zeta.exe"));
     anlegen(m_setup + QStringLiteral("setup-tvl-alpha.exe"));
     anlegen(m_setup + QStringLiteral("setup-tvl-alpha.txt"));
-    const QString frage = QStringLiteral("Soll die Setup-Programmdatei \"setup-tvl-alpha.exe\" mitverschickt werden?\r\n"
-                                         "(Das einzelne Setup für das TVL-Basissystem ist nicht verfügbar.)");
+    const QString frage =
+        QStringLiteral("Soll die Setup-Programmdatei \"setup-tvl-alpha.exe\" mitverschickt werden?\r\n"
+                       "(Das einzelne Setup für das TVL-Basissystem ist nicht verfügbar.)");
     // Nein: back to the mail window, which is then cancelled.
     m_fenster = {MitBasissystem};
     m_meldungen.antworten = {Antwort::Nein};
@@ -117,7 +121,8 @@ TEST_F(Mailversand, AndereSetupdateiNachFrage) {
     m_meldungen.antworten = {Antwort::Ja};
     EXPECT_EQ(senden(m_dokument), 0);
     ASSERT_EQ(m_mail.auftraege.size(), 1u);
-    EXPECT_EQ(m_mail.auftraege[0].Anhaenge, (QStringList{m_dokument, m_setup + QStringLiteral("setup-tvl-alpha.exe")}));
+    EXPECT_EQ(m_mail.auftraege[0].Anhaenge,
+              (QStringList{m_dokument, m_setup + QStringLiteral("setup-tvl-alpha.exe")}));
     EXPECT_EQ(m_mail.auftraege[0].Text, QStringLiteral("TVL-Themendokument: Flüsse, \"Europa\" 1.tvl\r\n"
                                                        "Setup-Programmdatei: setup-tvl-alpha.exe\r\n") +
                                             Information + HerstellerHomepage + QStringLiteral(" \r\n"));
