@@ -110,6 +110,10 @@ public:
     const QImage& Beschriftungsbild() const { return m_beschriftungsbild; }
     const QImage& Ansichtsbild() const { return m_ansichtsbild; }
     const QImage& Ansichtskopie() const { return m_ansichtskopie; }
+    // The visible part of the composed map at the current zoom, as a quiz shows it, with
+    // white where the map does not reach. Unlike Ansichtsbild it is never blanked, so the
+    // learning view exports and copies the map rather than an empty picture.
+    QImage Ansichtsaufnahme() const;
     double Massstab() const { return m_massstab; }
     double Seitenverhaeltnis() const { return m_seitenverhaeltnis; }
 

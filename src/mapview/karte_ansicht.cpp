@@ -97,6 +97,13 @@ void Karte::AusschnittZeigen() {
     MarkeZeigen(m_markenobjekt);
 }
 
+QImage Karte::Ansichtsaufnahme() const {
+    if (m_ansichtsbild.isNull()) return {};
+    QImage bild = NeuesBild(m_ansichtsbild.size());
+    KopiereRechteck(m_kartenbild, QRect(Ansichtsursprung(), bild.size()), bild, QPoint(0, 0));
+    return bild;
+}
+
 void Karte::InAnsichtKopieren(const QRect& rechteck, const QImage& quelle) {
     if (rechteck.isEmpty()) return;
     if (&quelle != &m_beschriftungsbild)

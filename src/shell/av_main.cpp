@@ -5,6 +5,7 @@
 #include "mapview/ac_infobox.h"
 #include "mapview/ac_kartenbild.h"
 #include "mapview/ac_kennzinfo.h"
+#include "output/ac_mail.h"
 #include "platform/meldungen.h"
 #include "quiz/ac_nameeingabe.h"
 #include "quiz/ac_uebfertig.h"
@@ -281,6 +282,7 @@ void TForm1::DialogeErzeugen() {
     m_infoboxForm->setzeZiehCursor(AnwendungsCursor(8));
     m_nameEingabeForm = new TNameEingabeForm(this);
     m_bestListVerzForm = new TBestListVerzForm(Ordner(), m_dienste.meldungen, this);
+    m_mailForm = new TMailForm(this);
 }
 
 void TForm1::showEvent(QShowEvent* ereignis) {

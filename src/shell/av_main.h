@@ -26,6 +26,7 @@ class TInfoBox;
 class TInfoboxForm;
 class TArbeitsblattForm;
 class TKartenBild;
+class TMailForm;
 class TKennzInfoBox;
 class TBestListForm;
 class TBestListVerzForm;
@@ -94,6 +95,7 @@ public:
     Hauptmenue& menue() { return *m_menue; }
     Themenliste& themenliste() { return m_themenliste; }
     ThemenAktionen& themen() { return *m_themen; }
+    TMailForm& mailForm() { return *m_mailForm; }
 
     // The file and folder choosers; tests replace the Qt dialogs.
     void setzeDialoge(ThemenDialoge dialoge);
@@ -148,6 +150,11 @@ private:
     void QuizflaecheAnordnen();
     void BestenlisteZeigen(bool netz);
     void BestenlisteEintragen(const BestenlistenErgebnis& ergebnis);
+    // Export, clipboard copy and e-mail (av_main_ausgabe.cpp).
+    void AusgabeBefehleVerbinden();
+    void AnsichtExportieren();
+    void AnsichtKopieren();
+    void DokumentVersenden();
 
     Dienste m_dienste;
     QString m_befehlszeile;
@@ -199,4 +206,5 @@ private:
     TBestListForm* m_bestListForm = nullptr;
     TBestListVerzForm* m_bestListVerzForm = nullptr;
     TQuizAnzeige* m_quizAnzeige = nullptr;
+    TMailForm* m_mailForm = nullptr;
 };

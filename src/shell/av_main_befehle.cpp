@@ -164,13 +164,12 @@ void TForm1::BefehleVerbinden() {
     m.verbinden(QStringLiteral("Homepage1"),
                 [this] { ZielOeffnen(ProduktHomepage, m_dienste.shell, m_dienste.meldungen); });
     m.verbinden(QStringLiteral("Info1"), [this] { m_infoBox->exec(); });
-    // Commands whose windows come with the worksheet, network and output work; until
-    // then their entries and keys do nothing.
-    for (const char* name :
-         {"NetzInitiieren1", "EMailVersenden1", "Exportieren1", "InZwischenablage1"})
+    // The network command comes with its own work; until then its entry and key do nothing.
+    for (const char* name : {"NetzInitiieren1"})
         m.verbinden(QString::fromLatin1(name), Nichts);
     m.verbinden(QStringLiteral("Arbeitsblatt1"), [this] { ArbeitsblattErstellen(); });
     QuizBefehleVerbinden();
+    AusgabeBefehleVerbinden();
     connect(m_prevDokPan, &THoverPanel::clicked, this, [this] { m_themen->Vorheriges(); });
     connect(m_naechstesPan, &THoverPanel::clicked, this, [this] { m_themen->Naechstes(); });
 }

@@ -10,6 +10,7 @@ class Uhr;
 class Dialoge;
 class Zwischenablage;
 class Warten;
+class MailDienst;
 
 struct Dienste {
     Meldungen& meldungen;
@@ -21,4 +22,6 @@ struct Dienste {
     Ton& ton;
     Dialoge& dialoge;
     Zwischenablage& zwischenablage;
+    // The user's mail program; without one, sending reports that it was abandoned.
+    MailDienst* mailDienst = nullptr;
 };

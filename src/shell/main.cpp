@@ -5,6 +5,7 @@
 #include "platform/zwischenablage.h"
 #include "platform/einstellungen_qt.h"
 #include "platform/qt_uebersetzung.h"
+#include "platform/maildienst.h"
 #include "platform/shell.h"
 #include "platform/speicher.h"
 #include "platform/systeminfo_qt.h"
@@ -38,8 +39,10 @@ int main(int argc, char** argv) {
     TonQt ton;
     DialogeQt dialoge;
     ZwischenablageQt zwischenablage;
-    TForm1 hauptfenster(Dienste{meldungen, einstellungen, system, uhr, warten, shell, ton, dialoge, zwischenablage},
-                        QCoreApplication::arguments().value(1));
+    const std::unique_ptr<MailDienst> mail = SystemMailDienst();
+    Dienste dienste{meldungen, einstellungen, system, uhr, warten, shell, ton, dialoge, zwischenablage};
+    dienste.mailDienst = mail.get();
+    TForm1 hauptfenster(dienste, QCoreApplication::arguments().value(1));
     meldungen.setzeEltern(&hauptfenster);
     hauptfenster.show();
     return app.exec();

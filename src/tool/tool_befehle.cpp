@@ -67,15 +67,17 @@ const std::vector<Befehl>& AlleBefehle() {
              "  --anzahl K          das Ergebnis K-mal eintragen, jedes Mal einzeln gesperrt (für "
              "Lasttests)"),
          2, 14, &BefehlBestenliste},
-        {QStringLiteral("render"), QStringLiteral("Zeichnet die Karte eines Themendokuments als PNG-Bild."),
-         QStringLiteral(
-             "render DATEI.tvl AUS.png [--breite W] [--hoehe H] [--zoom 100|150|200] [--aufgedeckt]"),
+        {QStringLiteral("render"), QStringLiteral("Zeichnet die Karte eines Themendokuments als PNG-, JPEG- oder BMP-Bild."),
+         QStringLiteral("render DATEI.tvl AUS.png|AUS.jpg|AUS.bmp [--breite W] [--hoehe H] [--zoom 100|150|200] "
+                        "[--aufgedeckt]"),
          QStringLiteral(
              "Setzt die Karte von DATEI.tvl so zusammen, wie sie das Programm in einem Kartenfeld von\n"
              "W x H Pixeln (ohne Angabe 870 x 650) in der Zoomstufe 100, 150 oder 200 % zeigt, und\n"
-             "schreibt das ganze Kartenbild als PNG nach AUS.png: Basisbild mit Randerweiterung,\n"
-             "Lückentext und alle Objekte, die Beschriftungen abgedeckt und nummeriert wie nach dem\n"
-             "Öffnen, mit --aufgedeckt alle Beschriftungen sichtbar.\n"
+             "schreibt das ganze Kartenbild nach AUS: Basisbild mit Randerweiterung, Lückentext und\n"
+             "alle Objekte, die Beschriftungen abgedeckt und nummeriert wie nach dem Öffnen, mit\n"
+             "--aufgedeckt alle Beschriftungen sichtbar. Die Endung wählt das Format wie beim Exportieren\n"
+             "im Programm: .png (PNG, Kompressionsstufe 5), .jpg (JPEG, Qualität 99) oder .bmp\n"
+             "(24-Bit-Bitmap), Groß- und Kleinschreibung gleich; jede andere Endung wird abgelehnt.\n"
              "Kann die Datei nicht gelesen oder das Bild nicht geschrieben werden, steht die Meldung\n"
              "auf der Fehlerausgabe und der Rückgabewert ist 1."),
          2, 7, &BefehlRender},

@@ -1,4 +1,5 @@
-// "kartello-tool render DATEI.tvl AUS.png [...]": the composed map as a picture.
+// "kartello-tool render DATEI.tvl AUS.png|.jpg|.bmp [...]": the composed map as a picture,
+// written by the same export as the main window's, with the same rules for the name.
 #include "tool_befehl.h"
 
 #include "tool_ausgabe.h"
@@ -6,13 +7,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageWriter>
-#include <QSaveFile>
 
 #include "data/av_data.h"
 #include "documents/tvl_datei.h"
 #include "mapview/karte.h"
 #include "mapview/nummerierung.h"
+#include "output/bildexport.h"
 
 namespace {
 
@@ -94,6 +94,10 @@ int BefehlRender(const QStringList& argumente) {
         FehlerAusgeben(QStringLiteral("render braucht Schriften und damit eine QGuiApplication."));
         return ExitFehler;
     }
+    if (!BildformatFuer(auftrag.ausgabe)) {
+        FehlerAusgeben(UngueltigeErweiterungText());
+        return ExitFehler;
+    }
     const QString name = QDir::toNativeSeparators(auftrag.dokument);
     if (!QFileInfo(auftrag.dokument).isFile()) {
         FehlerAusgeben(FehltText(name));
@@ -107,10 +111,9 @@ int BefehlRender(const QStringList& argumente) {
     }
     const QImage bild = KarteZeichnen(dok, auftrag);
     // Written whole or not at all, so a failed run never leaves half a picture.
-    QSaveFile datei(auftrag.ausgabe);
-    QImageWriter schreiber(&datei, "png");
-    if (!datei.open(QIODevice::WriteOnly) || !schreiber.write(bild) || !datei.commit()) {
-        FehlerAusgeben(SchreibfehlerText(QDir::toNativeSeparators(auftrag.ausgabe)));
+    Bildexport export_;
+    if (export_.schreiben(bild, auftrag.ausgabe) != Bildexport::Ergebnis::Geschrieben) {
+        FehlerAusgeben(export_.errorString());
         return ExitFehler;
     }
     return ExitErfolg;

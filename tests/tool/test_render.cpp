@@ -138,6 +138,35 @@ TEST_F(RenderTest, BeispielWieImProgramm) {
               m_karte->Kartenbild().convertToFormat(QImage::Format_RGB32));
 }
 
+TEST_F(RenderTest, FormatNachEndungWieImProgramm) {
+    ImProzess(QSize(870, 650), 0);
+    const QImage karte = m_karte->Kartenbild().convertToFormat(QImage::Format_RGB32);
+    for (const char* name : {"karte.BMP", "karte.Jpg"}) {
+        const QString aus = m_tmp.filePath(QString::fromLatin1(name));
+        const WerkzeugErgebnis e = WerkzeugStarten({QStringLiteral("render"), Tvl(), aus});
+        ASSERT_EQ(e.exitCode, 0) << name << e.fehler.toStdString();
+        QFile f(aus);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray kopf = f.read(2);
+        const QImage bild = QImage(aus).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(bild.size(), karte.size()) << name;
+        if (name[6] == 'B') {
+            EXPECT_EQ(kopf, "BM");
+            EXPECT_EQ(bild, karte);
+        } else {
+            EXPECT_EQ(kopf, "\xff\xd8");
+        }
+    }
+    for (const char* name : {"karte.jpeg", "karte", "karte.gif"}) {
+        const QString aus = m_tmp.filePath(QString::fromLatin1(name));
+        const WerkzeugErgebnis e = WerkzeugStarten({QStringLiteral("render"), Tvl(), aus});
+        EXPECT_EQ(e.exitCode, 1) << name;
+        EXPECT_TRUE(e.fehler.contains(QStringLiteral("Speichern fehlgeschlagen wegen ungültiger Dateinamenserweiterung.")))
+            << name << e.fehler.toStdString();
+        EXPECT_FALSE(QFile::exists(aus)) << name;
+    }
+}
+
 struct Fehlaufruf {
     const char* name;
     QStringList optionen;

@@ -1,0 +1,87 @@
+#include "output/ac_mail.h"
+
+#include "data/hintergrund.h"
+#include "widgets/fensterfarben.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+constexpr int Breite = 460;
+constexpr int Hoehe = 220;
+constexpr int Rand = 12;
+} // namespace
+
+TMailForm::TMailForm(QWidget* eltern) : QDialog(eltern) {
+    setObjectName(QStringLiteral("MailForm"));
+    setWindowTitle(QStringLiteral("Dokument per E-Mail versenden"));
+    setModal(true);
+    setFixedSize(Breite, Hoehe);
+    const QColor farbe = ThemenFarben().C;
+    if (farbe.isValid()) {
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, farbe);
+        setPalette(palette);
+    }
+    m_hintergrund = new QLabel(this);
+    m_hintergrund->setObjectName(QStringLiteral("MainBackImg"));
+    m_hintergrund->setGeometry(rect());
+
+    m_gruppe = new QGroupBox(QStringLiteral(" Versandoptionen "), this);
+    m_gruppe->setObjectName(QStringLiteral("MailGroup"));
+    m_gruppe->setGeometry(Rand, 10, Breite - 2 * Rand, 88);
+    m_knoepfe = new QButtonGroup(this);
+    const QString texte[] = {QStringLiteral(" nur &Dokument versenden "),
+                             QStringLiteral(" Dokument und TVL-&Basissystem zusammen versenden ")};
+    for (int i = 0; i < 2; ++i) {
+        auto* knopf = new QRadioButton(texte[i], m_gruppe);
+        knopf->setObjectName(QStringLiteral("MailGroupItem") + QString::number(i));
+        knopf->setGeometry(14, 24 + i * 28, Breite - 2 * Rand - 28, 24);
+        m_knoepfe->addButton(knopf, i);
+    }
+    setzeItemIndex(0);
+
+    auto* hinweis = new QLabel(QStringLiteral("(der Empfänger benötigt das TVL-Basissystem oder das "
+                                              "TVL-Autorensystem, um die Datei öffnen zu können)"),
+                               this);
+    hinweis->setObjectName(QStringLiteral("MailLab"));
+    hinweis->setWordWrap(true);
+    hinweis->setGeometry(Rand + 4, 104, Breite - 2 * Rand - 8, 44);
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("OkBtn"));
+    m_ok->setGeometry(Breite - Rand - 2 * 96 - 8, Hoehe - 40, 96, 28);
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    m_abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    m_abbrechen->setObjectName(QStringLiteral("AbbrechenBtn"));
+    m_abbrechen->setGeometry(Breite - Rand - 96, Hoehe - 40, 96, 28);
+    connect(m_abbrechen, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+std::optional<int> TMailForm::Abfragen() {
+    if (exec() != QDialog::Accepted) return std::nullopt;
+    return ItemIndex();
+}
+
+int TMailForm::ItemIndex() const {
+    return m_knoepfe->checkedId();
+}
+
+void TMailForm::setzeItemIndex(int index) {
+    if (QAbstractButton* knopf = m_knoepfe->button(index)) knopf->setChecked(true);
+}
+
+QRadioButton* TMailForm::Item(int index) const {
+    return qobject_cast<QRadioButton*>(m_knoepfe->button(index));
+}
+
+void TMailForm::showEvent(QShowEvent* ereignis) {
+    m_hintergrund->setPixmap(QPixmap::fromImage(Hintergrund(HintergrundArt::Dialog, size())));
+    m_hintergrund->lower();
+    KnoepfeFaerben(this, "QPushButton"); // the option buttons keep the group's colour
+    QDialog::showEvent(ereignis);
+}

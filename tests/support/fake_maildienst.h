@@ -1,0 +1,15 @@
+#pragma once
+// Records every request handed to the mail program and answers with a set result.
+#include "platform/maildienst.h"
+
+#include <vector>
+
+class FakeMailDienst final : public MailDienst {
+public:
+    int senden(const MailAuftrag& auftrag) override {
+        auftraege.push_back(auftrag);
+        return ergebnis;
+    }
+    std::vector<MailAuftrag> auftraege;
+    int ergebnis = MailErgebnis::Uebermittelt;
+};
