@@ -17,11 +17,8 @@
 #include "shell/hilfe.h"
 #include "widgets/fensterrahmen.h"
 #include "widgets/hoverpanel.h"
-<<<<<<< HEAD
 #include "widgets/spaltenmenue.h"
-=======
 #include "worksheet/ac_arbeitsblatt.h"
->>>>>>> blatt
 
 #include <QAction>
 #include <QApplication>
@@ -289,7 +286,6 @@ TEST_F(Fenster, DokumentmarkeWechseltInDenUnterordner) {
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Velmora Kartello-Quiz - Länder"));
 }
 
-<<<<<<< HEAD
 // Window sizes are those of the whole window: the frame is taken off the inside.
 TEST_F(Fenster, FenstergroessenSindAussenmasse) {
     EXPECT_EQ(InnenGroesse(QSize(1024, 768), QMargins(1, 20, 1, 1)), QSize(1022, 747));
@@ -344,7 +340,8 @@ TEST_F(Fenster, EinunddreissigThemenInZweiSpalten) {
     QTest::mouseClick(spalten, Qt::LeftButton, {}, spalten->Eintragsrechteck(12).center());
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Velmora Kartello-Quiz - Thema 12"));
     EXPECT_TRUE(f->findChild<QAction*>(QStringLiteral("MenueThemaItem12"))->isChecked());
-=======
+}
+
 TEST_F(Fenster, StrgAZeigtDasArbeitsblattDesOffenenDokuments) {
     dokument(QStringLiteral("a.tvl"), QStringLiteral("Alpen"));
     starten();
@@ -363,5 +360,4 @@ TEST_F(Fenster, StrgAZeigtDasArbeitsblattDesOffenenDokuments) {
     QTest::keyClick(f.get(), Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(titel, QStringLiteral("Arbeitsblatt"));
     EXPECT_EQ(titelzeile, QStringLiteral("Alpen"));
->>>>>>> blatt
 }
