@@ -290,7 +290,7 @@ void TForm1::ErsteAktivierung() {
     ModusKnoepfeAktualisieren();
     LernansichtZeigen();
 
-    const StartZiel ziel = StartZielAusArgument(m_befehlszeile, ordner.Programmordner);
+    const StartZiel ziel = StartZielAusArgument(m_befehlszeile, ordner.Dokumentenordner);
     ordner.Startdokument.clear();
     ordner.Startordner = ziel.Startordner;
     ordner.Themenordner = ordner.Startordner;
