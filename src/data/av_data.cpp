@@ -1,5 +1,7 @@
 #include "data/av_data.h"
 
+#include "data/installation.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -16,10 +18,11 @@ namespace {
 QString Nativ(const QString& pfad) { return MitTrenner(QDir::toNativeSeparators(pfad)); }
 
 // A read-only resource folder: beside the program, else in the installed share folder.
-QString Ressourcenordner(const QString& programmordner, const QString& geteilt, const QString& name) {
+QString Ressourcenordner(const QString& programmordner, const QString& name) {
     const QString nebenan = programmordner + name;
     if (QFileInfo(nebenan).isDir())
         return Nativ(nebenan);
+    const QString geteilt = InstallierterDatenordner(programmordner);
     if (!geteilt.isEmpty() && QFileInfo(geteilt + name).isDir())
         return Nativ(geteilt + name);
     return Nativ(nebenan);
@@ -32,28 +35,17 @@ bool Beschreibbar(const QString& ordner) {
 
 } // namespace
 
-QString InstallierterDatenordner(const QString& programmordner) {
-    const QString geteilt =
-        QDir::cleanPath(programmordner + QStringLiteral("/../share/kartello-quiz"));
-    return QFileInfo(geteilt).isDir() ? Nativ(geteilt) : QString();
-}
-
 ProgrammOrdnerTyp OrdnerAusProgrammordner(const QString& programmordner) {
     ProgrammOrdnerTyp o;
     o.Programmordner = Nativ(programmordner);
     o.Startordner = o.Programmordner;
     o.Themenordner = o.Startordner;
-    const QString geteilt = InstallierterDatenordner(programmordner);
-    o.Soundordner = Ressourcenordner(o.Programmordner, geteilt, QStringLiteral("sound"));
-    o.Hilfeordner = Ressourcenordner(o.Programmordner, geteilt, QStringLiteral("hilfe"));
-    // A build folder holds the sample documents beside the program itself.
-    o.Dokumentenordner = o.Programmordner;
-    if (!geteilt.isEmpty() && QFileInfo(geteilt + QStringLiteral("beispiele")).isDir())
-        o.Dokumentenordner = Nativ(geteilt + QStringLiteral("beispiele"));
+    o.Soundordner = Ressourcenordner(o.Programmordner, QStringLiteral("sound"));
+    o.Hilfeordner = Ressourcenordner(o.Programmordner, QStringLiteral("hilfe"));
     QString schreibbasis = o.Programmordner;
     // An installed program never writes beside itself, even where it could (root, an
     // unpacked copy): the per-user data folder keeps every user's files apart.
-    if (!geteilt.isEmpty() || !Beschreibbar(programmordner)) {
+    if (!InstallierterDatenordner(o.Programmordner).isEmpty() || !Beschreibbar(programmordner)) {
         const QString daten = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         if (!daten.isEmpty())
             schreibbasis = Nativ(daten);

@@ -13,9 +13,6 @@ struct ProgrammOrdnerTyp {
     QString Bestenlistenordner;
     QString Kommunikationsordner;
     QString Setupordner;
-    // The folder of documents the program brings along: listed when no argument names
-    // another. Beside the program in a build folder, the installed samples otherwise.
-    QString Dokumentenordner;
     QString Kanalname = QStringLiteral("TVL-1");
     QString Startordner;
     QString Themenordner;
@@ -25,14 +22,9 @@ struct ProgrammOrdnerTyp {
 // Appends the native separator unless the path is empty or already ends with one.
 QString MitTrenner(const QString& pfad);
 
-// The read-only share folder of an installed program, relative to its executable
-// ("../share/kartello-quiz/"), so that any prefix works; empty when there is none.
-QString InstallierterDatenordner(const QString& programmordner);
-
-// Fills every folder from the program folder. Read-only resources (sound, help,
-// samples) beside the program win, else those of the installed share folder.
-// Writable defaults go to the per-user data folder when the program is installed
-// or its folder cannot be written.
+// Fills every folder from the program folder. Read-only resources (sound, help)
+// fall back to the installed share folder; writable defaults go to the per-user
+// data folder when the program folder cannot be written.
 ProgrammOrdnerTyp OrdnerAusProgrammordner(const QString& programmordner);
 
 // The program-wide folder record, initialised once at start.

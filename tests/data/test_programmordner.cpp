@@ -1,6 +1,6 @@
 // Where the program looks for its resources and writes its files: beside itself in a
 // build folder, in ../share/kartello-quiz/ and the per-user data folder once installed.
-#include "data/av_data.h"
+#include "data/installation.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,7 +37,7 @@ TEST(Programmordner, InstalliertUnterBeliebigemPraefix) {
     EXPECT_EQ(o.Programmordner, bin);
     EXPECT_EQ(o.Soundordner, b.p(QStringLiteral("opt/schule/share/kartello-quiz/sound")));
     EXPECT_EQ(o.Hilfeordner, b.p(QStringLiteral("opt/schule/share/kartello-quiz/hilfe")));
-    EXPECT_EQ(o.Dokumentenordner, b.p(QStringLiteral("opt/schule/share/kartello-quiz/beispiele")));
+    EXPECT_EQ(Dokumentenordner(o), b.p(QStringLiteral("opt/schule/share/kartello-quiz/beispiele")));
     // bin/ is writable here, and still nothing is written beside an installed program
     ASSERT_TRUE(QFileInfo(bin).isWritable());
     EXPECT_EQ(o.Protokollordner, Benutzerdaten("protokolle"));
@@ -53,13 +53,13 @@ TEST(Programmordner, BuildOrdnerHatAllesNebenDemProgramm) {
     const ProgrammOrdnerTyp o = OrdnerAusProgrammordner(bin);
     EXPECT_EQ(o.Soundordner, b.p(QStringLiteral("bin/sound")));
     EXPECT_EQ(o.Hilfeordner, b.p(QStringLiteral("bin/hilfe")));
-    EXPECT_EQ(o.Dokumentenordner, bin);
+    EXPECT_EQ(Dokumentenordner(o), bin);
 
     const Baum nurBin({QStringLiteral("bin")});
     const QString bin2 = nurBin.p(QStringLiteral("bin"));
     const ProgrammOrdnerTyp o2 = OrdnerAusProgrammordner(bin2);
     EXPECT_TRUE(InstallierterDatenordner(bin2).isEmpty());
-    EXPECT_EQ(o2.Dokumentenordner, bin2);
+    EXPECT_EQ(Dokumentenordner(o2), bin2);
     EXPECT_EQ(o2.Soundordner, bin2 + QStringLiteral("sound") + QDir::separator());
     EXPECT_EQ(o2.Protokollordner, bin2 + QStringLiteral("protokolle") + QDir::separator());
 }
