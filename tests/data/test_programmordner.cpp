@@ -48,7 +48,8 @@ TEST(Programmordner, InstalliertUnterBeliebigemPraefix) {
 
 TEST(Programmordner, BuildOrdnerHatAllesNebenDemProgramm) {
     // A share folder without samples (a partial copy) keeps the samples beside the program.
-    const Baum b({QStringLiteral("bin/sound"), QStringLiteral("bin/hilfe"), QStringLiteral("share/kartello-quiz")});
+    const Baum b(
+        {QStringLiteral("bin/sound"), QStringLiteral("bin/hilfe"), QStringLiteral("share/kartello-quiz")});
     const QString bin = b.p(QStringLiteral("bin"));
     const ProgrammOrdnerTyp o = OrdnerAusProgrammordner(bin);
     EXPECT_EQ(o.Soundordner, b.p(QStringLiteral("bin/sound")));

@@ -17,7 +17,8 @@ Lauf Ausfuehren(const QString& programm, const QStringList& argumente, const QPr
     }
     lauf.ausgabe = p.readAllStandardOutput();
     lauf.fehler = QString::fromUtf8(p.readAllStandardError());
-    if (p.exitStatus() == QProcess::NormalExit && p.error() != QProcess::FailedToStart) lauf.exitCode = p.exitCode();
+    if (p.exitStatus() == QProcess::NormalExit && p.error() != QProcess::FailedToStart)
+        lauf.exitCode = p.exitCode();
     return lauf;
 }
 

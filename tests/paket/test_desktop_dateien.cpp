@@ -31,26 +31,29 @@ TEST(Desktopdateien, EintragUndMetainfoBestehenDiePruefer) {
     EXPECT_EQ(d.exitCode, 0) << d.fehler.toStdString();
     EXPECT_TRUE(d.ausgabe.trimmed().isEmpty()) << d.ausgabe.constData(); // not even a hint
 
-    const Lauf a = Ausfuehren(QStringLiteral("appstreamcli"),
-                              {QStringLiteral("validate"), QStringLiteral("--no-net"),
-                               Paketdatei(Kennung + QStringLiteral(".metainfo.xml"))});
+    const Lauf a =
+        Ausfuehren(QStringLiteral("appstreamcli"), {QStringLiteral("validate"), QStringLiteral("--no-net"),
+                                                    Paketdatei(Kennung + QStringLiteral(".metainfo.xml"))});
     EXPECT_EQ(a.exitCode, 0) << a.ausgabe.constData() << a.fehler.toStdString();
 
     // One application id for entry, icon and metainfo; the entry opens the document type.
     const QString text = QString::fromUtf8(DateiLesen(desktop));
-    for (const QString& zeile : {QStringLiteral("Exec=kartello-quiz %f"), QStringLiteral("Categories=Education;"),
-                                 QStringLiteral("MimeType=application/x-kartello-themendokument;"),
-                                 QStringLiteral("Icon=") + Kennung, QStringLiteral("Name[de]="),
-                                 QStringLiteral("Comment[de]=Quiz zu Landkarten, Lückentexten"),
-                                 QStringLiteral("Comment=Play quizzes")})
+    for (const QString& zeile :
+         {QStringLiteral("Exec=kartello-quiz %f"), QStringLiteral("Categories=Education;"),
+          QStringLiteral("MimeType=application/x-kartello-themendokument;"),
+          QString(QStringLiteral("Icon=") + Kennung), QStringLiteral("Name[de]="),
+          QStringLiteral("Comment[de]=Quiz zu Landkarten, Lückentexten"),
+          QStringLiteral("Comment=Play quizzes")})
         EXPECT_TRUE(text.contains(zeile)) << zeile.toStdString();
     const QString meta = QString::fromUtf8(DateiLesen(Paketdatei(Kennung + QStringLiteral(".metainfo.xml"))));
-    EXPECT_TRUE(meta.contains(QStringLiteral("<id>") + Kennung + QStringLiteral("</id>")));
-    EXPECT_TRUE(meta.contains(QStringLiteral("<launchable type=\"desktop-id\">") + Kennung + QStringLiteral(".desktop<")));
+    EXPECT_TRUE(meta.contains(QString(QStringLiteral("<id>") + Kennung + QStringLiteral("</id>"))));
+    EXPECT_TRUE(meta.contains(
+        QString(QStringLiteral("<launchable type=\"desktop-id\">") + Kennung + QStringLiteral(".desktop<"))));
     EXPECT_TRUE(meta.contains(QStringLiteral("<p xml:lang=\"de\">")));
     for (const char* bild : {"hauptfenster-900.png", "quiz-900.png"}) {
         EXPECT_TRUE(meta.contains(QString::fromLatin1(bild))) << bild;
-        EXPECT_TRUE(QFile::exists(QStringLiteral(KARTELLO_QUELL_ORDNER "/docs/") + QString::fromLatin1(bild)));
+        EXPECT_TRUE(
+            QFile::exists(QStringLiteral(KARTELLO_QUELL_ORDNER "/docs/") + QString::fromLatin1(bild)));
     }
 }
 
@@ -62,7 +65,8 @@ TEST(Desktopdateien, SymboleInAllenGroessen) {
         EXPECT_EQ(bild.size(), QSize(g, g)) << pfad.toStdString();
         EXPECT_TRUE(bild.hasAlphaChannel());
     }
-    const QByteArray svg = DateiLesen(basis + QStringLiteral("scalable/apps/") + Kennung + QStringLiteral(".svg"));
+    const QByteArray svg =
+        DateiLesen(basis + QStringLiteral("scalable/apps/") + Kennung + QStringLiteral(".svg"));
     QString fehler;
     EXPECT_TRUE(WohlgeformtesXml(svg, fehler)) << fehler.toStdString();
     EXPECT_TRUE(svg.contains("<svg")) << "an SVG picture";
@@ -87,8 +91,9 @@ TEST(Desktopdateien, DateitypenErkanntNachNamenUndInhalt) {
     // A best list made the way the program makes it, and a sample document.
     const QString hsc = xdg.tmp.filePath(QStringLiteral("Europa.hsc"));
     ASSERT_EQ(Ausfuehren(QStringLiteral(KARTELLO_BIN_ORDNER "/kartello-tool"),
-                         {QStringLiteral("bestenliste"), QStringLiteral("eintragen"), hsc, QStringLiteral("--dauer-ms"),
-                          QStringLiteral("1000"), QStringLiteral("--leistung"), QStringLiteral("0.5")})
+                         {QStringLiteral("bestenliste"), QStringLiteral("eintragen"), hsc,
+                          QStringLiteral("--dauer-ms"), QStringLiteral("1000"), QStringLiteral("--leistung"),
+                          QStringLiteral("0.5")})
                   .exitCode,
               0);
     const QString tvl = QStringLiteral(TESTDATEN_ORDNER "/tvl/beispiel.tvl");

@@ -32,11 +32,13 @@ QStringList Beispielnamen() {
 
 QString Feld(const QString& deb, const char* name) {
     return QString::fromUtf8(
-        Ausfuehren(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, QString::fromLatin1(name)}).ausgabe.trimmed());
+        Ausfuehren(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, QString::fromLatin1(name)})
+            .ausgabe.trimmed());
 }
 
 QString PaketBauen(const QString& ziel) {
-    const Lauf c = Ausfuehren(QStringLiteral("cpack"), {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("-B"), ziel},
+    const Lauf c = Ausfuehren(QStringLiteral("cpack"),
+                              {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("-B"), ziel},
                               QProcessEnvironment::systemEnvironment(), BauOrdner(), 600000);
     EXPECT_EQ(c.exitCode, 0) << c.ausgabe.constData() << c.fehler.toStdString();
     const QStringList debs = QDir(ziel).entryList({QStringLiteral("kartello-quiz_*.deb")}, QDir::Files);
@@ -49,7 +51,8 @@ void KopfdatenPruefen(const QString& deb) {
     EXPECT_EQ(Feld(deb, "Version"), QStringLiteral("1.0.2005"));
     EXPECT_TRUE(QFileInfo(deb).fileName().startsWith(QStringLiteral("kartello-quiz_1.0.2005_")));
     const QString haengt = Feld(deb, "Depends");
-    for (const char* paket : {"fonts-liberation2", "libqt6core6", "libqt6widgets6", "libqt6multimedia6", "libpng16-16"})
+    for (const char* paket :
+         {"fonts-liberation2", "libqt6core6", "libqt6widgets6", "libqt6multimedia6", "libpng16-16"})
         EXPECT_TRUE(haengt.contains(QString::fromLatin1(paket))) << paket << " in " << haengt.toStdString();
     EXPECT_TRUE(Feld(deb, "Recommends").contains(QStringLiteral("xdg-utils")));
     EXPECT_TRUE(Feld(deb, "Maintainer").contains(u'@'));
@@ -57,18 +60,20 @@ void KopfdatenPruefen(const QString& deb) {
 }
 
 void InhaltPruefen(const QString& deb) {
-    const QString liste = QString::fromUtf8(Ausfuehren(QStringLiteral("dpkg-deb"), {QStringLiteral("-c"), deb}).ausgabe);
-    QStringList erwartet{QStringLiteral("./usr/bin/kartello-quiz"),
-                         QStringLiteral("./usr/bin/kartello-tool"),
-                         QStringLiteral("./usr/share/kartello-quiz/sound/Richtig1.wav"),
-                         QStringLiteral("./usr/share/kartello-quiz/sound/Falsch1.wav"),
-                         QStringLiteral("./usr/share/kartello-quiz/hilfe/index.html"),
-                         QStringLiteral("./usr/share/applications/de.velmora.KartelloQuiz.desktop"),
-                         QStringLiteral("./usr/share/metainfo/de.velmora.KartelloQuiz.metainfo.xml"),
-                         QStringLiteral("./usr/share/mime/packages/de.velmora.KartelloQuiz.xml"),
-                         QStringLiteral("./usr/share/icons/hicolor/scalable/apps/de.velmora.KartelloQuiz.svg"),
-                         QStringLiteral("./usr/share/icons/hicolor/48x48/apps/de.velmora.KartelloQuiz.png"),
-                         QStringLiteral("./usr/share/icons/hicolor/256x256/apps/de.velmora.KartelloQuiz.png")};
+    const QString liste =
+        QString::fromUtf8(Ausfuehren(QStringLiteral("dpkg-deb"), {QStringLiteral("-c"), deb}).ausgabe);
+    QStringList erwartet{
+        QStringLiteral("./usr/bin/kartello-quiz"),
+        QStringLiteral("./usr/bin/kartello-tool"),
+        QStringLiteral("./usr/share/kartello-quiz/sound/Richtig1.wav"),
+        QStringLiteral("./usr/share/kartello-quiz/sound/Falsch1.wav"),
+        QStringLiteral("./usr/share/kartello-quiz/hilfe/index.html"),
+        QStringLiteral("./usr/share/applications/de.velmora.KartelloQuiz.desktop"),
+        QStringLiteral("./usr/share/metainfo/de.velmora.KartelloQuiz.metainfo.xml"),
+        QStringLiteral("./usr/share/mime/packages/de.velmora.KartelloQuiz.xml"),
+        QStringLiteral("./usr/share/icons/hicolor/scalable/apps/de.velmora.KartelloQuiz.svg"),
+        QStringLiteral("./usr/share/icons/hicolor/48x48/apps/de.velmora.KartelloQuiz.png"),
+        QStringLiteral("./usr/share/icons/hicolor/256x256/apps/de.velmora.KartelloQuiz.png")};
     for (const QString& name : Beispielnamen())
         erwartet << QStringLiteral("./usr/share/kartello-quiz/beispiele/") + name;
     for (const QString& pfad : erwartet)
@@ -86,7 +91,8 @@ void ProgrammLaeuft(const QString& bin, const XdgUmgebung& xdg) {
     EXPECT_EQ(p.state(), QProcess::Running);
     p.kill();
     p.waitForFinished();
-    EXPECT_FALSE(QFileInfo::exists(bin + QStringLiteral("/protokolle"))) << "nothing is written beside the program";
+    EXPECT_FALSE(QFileInfo::exists(bin + QStringLiteral("/protokolle")))
+        << "nothing is written beside the program";
 }
 
 // The unpacked tree seen by the program itself: its resources and the bundled quizzes.
@@ -108,7 +114,8 @@ void OrdnerUndQuizliste(const QString& wurzel) {
     FakeDialoge dialoge;
     FakeZwischenablage zwischenablage;
     {
-        TForm1 f(Dienste{meldungen, speicher, system, uhr, warten, shell, ton, dialoge, zwischenablage}, QString());
+        TForm1 f(Dienste{meldungen, speicher, system, uhr, warten, shell, ton, dialoge, zwischenablage},
+                 QString());
         f.ErsteAktivierung();
         EXPECT_EQ(Ordner().Startordner, share + QStringLiteral("beispiele") + QDir::separator());
         EXPECT_EQ(f.themenliste().Anzahl(), Beispielnamen().size());
@@ -132,8 +139,9 @@ TEST(Paket, BauenAuflistenAuspackenStarten) {
     const Lauf t = Ausfuehren(wurzel + QStringLiteral("/usr/bin/kartello-tool"),
                               {QStringLiteral("einstellungen"), QStringLiteral("zeigen")}, xdg.umgebung());
     EXPECT_EQ(t.exitCode, 0) << t.fehler.toStdString();
-    EXPECT_TRUE(t.ausgabe.contains(("Opt-ProtOrdner\t" + xdg.daten() + "/Velmora/Velmora Kartello-Quiz/protokolle/\tStandard").toUtf8()))
-        << t.ausgabe.constData();
+    const QString zeile = QStringLiteral("Opt-ProtOrdner\t") + xdg.daten() +
+                          QStringLiteral("/Velmora/Velmora Kartello-Quiz/protokolle/\tStandard\n");
+    EXPECT_TRUE(t.ausgabe.contains(zeile.toUtf8())) << t.ausgabe.constData();
     OrdnerUndQuizliste(wurzel);
 }
 

@@ -27,11 +27,11 @@ QString Werkzeug() {
 
 TEST(Voreinstellungen, BenutzerVorSystemVorStandard) {
     XdgUmgebung xdg;
-    xdg.einstellungenSchreiben(xdg.systemKonfig(),
-                               "[General]\nOpt-ProtOrdner=/srv/klasse7/protokolle/\n"
-                               "Opt-BestListOrdner=/srv/klasse7/bestenlisten/\nNetzKomOrdner=/srv/klasse7/kom/\n"
-                               "NetzKomKanal=TVL-3\nOpt-Sound=false\nOpt-UebNameEingabe=0\n"
-                               "Opt-AutoProtSpeichern=true\nUebOpt-Zeitlimit=1\n");
+    xdg.einstellungenSchreiben(
+        xdg.systemKonfig(), "[General]\nOpt-ProtOrdner=/srv/klasse7/protokolle/\n"
+                            "Opt-BestListOrdner=/srv/klasse7/bestenlisten/\nNetzKomOrdner=/srv/klasse7/kom/\n"
+                            "NetzKomKanal=TVL-3\nOpt-Sound=false\nOpt-UebNameEingabe=0\n"
+                            "Opt-AutoProtSpeichern=true\nUebOpt-Zeitlimit=1\n");
     xdg.einstellungenSchreiben(xdg.benutzerKonfig(),
                                "[General]\nnetzkomkanal=TVL-9\nOpt-Sound=1\nUebOpt-ZLimitMin=5\n");
     const auto zeigen = [&] {
@@ -72,7 +72,8 @@ TEST(Voreinstellungen, BenutzerVorSystemVorStandard) {
     EXPECT_EQ(setzen("Opt-ErgebBestListEintragen", "false").exitCode, 0);
     const Lauf unbekannt = setzen("Opt-Gibtsnicht", "1");
     EXPECT_EQ(unbekannt.exitCode, 2);
-    EXPECT_TRUE(unbekannt.fehler.contains(QStringLiteral("Unbekannte Einstellung"))) << unbekannt.fehler.toStdString();
+    EXPECT_TRUE(unbekannt.fehler.contains(QStringLiteral("Unbekannte Einstellung")))
+        << unbekannt.fehler.toStdString();
     EXPECT_EQ(setzen("Opt-Sound", "ja").exitCode, 2);
     EXPECT_EQ(setzen("UebOpt-AbfrageModus", "zwei").exitCode, 2);
 
@@ -83,7 +84,8 @@ TEST(Voreinstellungen, BenutzerVorSystemVorStandard) {
     pruefe("Opt-Sound", "true", "Benutzer");
     pruefe("NetzKomOrdner", "/srv/klasse7/kom/", "System");
 
-    const QByteArray datei = DateiLesen(xdg.benutzerKonfig() + QStringLiteral("/Velmora/Velmora Kartello-Quiz 1.0.conf"));
+    const QByteArray datei =
+        DateiLesen(xdg.benutzerKonfig() + QStringLiteral("/Velmora/Velmora Kartello-Quiz 1.0.conf"));
     EXPECT_TRUE(datei.contains("Opt-ErgebBestListEintragen=0\n")) << datei.constData();
     EXPECT_TRUE(datei.contains("UebOpt-AbfrageModus=2\n")) << datei.constData();
     EXPECT_TRUE(datei.contains("netzkomkanal=TVL-9\n")) << "the stored spelling stays";
@@ -92,7 +94,8 @@ TEST(Voreinstellungen, BenutzerVorSystemVorStandard) {
 
 TEST(Voreinstellungen, OhneDateienDieStandardwerte) {
     XdgUmgebung xdg;
-    const Lauf l = Ausfuehren(Werkzeug(), {QStringLiteral("einstellungen"), QStringLiteral("zeigen")}, xdg.umgebung());
+    const Lauf l =
+        Ausfuehren(Werkzeug(), {QStringLiteral("einstellungen"), QStringLiteral("zeigen")}, xdg.umgebung());
     ASSERT_EQ(l.exitCode, 0) << l.fehler.toStdString();
     const QMap<QString, Zeile> liste = Liste(l.ausgabe);
     ASSERT_EQ(liste.size(), 22);
@@ -100,9 +103,10 @@ TEST(Voreinstellungen, OhneDateienDieStandardwerte) {
         EXPECT_EQ(it->herkunft, QStringLiteral("Standard")) << it.key().toStdString();
     EXPECT_EQ(liste.value(QStringLiteral("NetzKomKanal")).wert, QStringLiteral("TVL-1"));
     EXPECT_TRUE(liste.value(QStringLiteral("Opt-ProtOrdner")).wert.endsWith(QStringLiteral("protokolle/")));
-    EXPECT_EQ(Ausfuehren(Werkzeug(), {QStringLiteral("einstellungen"), QStringLiteral("loeschen")}, xdg.umgebung())
-                  .exitCode,
-              2);
+    EXPECT_EQ(
+        Ausfuehren(Werkzeug(), {QStringLiteral("einstellungen"), QStringLiteral("loeschen")}, xdg.umgebung())
+            .exitCode,
+        2);
 }
 
 } // namespace
