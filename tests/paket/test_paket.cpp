@@ -68,6 +68,7 @@ void InhaltPruefen(const QString& deb) {
         QStringLiteral("./usr/share/kartello-quiz/sound/Richtig1.wav"),
         QStringLiteral("./usr/share/kartello-quiz/sound/Falsch1.wav"),
         QStringLiteral("./usr/share/kartello-quiz/hilfe/index.html"),
+        QStringLiteral("./usr/share/doc/kartello-quiz/README.md"),
         QStringLiteral("./usr/share/applications/de.velmora.KartelloQuiz.desktop"),
         QStringLiteral("./usr/share/metainfo/de.velmora.KartelloQuiz.metainfo.xml"),
         QStringLiteral("./usr/share/mime/packages/de.velmora.KartelloQuiz.xml"),
