@@ -2,7 +2,9 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <cctype>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -113,7 +115,13 @@ TEST_P(IniSchalter, VonHandGeschrieben) {
 INSTANTIATE_TEST_SUITE_P(Einstellungen, IniSchalter,
                          ::testing::Values(Schalter{"true", true}, Schalter{"false", false},
                                            Schalter{"True", true}, Schalter{" FALSE ", false},
-                                           Schalter{"1", true}, Schalter{"0", false}, Schalter{"7", true}));
+                                           Schalter{"1", true}, Schalter{"0", false}, Schalter{"7", true}),
+                         [](const ::testing::TestParamInfo<Schalter>& info) {
+                             std::string name;
+                             for (const char* c = info.param.zeile; *c; ++c)
+                                 if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+                             return name + "_" + std::to_string(info.index);
+                         });
 
 TEST_F(IniSpeicher, TrueIstKeineZahl) {
     roh("[General]\nWert=true\n");
