@@ -1,13 +1,11 @@
 #include "data/av_data.h"
 
+#include "data/installation.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTime>
-
-#ifndef KARTELLO_SHARE_DIR
-#define KARTELLO_SHARE_DIR ""
-#endif
 
 QString MitTrenner(const QString& pfad) {
     if (pfad.isEmpty() || pfad.endsWith(QDir::separator()) || pfad.endsWith(u'/'))
@@ -24,9 +22,9 @@ QString Ressourcenordner(const QString& programmordner, const QString& name) {
     const QString nebenan = programmordner + name;
     if (QFileInfo(nebenan).isDir())
         return Nativ(nebenan);
-    const QString geteilt = QStringLiteral(KARTELLO_SHARE_DIR) + u'/' + name;
-    if (!QStringLiteral(KARTELLO_SHARE_DIR).isEmpty() && QFileInfo(geteilt).isDir())
-        return Nativ(geteilt);
+    const QString geteilt = InstallierterDatenordner(programmordner);
+    if (!geteilt.isEmpty() && QFileInfo(geteilt + name).isDir())
+        return Nativ(geteilt + name);
     return Nativ(nebenan);
 }
 
@@ -64,7 +62,9 @@ ProgrammOrdnerTyp OrdnerAusProgrammordner(const QString& programmordner) {
     o.Soundordner = Ressourcenordner(o.Programmordner, QStringLiteral("sound"));
     o.Hilfeordner = Ressourcenordner(o.Programmordner, QStringLiteral("hilfe"));
     QString schreibbasis = o.Programmordner;
-    if (!Beschreibbar(programmordner)) {
+    // An installed program never writes beside itself, even where it could (root, an
+    // unpacked copy): the per-user data folder keeps every user's files apart.
+    if (!InstallierterDatenordner(o.Programmordner).isEmpty() || !Beschreibbar(programmordner)) {
         const QString daten = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         if (!daten.isEmpty())
             schreibbasis = Nativ(daten);

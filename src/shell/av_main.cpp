@@ -1,6 +1,7 @@
 #include "shell/av_main.h"
 
 #include "data/av_data.h"
+#include "data/installation.h"
 #include "documents/dokument_lesen.h"
 #include "mapview/ac_infobox.h"
 #include "mapview/ac_kartenbild.h"
@@ -301,7 +302,7 @@ void TForm1::ErsteAktivierung() {
     ModusKnoepfeAktualisieren();
     LernansichtZeigen();
 
-    const StartZiel ziel = StartZielAusArgument(m_befehlszeile, ordner.Programmordner);
+    const StartZiel ziel = StartZielAusArgument(m_befehlszeile, Dokumentenordner(ordner));
     ordner.Startdokument.clear();
     ordner.Startordner = ziel.Startordner;
     ordner.Themenordner = ordner.Startordner;

@@ -3,6 +3,7 @@
 #include "platform/einstellungen.h"
 
 #include <QStringList>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -93,4 +94,85 @@ QStringList EinstellungsNamen() {
     for (const Eintrag& e : Tabelle())
         namen.append(e.name);
     return namen;
+}
+
+namespace {
+
+EinstellungsArt ArtVon(const Feld& feld) {
+    return std::visit(Faelle{
+                          [](bool P::*) { return EinstellungsArt::Wahrheitswert; },
+                          [](int P::*) { return EinstellungsArt::Zahl; },
+                          [](auto) { return EinstellungsArt::Text; },
+                      },
+                      feld);
+}
+
+QString WertAlsText(const Feld& feld, const P& werte, const ProgrammOrdnerTyp& ordner) {
+    return std::visit(Faelle{
+                          [&](bool P::*f) { return werte.*f ? QStringLiteral("true") : QStringLiteral("false"); },
+                          [&](int P::*f) { return QString::number(werte.*f); },
+                          [&](QString P::*f) { return werte.*f; },
+                          [&](QString ProgrammOrdnerTyp::*f) { return ordner.*f; },
+                      },
+                      feld);
+}
+
+std::optional<bool> WahrheitswertAus(const QString& text) {
+    const QString t = text.trimmed().toLower();
+    if (t == QLatin1String("true") || t == QLatin1String("1")) return true;
+    if (t == QLatin1String("false") || t == QLatin1String("0")) return false;
+    return std::nullopt;
+}
+
+const Eintrag* EintragSuchen(const QString& name) {
+    for (const Eintrag& e : Tabelle())
+        if (e.name.compare(name, Qt::CaseInsensitive) == 0) return &e;
+    return nullptr;
+}
+
+} // namespace
+
+std::vector<EinstellungsWert> EinstellungenAlsText(const ProgrammEinstellungenTyp& werte,
+                                                   const ProgrammOrdnerTyp& ordner) {
+    std::vector<EinstellungsWert> liste;
+    for (const Eintrag& e : Tabelle())
+        liste.push_back({e.name, e.ladename, ArtVon(e.feld), WertAlsText(e.feld, werte, ordner)});
+    return liste;
+}
+
+bool EinstellungVorhanden(const Einstellungen& speicher, const EinstellungsWert& eintrag) {
+    switch (eintrag.art) {
+    case EinstellungsArt::Wahrheitswert:
+        return speicher.leseBool(eintrag.ladename).has_value();
+    case EinstellungsArt::Zahl:
+        return speicher.leseInt(eintrag.ladename).has_value();
+    case EinstellungsArt::Text:
+        break;
+    }
+    return speicher.leseText(eintrag.ladename).has_value();
+}
+
+SetzErgebnis EinstellungSetzen(Einstellungen& speicher, const QString& name, const QString& wert) {
+    const Eintrag* e = EintragSuchen(name);
+    if (e == nullptr) return SetzErgebnis::UnbekannterName;
+    switch (ArtVon(e->feld)) {
+    case EinstellungsArt::Wahrheitswert: {
+        const auto b = WahrheitswertAus(wert);
+        if (!b) return SetzErgebnis::UngueltigerWert;
+        speicher.schreibeBool(e->name, *b);
+        break;
+    }
+    case EinstellungsArt::Zahl: {
+        bool ok = false;
+        const int zahl = wert.trimmed().toInt(&ok, 10);
+        if (!ok) return SetzErgebnis::UngueltigerWert;
+        speicher.schreibeInt(e->name, zahl);
+        break;
+    }
+    case EinstellungsArt::Text:
+        speicher.schreibeText(e->name, wert);
+        break;
+    }
+    speicher.speichern();
+    return SetzErgebnis::Gesetzt;
 }

@@ -6,6 +6,8 @@
 #include "quiz/quizoptionen.h"
 
 #include <QString>
+#include <QStringList>
+#include <vector>
 
 class Einstellungen;
 
@@ -20,3 +22,24 @@ void EinstellungenSpeichern(Einstellungen& speicher, const ProgrammEinstellungen
 
 // The value names in table order, as written.
 QStringList EinstellungsNamen();
+
+// One value of the table as text, for listing and scripting the settings.
+enum class EinstellungsArt { Wahrheitswert, Zahl, Text };
+struct EinstellungsWert {
+    QString name;     // as written
+    QString ladename; // as looked up
+    EinstellungsArt art;
+    QString wert; // "true"/"false", a decimal number, or the text itself
+};
+
+// Every value of the table in table order, as the given records hold it.
+std::vector<EinstellungsWert> EinstellungenAlsText(const ProgrammEinstellungenTyp& werte,
+                                                   const ProgrammOrdnerTyp& ordner);
+
+// True when the store holds the value in a form its type can read.
+bool EinstellungVorhanden(const Einstellungen& speicher, const EinstellungsWert& eintrag);
+
+// Writes one value given as text with the type the program uses: a boolean as
+// true/false/1/0, an integer as a 32-bit decimal number. Names ignore case.
+enum class SetzErgebnis { Gesetzt, UnbekannterName, UngueltigerWert };
+SetzErgebnis EinstellungSetzen(Einstellungen& speicher, const QString& name, const QString& wert);

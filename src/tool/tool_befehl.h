@@ -31,3 +31,4 @@ int BefehlBuild(const QStringList& argumente);
 int BefehlBestenliste(const QStringList& argumente);
 int BefehlRender(const QStringList& argumente);
 int BefehlArbeitsblatt(const QStringList& argumente);
+int BefehlEinstellungen(const QStringList& argumente);

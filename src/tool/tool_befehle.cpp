@@ -51,11 +51,12 @@ const std::vector<Befehl>& AlleBefehle() {
          2, 2, &BefehlBuild},
         {QStringLiteral("bestenliste"),
          QStringLiteral("Zeigt eine Bestenliste (*.hsc) oder trägt ein Ergebnis ein."),
-         QStringLiteral("bestenliste zeigen DATEI.hsc | bestenliste eintragen DATEI.hsc OPTIONEN"),
+         QStringLiteral("bestenliste zeigen DATEI.hsc [--datei AUS.txt] | bestenliste eintragen DATEI.hsc OPTIONEN"),
          QStringLiteral(
-             "\"zeigen\" gibt die Bestenliste nach Rang geordnet als Text aus, genau wie ihn\n"
-             "\"Speichern...\" im Programm schreibt (Spalten durch Tabulatoren getrennt, Zeilen mit CR LF,\n"
-             "Windows-1252). Fehlt die Datei oder kann sie nicht gelesen werden, steht die Meldung auf der\n"
+             "\"zeigen\" gibt die Bestenliste nach Rang geordnet als Text aus (Spalten durch Tabulatoren\n"
+             "getrennt, UTF-8). Mit --datei AUS.txt entsteht stattdessen die Datei AUS.txt genau so, wie\n"
+             "sie \"Speichern...\" im Programm schreibt (Zeilen mit CR LF, Windows-1252).\n"
+             "Fehlt die Datei oder kann sie nicht gelesen werden, steht die Meldung auf der\n"
              "Fehlerausgabe und der Rückgabewert ist 1.\n"
              "\"eintragen\" hängt ein Ergebnis an, mit derselben Sperre wie das Programm (bis zu 5\n"
              "Versuche im Abstand von 100 ms). Optionen:\n"
@@ -95,6 +96,18 @@ const std::vector<Befehl>& AlleBefehle() {
              "Eine andere Endung, ein unlesbares Dokument oder ein Schreibfehler: Meldung auf der\n"
              "Fehlerausgabe und Rückgabewert 1."),
          2, 19, &BefehlArbeitsblatt},
+        {QStringLiteral("einstellungen"),
+         QStringLiteral("Zeigt die Einstellungen des Programms oder setzt eine davon."),
+         QStringLiteral("einstellungen zeigen | einstellungen setzen NAME WERT"),
+         QStringLiteral(
+             "\"zeigen\" gibt jede Einstellung in einer Zeile aus: Name, Wert und Herkunft, durch\n"
+             "Tabulatoren getrennt. Die Herkunft ist \"Benutzer\" (eigene Einstellungen), \"System\"\n"
+             "(Vorgabe für alle Benutzer des Rechners, unter Linux in\n"
+             "/etc/xdg/Velmora/Velmora Kartello-Quiz 1.0.conf) oder \"Standard\".\n"
+             "\"setzen\" schreibt einen Wert in die eigenen Einstellungen, mit dem Typ, den das Programm\n"
+             "verwendet: Schalter als true, false, 1 oder 0, Auswahlen als ganze Zahl, Ordner und Texte\n"
+             "unverändert. Ein unbekannter Name oder ein ungültiger Wert ergibt den Rückgabewert 2."),
+         1, 3, &BefehlEinstellungen},
     };
     return befehle;
 }

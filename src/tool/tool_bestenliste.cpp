@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QSaveFile>
 #include <QSysInfo>
 
 #include "data/av_data.h"
@@ -21,7 +22,21 @@
 
 namespace {
 
-int Zeigen(const QString& pfad) {
+// The terminal reads UTF-8 with LF line ends; the file gets the export's own bytes.
+int Ausgabe(const std::vector<QStringList>& zeilen, const QString& datei) {
+    if (datei.isEmpty()) {
+        RohAusgeben(BestListGridText(zeilen).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toUtf8());
+        return ExitErfolg;
+    }
+    QSaveFile aus(datei);
+    if (!aus.open(QIODevice::WriteOnly) || aus.write(BestListGridBytes(zeilen)) < 0 || !aus.commit()) {
+        FehlerAusgeben(SchreibfehlerText(QDir::toNativeSeparators(datei)));
+        return ExitFehler;
+    }
+    return ExitErfolg;
+}
+
+int Zeigen(const QString& pfad, const QString& datei = {}) {
     const QString name = QDir::toNativeSeparators(pfad);
     if (!QFileInfo(pfad).isFile()) {
         FehlerAusgeben(FehltText(name));
@@ -35,8 +50,7 @@ int Zeigen(const QString& pfad) {
         return ExitFehler;
     }
     BestListRangfolge(liste);
-    RohAusgeben(BestListGridBytes(BestListZeilen(liste)));
-    return ExitErfolg;
+    return Ausgabe(BestListZeilen(liste), datei);
 }
 
 struct EintragAuftrag {
@@ -109,6 +123,8 @@ int Eintragen(const QString& pfad, const QStringList& optionen) {
 int BefehlBestenliste(const QStringList& argumente) {
     const QString unterbefehl = argumente.at(0);
     if (unterbefehl == QLatin1String("zeigen") && argumente.size() == 2) return Zeigen(argumente.at(1));
+    if (unterbefehl == QLatin1String("zeigen") && argumente.size() == 4 && argumente.at(2) == QLatin1String("--datei"))
+        return Zeigen(argumente.at(1), argumente.at(3));
     if (unterbefehl == QLatin1String("eintragen")) return Eintragen(argumente.at(1), argumente.mid(2));
     FehlerAusgeben(QStringLiteral("Unbekannter Unterbefehl oder falsche Argumente.\n"
                                   "\"kartello-tool bestenliste --help\" zeigt die Hilfe."));

@@ -2,7 +2,9 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <cctype>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -92,9 +94,79 @@ TEST_P(IniFalscherTyp, ZahlFehlt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Einstellungen, IniFalscherTyp,
-                         ::testing::Values(KeineZahl{"ja"}, KeineZahl{"true"}, KeineZahl{"12abc"},
+                         ::testing::Values(KeineZahl{"ja"}, KeineZahl{"wahr"}, KeineZahl{"12abc"},
                                            KeineZahl{""}, KeineZahl{"1.5"}, KeineZahl{"99999999999"},
                                            KeineZahl{"1,2"}, KeineZahl{"@Variant(\\0\\0\\0\\x7f\\0\\0\\0)"}));
+
+struct Schalter {
+    const char* zeile;
+    bool wert;
+};
+
+class IniSchalter : public IniSpeicher, public ::testing::WithParamInterface<Schalter> {};
+
+// Presets are written by hand: true/false read like 1/0, a number stays no boolean word.
+TEST_P(IniSchalter, VonHandGeschrieben) {
+    roh(QByteArray("[General]\nOpt-Sound=") + GetParam().zeile + "\n");
+    const EinstellungenQt s(datei());
+    EXPECT_EQ(s.leseBool(QStringLiteral("opt-sound")), GetParam().wert) << GetParam().zeile;
+}
+
+INSTANTIATE_TEST_SUITE_P(Einstellungen, IniSchalter,
+                         ::testing::Values(Schalter{"true", true}, Schalter{"false", false},
+                                           Schalter{"True", true}, Schalter{" FALSE ", false},
+                                           Schalter{"1", true}, Schalter{"0", false}, Schalter{"7", true}),
+                         [](const ::testing::TestParamInfo<Schalter>& info) {
+                             std::string name;
+                             for (const char* c = info.param.zeile; *c; ++c)
+                                 if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+                             return name + "_" + std::to_string(info.index);
+                         });
+
+TEST_F(IniSpeicher, TrueIstKeineZahl) {
+    roh("[General]\nWert=true\n");
+    const EinstellungenQt s(datei());
+    EXPECT_FALSE(s.leseInt(QStringLiteral("Wert")));
+}
+
+// A computer's presets under a user's own file: the user's value wins, the preset
+// fills the rest, and saving copies no preset into the user's file.
+TEST_F(IniSpeicher, VorgabenDesSystems) {
+    const QString system = tmp.filePath(QStringLiteral("system.conf"));
+    {
+        QFile f(system);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[General]\nOpt-ProtOrdner=/srv/klasse7/protokolle/\nNetzKomKanal=TVL-3\n"
+                "Opt-Sound=false\nopt-autoprotspeichern=true\nUebOpt-AbfrageModus=2\n"
+                "UebOpt-Zuordnungsziele=0\n");
+    }
+    roh("[General]\nNETZKOMKANAL=TVL-9\nOpt-AutoProtSpeichern=1\nUebOpt-AbfrageModus=kaputt\n");
+    {
+        EinstellungenQt s(datei(), system);
+        EXPECT_EQ(s.leseText(QStringLiteral("NetzKomKanal")), QStringLiteral("TVL-9"));
+        EXPECT_EQ(s.leseText(QStringLiteral("Opt-ProtOrdner")), QStringLiteral("/srv/klasse7/protokolle/"));
+        EXPECT_EQ(s.leseBool(QStringLiteral("Opt-Sound")), false);
+        EXPECT_EQ(s.leseBool(QStringLiteral("Opt-AutoProtSpeichern")), true);
+        EXPECT_EQ(s.leseInt(QStringLiteral("UebOpt-AbfrageModus")), 2) << "an unreadable own value leaves the preset";
+        EXPECT_FALSE(s.leseInt(QStringLiteral("UebOpt-Zuordnungstexte")));
+        ASSERT_NE(s.system(), nullptr);
+        EXPECT_TRUE(s.system()->enthaelt(QStringLiteral("netzkomkanal")));
+
+        s.schreibeText(QStringLiteral("Opt-ProtOrdner"), QStringLiteral("/srv/klasse7/protokolle/"));
+        s.schreibeBool(QStringLiteral("Opt-Sound"), false);
+        s.schreibeInt(QStringLiteral("UebOpt-Zuordnungsziele"), 1); // differs: the user's own now
+        s.schreibeText(QStringLiteral("NetzKomKanal"), QStringLiteral("TVL-3")); // held: stays his
+        s.speichern();
+    }
+    QSettings benutzer(datei(), QSettings::IniFormat);
+    EXPECT_FALSE(benutzer.contains(QStringLiteral("Opt-ProtOrdner")));
+    EXPECT_FALSE(benutzer.contains(QStringLiteral("Opt-Sound")));
+    EXPECT_EQ(benutzer.value(QStringLiteral("UebOpt-Zuordnungsziele")).toString(), QStringLiteral("1"));
+    EXPECT_EQ(benutzer.value(QStringLiteral("NETZKOMKANAL")).toString(), QStringLiteral("TVL-3"));
+    QSettings vorgabe(system, QSettings::IniFormat);
+    EXPECT_EQ(vorgabe.value(QStringLiteral("UebOpt-Zuordnungsziele")).toString(), QStringLiteral("0"))
+        << "the presets are never written";
+}
 
 TEST_F(IniSpeicher, BeschaedigteDateiOhneAbsturz) {
     QByteArray muell;

@@ -7,6 +7,7 @@
 #include "test_bestenliste_hilfe.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -66,11 +67,30 @@ TEST(BestenlisteWerkzeug, ZeigenGibtDenGridTextDerGeordnetenListe) {
     EXPECT_EQ(l[1].Name, QStringLiteral("(kein Name)"));
     EXPECT_EQ(l[0].Beginn, SerielleZeit(QDateTime(QDate(2026, 12, 8), QTime(10, 15))));
     BestListRangfolge(l);
+    // The terminal gets UTF-8 with LF; --datei writes the bytes of "Speichern...".
     const Lauf lauf = Starten({QStringLiteral("bestenliste"), QStringLiteral("zeigen"), datei});
     EXPECT_EQ(lauf.exitCode, 0) << lauf.fehler.toStdString();
-    EXPECT_EQ(lauf.ausgabe, BestListGridBytes(BestListZeilen(l)));
-    EXPECT_TRUE(lauf.ausgabe.contains("\r\n1\tZo\xeb\tPC-7\t100.0 %\t00:59\t"));
-    EXPECT_TRUE(lauf.ausgabe.contains("\r\n2\t(kein Name)\tPC-7\t87.5 %\t00:30\t"));
+    EXPECT_EQ(lauf.ausgabe, BestListGridText(BestListZeilen(l)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toUtf8());
+    EXPECT_TRUE(lauf.ausgabe.contains("\n1\tZo\xc3\xab\tPC-7\t100.0 %\t00:59\t"));
+    EXPECT_TRUE(lauf.ausgabe.contains("\n2\t(kein Name)\tPC-7\t87.5 %\t00:30\t"));
+    EXPECT_TRUE(lauf.ausgabe.contains("J\xc3\xb6rg"));
+    EXPECT_FALSE(lauf.ausgabe.contains('\r'));
+
+    const QString export_ = ordner.filePath(QStringLiteral("Europa.txt"));
+    const Lauf datei_ = Starten({QStringLiteral("bestenliste"), QStringLiteral("zeigen"), datei,
+                                 QStringLiteral("--datei"), export_});
+    EXPECT_EQ(datei_.exitCode, 0) << datei_.fehler.toStdString();
+    EXPECT_TRUE(datei_.ausgabe.isEmpty());
+    QFile aus(export_);
+    ASSERT_TRUE(aus.open(QIODevice::ReadOnly));
+    const QByteArray bytes = aus.readAll();
+    EXPECT_EQ(bytes, BestListGridBytes(BestListZeilen(l)));
+    EXPECT_TRUE(bytes.contains("\r\n1\tZo\xeb\tPC-7\t100.0 %\t00:59\t"));
+
+    const Lauf gesperrt = Starten({QStringLiteral("bestenliste"), QStringLiteral("zeigen"), datei,
+                                   QStringLiteral("--datei"), ordner.filePath(QStringLiteral("fehlt/aus.txt"))});
+    EXPECT_EQ(gesperrt.exitCode, 1);
+    EXPECT_TRUE(gesperrt.fehler.contains(QStringLiteral("kann nicht geschrieben werden"))) << gesperrt.fehler.toStdString();
 }
 
 TEST(BestenlisteWerkzeug, FehlendeOderUnlesbareDatei) {

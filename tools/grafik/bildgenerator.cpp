@@ -34,8 +34,8 @@ void Speichere(const QImage& bild, const QString& pfad) {
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "Aufruf: bildgenerator <bilderordner> [hilfeordner]\n");
+    if (argc < 2 || argc > 4) {
+        std::fprintf(stderr, "Aufruf: bildgenerator <bilderordner> [hilfeordner [symbolordner]]\n");
         return 2;
     }
     const QString ordner = QString::fromLocal8Bit(argv[1]);
@@ -43,7 +43,8 @@ int main(int argc, char** argv) {
     Startbild(ordner);
     GlyphenZeichnen(ordner);
     CursorZeichnen(ordner);
-    if (argc == 3) {
+    if (argc == 4) Programmsymbole(QString::fromLocal8Bit(argv[3]));
+    if (argc >= 3) {
         // The help page shows the start picture and the program icon as well.
         const QString hilfe = QString::fromLocal8Bit(argv[2]);
         Speichere(QImage(ordner + QStringLiteral("/Startbasisbild.png")),

@@ -265,6 +265,10 @@ void Zeichne(const QString& pfad, int groesse, const Zeichner& zeichner) {
 }
 } // namespace
 
+void ProgrammsymbolMalen(QPainter& p) {
+    Programm(p);
+}
+
 void GlyphenZeichnen(const QString& ordner) {
     const QString ziel = ordner + QStringLiteral("/glyphen/");
     Zeichne(ziel + QStringLiteral("programm.png"), 64, Programm);

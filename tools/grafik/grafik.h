@@ -31,3 +31,8 @@ void Kacheln(const QString& ordner);
 void Startbild(const QString& ordner);
 void GlyphenZeichnen(const QString& ordner);
 void CursorZeichnen(const QString& ordner);
+
+// The program icon in its 24-unit square, for the desktop icons of every size.
+void ProgrammsymbolMalen(QPainter& p);
+// The program icon as the hicolor theme wants it: scalable SVG and PNGs of the usual sizes.
+void Programmsymbole(const QString& ordner);
