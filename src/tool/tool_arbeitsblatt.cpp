@@ -99,13 +99,10 @@ int BefehlArbeitsblatt(const QStringList& argumente) {
     BlattAuftrag auftrag;
     const QString fehler = Auswerten(argumente, auftrag);
     if (!fehler.isEmpty()) {
-        FehlerAusgeben(fehler + QStringLiteral("\n\"kartello-tool arbeitsblatt --help\" zeigt die Hilfe."));
+        AufrufFehlerAusgeben(QStringLiteral("arbeitsblatt"), fehler);
         return ExitAufruf;
     }
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        FehlerAusgeben(QStringLiteral("arbeitsblatt braucht Schriften und damit eine QGuiApplication."));
-        return ExitFehler;
-    }
+    if (!SchriftenVorhanden(QStringLiteral("arbeitsblatt"))) return ExitFehler;
     const Seitenformat format = FormatAusDateiname(auftrag.ausgabe);
     if (format == Seitenformat::Unbekannt) {
         FehlerAusgeben(EndungFehlerText);

@@ -1,5 +1,7 @@
 #include "tool_ausgabe.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
 
 namespace {
@@ -26,4 +28,14 @@ void FehlerAusgeben(const QString& text) {
 void RohAusgeben(const QByteArray& daten) {
     std::fwrite(daten.constData(), 1, static_cast<size_t>(daten.size()), stdout);
     std::fflush(stdout);
+}
+
+void AufrufFehlerAusgeben(const QString& befehl, const QString& fehler) {
+    FehlerAusgeben(fehler + QStringLiteral("\n\"kartello-tool %1 --help\" zeigt die Hilfe.").arg(befehl));
+}
+
+bool SchriftenVorhanden(const QString& befehl) {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) return true;
+    FehlerAusgeben(QStringLiteral("%1 braucht Schriften und damit eine QGuiApplication.").arg(befehl));
+    return false;
 }

@@ -6,3 +6,8 @@
 void Ausgeben(const QString& text);        // stdout, a line end is appended
 void FehlerAusgeben(const QString& text);  // stderr, a line end is appended
 void RohAusgeben(const QByteArray& daten); // stdout, unchanged
+
+// A wrong call of `befehl`: the reason and the pointer to its help on stderr.
+void AufrufFehlerAusgeben(const QString& befehl, const QString& fehler);
+// Whether fonts are at hand (a QGuiApplication runs); otherwise says so for `befehl`.
+bool SchriftenVorhanden(const QString& befehl);

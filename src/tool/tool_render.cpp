@@ -87,13 +87,10 @@ int BefehlRender(const QStringList& argumente) {
     RenderAuftrag auftrag;
     const QString fehler = Auswerten(argumente, auftrag);
     if (!fehler.isEmpty()) {
-        FehlerAusgeben(fehler + QStringLiteral("\n\"kartello-tool render --help\" zeigt die Hilfe."));
+        AufrufFehlerAusgeben(QStringLiteral("render"), fehler);
         return ExitAufruf;
     }
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        FehlerAusgeben(QStringLiteral("render braucht Schriften und damit eine QGuiApplication."));
-        return ExitFehler;
-    }
+    if (!SchriftenVorhanden(QStringLiteral("render"))) return ExitFehler;
     if (!BildformatFuer(auftrag.ausgabe)) {
         FehlerAusgeben(UngueltigeErweiterungText());
         return ExitFehler;
