@@ -18,6 +18,11 @@ QByteArray Dateianfang::lesen(qint64 anzahl) {
     return m_datei->read(anzahl);
 }
 
+qint64 Dateianfang::lesenIn(char* ziel, qint64 anzahl) {
+    if (!m_offen || anzahl <= 0) return 0;
+    return qMax<qint64>(0, m_datei->read(ziel, anzahl));
+}
+
 #else
 
 #include <cerrno>
@@ -41,15 +46,20 @@ Dateianfang::~Dateianfang() {
 QByteArray Dateianfang::lesen(qint64 anzahl) {
     if (!m_offen || anzahl <= 0) return {};
     QByteArray daten(static_cast<qsizetype>(anzahl), Qt::Uninitialized);
+    daten.truncate(static_cast<qsizetype>(lesenIn(daten.data(), anzahl)));
+    return daten;
+}
+
+qint64 Dateianfang::lesenIn(char* ziel, qint64 anzahl) {
+    if (!m_offen || anzahl <= 0) return 0;
     qint64 gelesen = 0;
     while (gelesen < anzahl) {
-        const ssize_t n = ::read(m_fd, daten.data() + gelesen, static_cast<size_t>(anzahl - gelesen));
+        const ssize_t n = ::read(m_fd, ziel + gelesen, static_cast<size_t>(anzahl - gelesen));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
         gelesen += n;
     }
-    daten.truncate(static_cast<qsizetype>(gelesen));
-    return daten;
+    return gelesen;
 }
 
 #endif
