@@ -54,12 +54,6 @@ QString TrimmeSteuerzeichen(const QString& text);
 
 // The three shared file messages; a non-empty extra text follows after CR LF CR LF.
 QString SchreibfehlerText(const QString& datei, const QString& zusatz = {});
-// Why a file operation failed, where the system says so in a way the user can act on.
-enum class Dateigrund { Unbekannt, KeinPlatz, Kontingent, KeinZugriff, Schreibgeschuetzt, Gesperrt };
-// "Auf dem Datenträger ist kein Platz mehr." and the like; empty for Unbekannt.
-QString DateigrundText(Dateigrund grund);
-// The write-failure message with the system's reason, when known, after the possible causes.
-QString SchreibfehlerText(const QString& datei, const QString& zusatz, Dateigrund grund);
 QString LesefehlerText(const QString& datei, const QString& zusatz = {});
 QString FehltText(const QString& datei, const QString& zusatz = {});
 

@@ -2,7 +2,7 @@
 // Files in folders that several computers may share (best lists): one open is one
 // short read or append, guarded by a lock that other programs and other computers
 // honour. An attempt never blocks; the caller retries after a pause.
-#include "data/av_data.h"
+#include "data/dateigrund.h"
 #include "platform/uhr.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 #pragma once
 // Reading and appending a best-list file under its lock, with the retries that a
 // folder shared by a classroom needs: up to 5 attempts, 100 ms apart.
-#include "data/av_data.h"
+#include "data/dateigrund.h"
 #include "results/bestenliste_format.h"
 
 #include <QString>

@@ -61,19 +61,27 @@ public:
     }
     // A negative byte count, or one past the end that no text could have, is damage;
     // a plausible one past the end is a file that ends inside this text.
-    Stand text(QByteArray& bytes) {
-        int32_t laenge = 0;
+    // The text's bytes stay valid until the next read.
+    Stand text(const char*& anfang, int32_t& laenge) {
         if (ganzzahl(laenge) != Stand::Ok) return Stand::Ende;
         if (laenge < 0 || (laenge > rest() && laenge > BestListMaxTextBytes)) return Stand::Schaden;
         if (laenge > rest() || !holen(laenge)) return Stand::Ende;
-        bytes = QByteArray(hier(), laenge);
+        anfang = hier();
         m_pos += laenge;
         return Stand::Ok;
     }
+    Stand text(QByteArray& bytes) {
+        const char* anfang = nullptr;
+        int32_t laenge = 0;
+        const Stand s = text(anfang, laenge);
+        if (s == Stand::Ok) bytes = QByteArray(anfang, laenge);
+        return s;
+    }
     Stand text(QString& wert) {
-        QByteArray bytes;
-        const Stand s = text(bytes);
-        if (s == Stand::Ok) wert = AusCp1252(bytes);
+        const char* anfang = nullptr;
+        int32_t laenge = 0;
+        const Stand s = text(anfang, laenge);
+        if (s == Stand::Ok) wert = AusCp1252(anfang, laenge);
         return s;
     }
 
