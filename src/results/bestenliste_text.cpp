@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <cmath>
 
 const std::array<BestListSpalte, BestListSpaltenAnzahl>& BestListSpalten() {
     static const std::array<BestListSpalte, BestListSpaltenAnzahl> spalten{{
@@ -20,13 +19,12 @@ const std::array<BestListSpalte, BestListSpaltenAnzahl>& BestListSpalten() {
     return spalten;
 }
 
-// Values out of range show as the nearest valid one.
 QString LeistungText(double leistung) {
-    const double wert = std::isnan(leistung) ? 0 : std::clamp(leistung, 0.0, 1.0);
-    return QString::number(wert * 100.0, 'f', 1) + QStringLiteral(" %");
+    return QString::number(leistung * 100.0, 'f', 1) + QStringLiteral(" %");
 }
 
 QString ZeitText(int32_t dauerMs) {
+    // A negative duration shows as none, never as "-35791:-23".
     const int32_t sekunden = std::max<int32_t>(dauerMs, 0) / 1000;
     return QStringLiteral("%1:%2")
         .arg(sekunden / 60, 2, 10, QLatin1Char('0'))

@@ -40,7 +40,7 @@ QByteArray MitTextBomben(int chunks, uint64_t bytesJeChunk) {
     return png + Chunk("IDAT", NullenKomprimiert(2 * 3)) + Chunk("IEND", {});
 }
 
-void Schreiben(const QString& pfad, const QByteArray& bytes, qint64 groesse = -1) {
+void Ablegen(const QString& pfad, const QByteArray& bytes, qint64 groesse = -1) {
     QFile f(pfad);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     ASSERT_EQ(f.write(bytes), bytes.size());
@@ -91,33 +91,33 @@ std::vector<Fall> Faelle() {
     const double inf = std::numeric_limits<double>::infinity();
     return {
         // 100 chunks of 80 MB text each: 8 GB if inflated, skipped unread instead.
-        {"TextBombe", [](const QString& p) { Schreiben(p, Dokumentbytes(MitTextBomben(100, 80'000'000))); },
+        {"TextBombe", [](const QString& p) { Ablegen(p, Dokumentbytes(MitTextBomben(100, 80'000'000))); },
          true, "ok 2x2", 3, 60},
         // 26 KB of PNG that describe 400 megapixels.
-        {"Grosses1BitBild", [](const QString& p) { Schreiben(p, Dokumentbytes(Nullbild(20000, 20000, 1))); },
+        {"Grosses1BitBild", [](const QString& p) { Ablegen(p, Dokumentbytes(Nullbild(20000, 20000, 1))); },
          true, "Fehler: Bild ab Byte", 1, 40},
         // Just below the cap: read, at 4 bytes per pixel.
-        {"ErlaubtesGrossesBild", [](const QString& p) { Schreiben(p, Dokumentbytes(Nullbild(6000, 6000, 1))); },
+        {"ErlaubtesGrossesBild", [](const QString& p) { Ablegen(p, Dokumentbytes(Nullbild(6000, 6000, 1))); },
          true, "ok 6000x6000", 3, 300},
-        {"NullenMitEndung", [](const QString& p) { Schreiben(p, {}, 1LL << 30); }, true,
+        {"NullenMitEndung", [](const QString& p) { Ablegen(p, {}, 1LL << 30); }, true,
          "Fehler: Ungültiges Dateiformat.", 1, 20},
-        {"DokumentMitRiesigemAnhang", [](const QString& p) { Schreiben(p, Dokumentbytes({}), 3LL << 30); },
+        {"DokumentMitRiesigemAnhang", [](const QString& p) { Ablegen(p, Dokumentbytes({}), 3LL << 30); },
          true, "ok 2x2", 1, 20},
         {"LaengeMittenInDerListe",
          [](const QString& p) {
-             Schreiben(p, Liste(500) + HscBytes().ganzzahl(-7).text("PC").bytes() + Liste(500).mid(76));
+             Ablegen(p, Liste(500) + HscBytes().ganzzahl(-7).text("PC").bytes() + Liste(500).mid(76));
          },
          false, "500 Einträge, beschädigt ab 501", 1, 40},
         {"RiesigeLaengeMittenInDerListe",
-         [](const QString& p) { Schreiben(p, Liste(3) + HscBytes().ganzzahl(1 << 30).bytes() + Liste(9).mid(76)); },
+         [](const QString& p) { Ablegen(p, Liste(3) + HscBytes().ganzzahl(1 << 30).bytes() + Liste(9).mid(76)); },
          false, "3 Einträge, beschädigt ab 4", 1, 20},
         {"UnbekannteSchluesselMitDaten",
-         [](const QString& p) { Schreiben(p, HscBytes().kopf("|HSC-Fremd|").text("Daten").bytes()); }, false,
+         [](const QString& p) { Ablegen(p, HscBytes().kopf("|HSC-Fremd|").text("Daten").bytes()); }, false,
          "0 Einträge, beschädigt ab 1", 1, 20},
         {"WerteAusserhalbIhresBereichs",
-         [inf](const QString& p) { Schreiben(p, HscBytes().kopf().eintrag("A", "R", inf, -5, 7).bytes()); },
+         [inf](const QString& p) { Ablegen(p, HscBytes().kopf().eintrag("A", "R", inf, -5, 7).bytes()); },
          false, "1 Einträge, beschädigt ab 0, letzter 1 0 2958465", 1, 20},
-        {"EineMillionEintraege", [](const QString& p) { Schreiben(p, Liste(1'000'000)); }, false,
+        {"EineMillionEintraege", [](const QString& p) { Ablegen(p, Liste(1'000'000)); }, false,
          "1000000 Einträge, beschädigt ab 0", 3, 600},
         {"OrdnerMitEndung", [](const QString& p) { ASSERT_TRUE(QDir().mkpath(p)); }, false, "Fehler: ", 1, 20},
     };
