@@ -3,6 +3,7 @@
 // the document reader the two costly kinds of image (a compressed text chunk, a
 // large 1-bit raster) that its limits must stop.
 #include "documents/tvl_datei.h"
+#include "documents/tvl_puffer.h"
 #include "results/bestenliste_format.h"
 
 #include "png_bauen.h"
