@@ -36,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t laenge) {
     if (schaden < 0 || schaden > static_cast<int64_t>(liste.size()) + 1) __builtin_trap();
     for (const BestListDataTyp& e : liste) {
         // Every value the window shows lies in its range.
-        if (!(e.Leistung >= 0 && e.Leistung <= 1) || e.Dauer < 0 || !std::isfinite(e.Beginn)) __builtin_trap();
+        if (!(e.Leistung >= 0 && e.Leistung <= 1) || e.Dauer < 0 || !std::isfinite(e.Beginn))
+            __builtin_trap();
     }
     RundreisePruefen(liste);
     return 0;

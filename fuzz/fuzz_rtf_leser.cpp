@@ -28,8 +28,8 @@ bool Gleich(const RtfInhaltTyp& a, const RtfInhaltTyp& b) {
         for (std::size_t k = 0; k < x.laeufe.size(); ++k) {
             const RtfLaufTyp& l = x.laeufe[k];
             const RtfLaufTyp& m = y.laeufe[k];
-            if (l.text != m.text || l.schrift != m.schrift || l.halbpunkte != m.halbpunkte || l.fett != m.fett ||
-                l.kursiv != m.kursiv)
+            if (l.text != m.text || l.schrift != m.schrift || l.halbpunkte != m.halbpunkte ||
+                l.fett != m.fett || l.kursiv != m.kursiv)
                 return false;
         }
     }

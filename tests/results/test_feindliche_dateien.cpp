@@ -81,7 +81,7 @@ QByteArray Liste(int anzahl) {
 struct Fall {
     const char* name;
     std::function<void(const QString& pfad)> anlegen;
-    bool dokument; // else a best list
+    bool dokument;       // else a best list
     QByteArray erwartet; // the start of the reader's answer
     double sekunden;
     long mb;
@@ -109,7 +109,9 @@ std::vector<Fall> Faelle() {
          },
          false, "500 Einträge, beschädigt ab 501", 1, 40},
         {"RiesigeLaengeMittenInDerListe",
-         [](const QString& p) { Ablegen(p, Liste(3) + HscBytes().ganzzahl(1 << 30).bytes() + Liste(9).mid(76)); },
+         [](const QString& p) {
+             Ablegen(p, Liste(3) + HscBytes().ganzzahl(1 << 30).bytes() + Liste(9).mid(76));
+         },
          false, "3 Einträge, beschädigt ab 4", 1, 20},
         {"UnbekannteSchluesselMitDaten",
          [](const QString& p) { Ablegen(p, HscBytes().kopf("|HSC-Fremd|").text("Daten").bytes()); }, false,
@@ -119,7 +121,8 @@ std::vector<Fall> Faelle() {
          false, "1 Einträge, beschädigt ab 0, letzter 1 0 2958465", 1, 20},
         {"EineMillionEintraege", [](const QString& p) { Ablegen(p, Liste(1'000'000)); }, false,
          "1000000 Einträge, beschädigt ab 0", 3, 600},
-        {"OrdnerMitEndung", [](const QString& p) { ASSERT_TRUE(QDir().mkpath(p)); }, false, "Fehler: ", 1, 20},
+        {"OrdnerMitEndung", [](const QString& p) { ASSERT_TRUE(QDir().mkpath(p)); }, false, "Fehler: ", 1,
+         20},
     };
 }
 
@@ -128,7 +131,8 @@ class FeindlicheDatei : public ::testing::TestWithParam<Fall> {};
 TEST_P(FeindlicheDatei, BleibtInZeitUndSpeicher) {
     const Fall& f = GetParam();
     QTemporaryDir ordner;
-    const QString pfad = ordner.filePath(QLatin1String(f.name) + (f.dokument ? QStringLiteral(".tvl") : QStringLiteral(".hsc")));
+    const QString pfad = ordner.filePath(QLatin1String(f.name) +
+                                         (f.dokument ? QStringLiteral(".tvl") : QStringLiteral(".hsc")));
     f.anlegen(pfad);
     const KindErgebnis e = ImKindMessen([&] { return f.dokument ? DokumentLesen(pfad) : ListeLesen(pfad); });
     ASSERT_TRUE(e.beendet);

@@ -41,14 +41,16 @@ inline KindErgebnis ImKindMessen(const std::function<QByteArray()>& arbeit) {
         ::getrusage(RUSAGE_SELF, &vorher);
         const auto anfang = std::chrono::steady_clock::now();
         const QByteArray text = arbeit();
-        const double sekunden = std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count();
+        const double sekunden =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count();
         rusage nachher{};
         ::getrusage(RUSAGE_SELF, &nachher);
         const long mb = (nachher.ru_maxrss - vorher.ru_maxrss) / 1024; // ru_maxrss is in KiB on Linux
         const QByteArray bericht = QByteArray::number(sekunden) + ' ' + QByteArray::number(mb) + ' ' + text;
         qsizetype geschrieben = 0;
         while (geschrieben < bericht.size()) {
-            const ssize_t n = ::write(rohr[1], bericht.constData() + geschrieben, size_t(bericht.size() - geschrieben));
+            const ssize_t n =
+                ::write(rohr[1], bericht.constData() + geschrieben, size_t(bericht.size() - geschrieben));
             if (n <= 0) break;
             geschrieben += n;
         }

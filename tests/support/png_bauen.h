@@ -22,7 +22,7 @@ inline QByteArray Chunk(const char* typ, const QByteArray& daten) {
     c += rumpf;
     char crc[4];
     qToBigEndian(static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(rumpf.constData()),
-                                              static_cast<uInt>(rumpf.size()))),
+                                             static_cast<uInt>(rumpf.size()))),
                  crc);
     return c.append(crc, 4);
 }
