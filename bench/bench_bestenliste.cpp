@@ -120,7 +120,8 @@ struct GrosseDatei {
         for (int i = 0; i < Million; ++i)
             bytes += BestListEintragBytes({QStringLiteral("Teilnehmer %1").arg(i % 3000),
                                            QStringLiteral("PC-%1").arg(i % 40), 46000.0 + i / 1000.0,
-                                           static_cast<int32_t>(z() % 600000), static_cast<double>(z() % 21) / 20});
+                                           static_cast<int32_t>(z() % 600000),
+                                           static_cast<double>(z() % 21) / 20});
         QFile f(pfad);
         f.open(QIODevice::WriteOnly);
         f.write(bytes);
@@ -164,7 +165,10 @@ void BM_MillionZeigen(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_MillionLesenUndOrdnen)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_MillionLesenUndOrdnen)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_MillionZeigen)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Rangfolge)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_StableSort)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);

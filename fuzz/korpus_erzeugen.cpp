@@ -83,7 +83,8 @@ void BestenlistenAblegen(const QString& ordner) {
                  QByteArray::fromHex("000000000000f03f")}));
     Ablegen(ordner, "mitte_negativ.hsc",
             Hsc({kopf, BestListEintragBytes(anna), HscZahl(-3), BestListEintragBytes(joerg)}));
-    Ablegen(ordner, "fremde_schluessel.hsc", Hsc({HscText(BestListKennung), HscText("|HSC-Fremd|"), HscText("x")}));
+    Ablegen(ordner, "fremde_schluessel.hsc",
+            Hsc({HscText(BestListKennung), HscText("|HSC-Fremd|"), HscText("x")}));
     Ablegen(ordner, "ausserhalb.hsc",
             Hsc({kopf, HscText("A"), HscText("R"), QByteArray::fromHex("000000000000f07f"), HscZahl(-5),
                  QByteArray::fromHex("0000000000001c40")}));

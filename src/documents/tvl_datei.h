@@ -14,8 +14,9 @@ class TvlLeser final {
 public:
     enum class Fehler { Keiner, FehltDatei, FalschesFormat, Lesefehler };
 
-    // Reads the document as a stream, never past the image's end marker. On success `dok` holds header (Dateiname := pfad),
-    // objects with fresh runtime fields and the base image; on failure `dok` is untouched.
+    // Reads the document as a stream, never past the image's end marker. On success `dok` holds header
+    // (Dateiname := pfad), objects with fresh runtime fields and the base image; on failure `dok` is
+    // untouched.
     bool lesen(const QString& pfad, Dokument& dok);
     // The same from bytes already in memory (the fuzzer and the tool use it);
     // Dateiname stays empty.

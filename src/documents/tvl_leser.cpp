@@ -158,11 +158,12 @@ bool TvlLeser::lesen(const QString& pfad, Dokument& dok) {
     // Only regular files are read: a folder, pipe or device named like a document is refused.
     Dateianfang datei(pfad);
     if (!datei.offen())
-        return scheitern(Fehler::Lesefehler,
-                         QFileInfo(pfad).isFile()
-                             ? QStringLiteral("Die Datei kann nicht geöffnet werden.")
-                             : QStringLiteral("Die Datei kann nicht geöffnet werden: keine gewöhnliche Datei."),
-                         -1);
+        return scheitern(
+            Fehler::Lesefehler,
+            QFileInfo(pfad).isFile()
+                ? QStringLiteral("Die Datei kann nicht geöffnet werden.")
+                : QStringLiteral("Die Datei kann nicht geöffnet werden: keine gewöhnliche Datei."),
+            -1);
     // The file is read as a stream: its first block, more only while the header and
     // objects need it, then the image up to its end marker. Bytes after it are never read.
     TvlEingabe e;
@@ -212,8 +213,8 @@ bool TvlLeser::ausEingabe(TvlEingabe& e, Dokument& dok) {
     QImage bild;
     QString fehler;
     if (!Bild(e, bildAnfang, bild, fehler))
-        return scheitern(Fehler::Lesefehler, QStringLiteral("Bild ab Byte %1: %2").arg(bildAnfang).arg(fehler),
-                         bildAnfang);
+        return scheitern(Fehler::Lesefehler,
+                         QStringLiteral("Bild ab Byte %1: %2").arg(bildAnfang).arg(fehler), bildAnfang);
     dok.Header = std::move(kopf);
     dok.Objekte = std::move(objekte);
     dok.Basisbild = std::move(bild);

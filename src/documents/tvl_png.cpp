@@ -54,8 +54,9 @@ void QuelleLesen(png_structp png, png_bytep ziel, std::size_t n) {
 // Text, colour profiles, suggested palettes and the like are never shown: they are
 // skipped unread instead of inflated, so a chunk bomb costs only its reading time.
 void UnbenutzteChunksUeberspringen(png_structp png) {
-    static const png_byte unbenutzt[] = "tEXt\0zTXt\0iTXt\0iCCP\0sPLT\0eXIf\0tIME\0hIST\0pCAL\0sCAL\0oFFs\0pHYs\0"
-                                        "sBIT\0bKGD\0sTER";
+    static const png_byte unbenutzt[] =
+        "tEXt\0zTXt\0iTXt\0iCCP\0sPLT\0eXIf\0tIME\0hIST\0pCAL\0sCAL\0oFFs\0pHYs\0"
+        "sBIT\0bKGD\0sTER";
     png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, 0);
     png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, unbenutzt, (sizeof unbenutzt) / 5);
     png_set_chunk_cache_max(png, PngMaxZusatzChunks);

@@ -155,8 +155,8 @@ int64_t GesperrteDatei::anhaengen(const char* daten, int64_t laenge) {
 int64_t GesperrteDatei::lesenAb(int64_t ab, char* ziel, int64_t n) {
     int64_t gelesen = 0;
     while (offen() && gelesen < n) {
-        const ssize_t r =
-            ::pread(static_cast<int>(m_handle), ziel + gelesen, static_cast<size_t>(n - gelesen), ab + gelesen);
+        const ssize_t r = ::pread(static_cast<int>(m_handle), ziel + gelesen,
+                                  static_cast<size_t>(n - gelesen), ab + gelesen);
         if (r < 0 && errno == EINTR) continue;
         if (r < 0) systemfehlerMerken();
         if (r <= 0) break;

@@ -27,7 +27,8 @@ struct BestListDateiFehler {
 // back to its previous length, so no torn entry misaligns the entries after it; a
 // file that the attempt itself created is removed again. `grund` gets the system's reason.
 bool BestListAnhaengenVersuch(const QString& pfad, const BestListDataTyp& eintrag,
-                              const BestListSchreiber& schreiber, QString& fehler, Dateigrund* grund = nullptr);
+                              const BestListSchreiber& schreiber, QString& fehler,
+                              Dateigrund* grund = nullptr);
 // One read attempt with others denied write access, in bounded pieces. The list is
 // emptied first. Only regular files are read. `beschaedigtAb`: as BestListAusQuelle.
 bool BestListLesenVersuch(const QString& pfad, std::vector<BestListDataTyp>& liste, QString& fehler,

@@ -156,7 +156,8 @@ QString RgbSha256(const QImage& bild) {
     for (int y = 0; y < bild.height(); ++y) {
         const QImage einzeln =
             direkt ? QImage() : bild.copy(0, y, bild.width(), 1).convertToFormat(QImage::Format_ARGB32);
-        const auto* pixel = reinterpret_cast<const QRgb*>(direkt ? bild.constScanLine(y) : einzeln.constScanLine(0));
+        const auto* pixel =
+            reinterpret_cast<const QRgb*>(direkt ? bild.constScanLine(y) : einzeln.constScanLine(0));
         for (int x = 0; x < bild.width(); ++x) {
             zeile[3 * x] = char(qRed(pixel[x]));
             zeile[3 * x + 1] = char(qGreen(pixel[x]));

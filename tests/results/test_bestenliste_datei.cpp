@@ -139,7 +139,8 @@ TEST_F(BestenlisteDatei, AbgebrochenerKopfEinerNeuenDateiHinterlaesstKeineDatei)
 TEST_F(BestenlisteDatei, VolleGeraetedateiMeldetDenGrund) {
     if (!QFileInfo::exists(QStringLiteral("/dev/full"))) GTEST_SKIP() << "kein /dev/full";
     EXPECT_FALSE(m_liste.anhaengen(QStringLiteral("/dev/full"), TestEintrag(QStringLiteral("A"), 1, 1)));
-    EXPECT_EQ(m_meldungen.texte(), std::vector<QString>{Speicherfehler(QStringLiteral("/dev/full"), KeinPlatz)});
+    EXPECT_EQ(m_meldungen.texte(),
+              std::vector<QString>{Speicherfehler(QStringLiteral("/dev/full"), KeinPlatz)});
     EXPECT_TRUE(QFileInfo::exists(QStringLiteral("/dev/full")));
 }
 
@@ -156,14 +157,16 @@ TEST_F(BestenlisteDatei, ErsterEintragAufVollemDatentraeger) {
         if (::mount("tmpfs", ziel.constData(), "tmpfs", 0, "size=64k") != 0) return "kein tmpfs";
         QFile fuellung(mnt + QStringLiteral("/fuellung"));
         fuellung.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-        while (fuellung.write(QByteArray(4096, 'x')) > 0) {}
+        while (fuellung.write(QByteArray(4096, 'x')) > 0) {
+        }
         fuellung.close();
         FakeMeldungen meldungen;
         AktionsWarten warten;
         Bestenliste liste(meldungen, warten);
         const QString p = mnt + QStringLiteral("/Europa.hsc");
         const bool ok = liste.anhaengen(p, TestEintrag(QStringLiteral("A"), 1, 1));
-        return QByteArray(ok ? "geschrieben" : "gescheitert") + (QFileInfo::exists(p) ? " Datei da " : " keine Datei ") +
+        return QByteArray(ok ? "geschrieben" : "gescheitert") +
+               (QFileInfo::exists(p) ? " Datei da " : " keine Datei ") +
                (meldungen.texte().empty() ? QByteArray() : meldungen.texte()[0].toUtf8());
     });
     ASSERT_TRUE(e.beendet);

@@ -73,15 +73,17 @@ TEST_F(BestListFenster, GridZeigtDieGeordneteListeBeimAktivieren) {
 // says so above them; a whole list loaded later hides the warning again.
 TEST_F(BestListFenster, BeschaedigteListeZeigtDieWarnung) {
     const QString p = m_ordner.filePath(QStringLiteral("kaputt.hsc"));
-    Schreiben(p, HscBytes().kopf().eintrag("Anna", "PC", 1, 2, 0.5).ganzzahl(-1).bytes() + QByteArray(40, 'x'));
+    Schreiben(p,
+              HscBytes().kopf().eintrag("Anna", "PC", 1, 2, 0.5).ganzzahl(-1).bytes() + QByteArray(40, 'x'));
     ASSERT_TRUE(m_liste.laden(p, false));
     TBestListForm f(m_liste, m_meldungen);
     f.show();
     auto* warnung = f.findChild<QLabel*>(QStringLiteral("SchadenLab"));
     EXPECT_TRUE(warnung->isVisible());
-    EXPECT_EQ(warnung->text(), QStringLiteral("Die Bestenliste \"") + p +
-                                   QStringLiteral("\" ist ab Eintrag 2 beschädigt; angezeigt werden die Einträge "
-                                                  "davor."));
+    EXPECT_EQ(warnung->text(),
+              QStringLiteral("Die Bestenliste \"") + p +
+                  QStringLiteral("\" ist ab Eintrag 2 beschädigt; angezeigt werden die Einträge "
+                                 "davor."));
     EXPECT_EQ(f.Grid1()->model()->rowCount(), 1);
     EXPECT_EQ(Zelle(f.Grid1(), 0, 1), QStringLiteral("Anna"));
     f.hide();

@@ -141,8 +141,13 @@ TEST(BestenlisteFormat, LaengeUeberDasDateiendeOderNegativ) {
                                            {-1, 1, 2},
                                            {std::numeric_limits<int32_t>::max(), 1, 2},
                                            {std::numeric_limits<int32_t>::min(), 1, 2}}) {
-        const QByteArray datei =
-            HscBytes().kopf().eintrag("A", "R", 1, 2, 0.5).text("B").ganzzahl(f.laenge).text("danach").bytes();
+        const QByteArray datei = HscBytes()
+                                     .kopf()
+                                     .eintrag("A", "R", 1, 2, 0.5)
+                                     .text("B")
+                                     .ganzzahl(f.laenge)
+                                     .text("danach")
+                                     .bytes();
         std::vector<BestListDataTyp> l;
         int64_t ab = -1;
         ASSERT_EQ(BestListAusDaten(datei, l, &ab), BestListLeseFehler::Keiner) << f.laenge;
