@@ -1,8 +1,15 @@
 // Loading and ranking a best list of 100 000 entries, against std::stable_sort of
-// the same entries by the same keys (the floor any ranking has to pay).
+// the same entries by the same keys (the floor any ranking has to pay); and showing
+// a list of 1 000 000 entries in its window, against reading and ranking it alone.
+#include "platform/meldungen.h"
 #include "platform/uhr.h"
+#include "results/ac_bestlist.h"
+#include "results/bestenliste.h"
 #include "results/bestenliste_datei.h"
 #include "results/bestenliste_rang.h"
+
+#include <QApplication>
+#include <QTableView>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -97,10 +104,81 @@ void BM_LadenUndStableSort(benchmark::State& s) {
     LadenUndOrdnen<StableSort>(s);
 }
 
+constexpr int Million = 1'000'000;
+
+class KeineMeldungen final : public Meldungen {
+public:
+    Antwort zeigen(MeldungsArt, const QString&, Knoepfe) override { return Antwort::OK; }
+};
+
+struct GrosseDatei {
+    QTemporaryDir ordner;
+    QString pfad = ordner.filePath(QStringLiteral("million.hsc"));
+    GrosseDatei() {
+        QByteArray bytes = BestListKopf();
+        std::mt19937 z(17);
+        for (int i = 0; i < Million; ++i)
+            bytes += BestListEintragBytes({QStringLiteral("Teilnehmer %1").arg(i % 3000),
+                                           QStringLiteral("PC-%1").arg(i % 40), 46000.0 + i / 1000.0,
+                                           static_cast<int32_t>(z() % 600000),
+                                           static_cast<double>(z() % 21) / 20});
+        QFile f(pfad);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+    }
+};
+
+const QString& MillionPfad() {
+    static GrosseDatei d;
+    return d.pfad;
+}
+
+void BM_MillionLesenUndOrdnen(benchmark::State& state) {
+    const QString pfad = MillionPfad();
+    KeinWarten warten;
+    for (auto _ : state) {
+        std::vector<BestListDataTyp> l;
+        QString fehler;
+        if (!BestListLesen(pfad, l, warten, fehler) || l.size() != Million) state.SkipWithError("Lesefehler");
+        BestListRangfolge(l);
+        benchmark::DoNotOptimize(l.data());
+    }
+}
+
+// What "Bestenliste" costs the teacher: load, rank, open the window and paint it.
+void BM_MillionZeigen(benchmark::State& state) {
+    const QString pfad = MillionPfad();
+    KeinWarten warten;
+    KeineMeldungen meldungen;
+    for (auto _ : state) {
+        Bestenliste liste(meldungen, warten);
+        if (!liste.laden(pfad, false)) state.SkipWithError("Lesefehler");
+        liste.rangfolge();
+        TBestListForm fenster(liste, meldungen);
+        fenster.show();
+        fenster.Grid1()->viewport()->repaint();
+        QApplication::processEvents();
+        if (fenster.Grid1()->model()->rowCount() != Million) state.SkipWithError("Zeilen fehlen");
+        fenster.close();
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_MillionLesenUndOrdnen)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_MillionZeigen)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Rangfolge)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_StableSort)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_LadenUndRangfolge)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_LadenUndStableSort)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -23,7 +23,11 @@ void RundreisePruefen(const Dokument& dok) {
 
 } // namespace
 
+// Large enough for chunk bombs and large rasters; run with -max_len=1048576 to reach it.
+constexpr size_t MaxEingabe = 1 << 20;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t laenge) {
+    if (laenge > MaxEingabe) return 0;
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char*>(daten), static_cast<qsizetype>(laenge));
     QString titel;

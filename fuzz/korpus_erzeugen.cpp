@@ -1,6 +1,12 @@
-// Writes the seed corpus of fuzz_tvl_leser: a few tiny valid documents with
-// different image kinds and key lists, and some damaged ones.
+// Writes the seed corpora of the fuzz targets into <folder>/tvl, /hsc and /rtf:
+// tiny valid files of each format with their variants, some damaged ones, and for
+// the document reader the two costly kinds of image (a compressed text chunk, a
+// large 1-bit raster) that its limits must stop.
 #include "documents/tvl_datei.h"
+#include "documents/tvl_puffer.h"
+#include "results/bestenliste_format.h"
+
+#include "png_bauen.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -44,6 +50,62 @@ void Ablegen(const QString& ordner, const char* name, const QByteArray& bytes) {
         std::fprintf(stderr, "cannot write %s\n", name);
 }
 
+QByteArray Hsc(std::initializer_list<QByteArray> teile) {
+    QByteArray b;
+    for (const QByteArray& t : teile)
+        b += t;
+    return b;
+}
+
+QByteArray HscText(const QByteArray& t) {
+    QByteArray b;
+    TvlPacker(b).text(t);
+    return b;
+}
+
+QByteArray HscZahl(int32_t z) {
+    QByteArray b;
+    TvlPacker(b).ganzzahl(z);
+    return b;
+}
+
+void BestenlistenAblegen(const QString& ordner) {
+    QDir().mkpath(ordner);
+    const BestListDataTyp anna{QStringLiteral("Anna"), QStringLiteral("PC-01"), 46364.43, 59999, 0.875};
+    const BestListDataTyp joerg{QStringLiteral("Jörg"), QStringLiteral("PC-02"), 46364.5, 6000000, 0.5};
+    const QByteArray kopf = BestListKopf();
+    const QByteArray zwei = kopf + BestListEintragBytes(anna) + BestListEintragBytes(joerg);
+    Ablegen(ordner, "leer.hsc", kopf);
+    Ablegen(ordner, "zwei.hsc", zwei);
+    Ablegen(ordner, "abgeschnitten.hsc", zwei.left(zwei.size() - 5));
+    Ablegen(ordner, "teilschluessel.hsc",
+            Hsc({HscText(BestListKennung), HscText("|HSC-Name|HSC-Leistung|"), HscText("Bo"),
+                 QByteArray::fromHex("000000000000f03f")}));
+    Ablegen(ordner, "mitte_negativ.hsc",
+            Hsc({kopf, BestListEintragBytes(anna), HscZahl(-3), BestListEintragBytes(joerg)}));
+    Ablegen(ordner, "fremde_schluessel.hsc",
+            Hsc({HscText(BestListKennung), HscText("|HSC-Fremd|"), HscText("x")}));
+    Ablegen(ordner, "ausserhalb.hsc",
+            Hsc({kopf, HscText("A"), HscText("R"), QByteArray::fromHex("000000000000f07f"), HscZahl(-5),
+                 QByteArray::fromHex("0000000000001c40")}));
+    Ablegen(ordner, "kennung_falsch.hsc", Hsc({HscText("TVL-HSC-2.00"), HscText(BestListSchluesselliste)}));
+}
+
+void RtfAblegen(const QString& ordner) {
+    QDir().mkpath(ordner);
+    Ablegen(ordner, "einfach.rtf",
+            "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\r\n{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}\r\n"
+            "\\pard\\f0\\fs24 Hallo \\b fett\\b0  und \\i kursiv\\i0\\par\r\n}");
+    Ablegen(ordner, "tabs.rtf",
+            "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Helvetica;}{\\f1\\froman Times;}}"
+            "\\pard\\tx720\\tx2880\\f1\\fs20 Frage\\tab Antwort\\par\\pard\\plain Ende\\par}");
+    Ablegen(ordner, "zeichen.rtf",
+            "{\\rtf1\\ansi{\\*\\generator Test;}{\\fonttbl{\\f0 Arial;}}"
+            "Gr\\'fc\\'dfe \\u8364?  \\{Klammer\\}\\par}");
+    Ablegen(ordner, "offen.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}} Text\\'e");
+    Ablegen(ordner, "kein_kopf.rtf", "{\\rtx1 Text}");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -51,7 +113,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
         return 2;
     }
-    const QString ordner = QString::fromLocal8Bit(argv[1]);
+    const QString wurzel = QString::fromLocal8Bit(argv[1]);
+    BestenlistenAblegen(wurzel + QStringLiteral("/hsc"));
+    RtfAblegen(wurzel + QStringLiteral("/rtf"));
+    const QString ordner = wurzel + QStringLiteral("/tvl");
     QDir().mkpath(ordner);
 
     Dokument leer;
@@ -104,5 +169,15 @@ int main(int argc, char** argv) {
     const qsizetype zaehler = anzahl.indexOf(QByteArray::fromHex("03000000000000000000d03f"));
     if (zaehler >= 0) anzahl.replace(zaehler, 4, QByteArray::fromHex("ffffff7f"));
     Ablegen(ordner, "anzahl.tvl", anzahl);
+
+    // Text chunks that inflate to 10 MB each, and 400 megapixels in a few kilobytes.
+    QByteArray bomben = pngbau::Signatur() + pngbau::Ihdr(2, 2, 8, 0);
+    const QByteArray bombe = pngbau::TextBombe(10'000'000);
+    for (int i = 0; i < 3; ++i)
+        bomben += bombe;
+    bomben += pngbau::Chunk("IDAT", pngbau::NullenKomprimiert(2 * 3)) + pngbau::Chunk("IEND", {});
+    Ablegen(ordner, "textbombe.tvl", beispiel.left(beispiel.indexOf("\x89PNG")) + bomben);
+    Ablegen(ordner, "mono_gross.tvl",
+            beispiel.left(beispiel.indexOf("\x89PNG")) + pngbau::Nullbild(20000, 20000, 1));
     return 0;
 }

@@ -37,7 +37,8 @@ private:
 
 bool DokumentLesen(Dokument& dok, const QString& pfad, bool ordnerUebernehmen, Meldungen& meldungen,
                    const DokumentHooks& hooks) {
-    if (!QFileInfo(pfad).isFile()) {
+    // A folder or pipe of that name exists: it gets the read failure below, not "existiert nicht".
+    if (!QFileInfo::exists(pfad)) {
         meldungen.fehler(FehltText(pfad));
         return false;
     }

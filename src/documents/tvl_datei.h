@@ -8,13 +8,15 @@
 
 class QIODevice;
 class TvlPuffer;
+struct TvlEingabe;
 
 class TvlLeser final {
 public:
     enum class Fehler { Keiner, FehltDatei, FalschesFormat, Lesefehler };
 
-    // Reads the whole file. On success `dok` holds header (Dateiname := pfad),
-    // objects with fresh runtime fields and the base image; on failure `dok` is untouched.
+    // Reads the document as a stream, never past the image's end marker. On success `dok` holds header
+    // (Dateiname := pfad), objects with fresh runtime fields and the base image; on failure `dok` is
+    // untouched.
     bool lesen(const QString& pfad, Dokument& dok);
     // The same from bytes already in memory (the fuzzer and the tool use it);
     // Dateiname stays empty.
@@ -31,7 +33,8 @@ public:
     qint64 fehlerOffset() const { return m_fehlerOffset; }
 
 private:
-    bool ausPuffer(const char* daten, qint64 laenge, Dokument& dok);
+    void zuruecksetzen();
+    bool ausEingabe(TvlEingabe& eingabe, Dokument& dok);
     bool scheitern(Fehler art, const QString& text, qint64 offset);
     bool scheitern(const TvlPuffer& puffer);
 

@@ -7,8 +7,23 @@
 #include "documents/tvl_png.h"
 #include "documents/tvl_puffer.h"
 
-#include <QFile>
 #include <QFileInfo>
+
+// A document's bytes as far as they have been read, and the open file for more.
+struct TvlEingabe {
+    QByteArray daten;
+    qint64 gesamt = 0;
+    Dateianfang* datei = nullptr;
+
+    // Reads on until at least `bis` bytes are held, doubling what is held so that a
+    // long object list costs few re-parses; never beyond the file's size.
+    bool nachladen(qint64 bis) {
+        if (!datei || bis <= daten.size() || bis > gesamt) return false;
+        const qint64 ziel = qMin(gesamt, qMax(bis, 2 * daten.size()));
+        daten += datei->lesen(ziel - daten.size());
+        return daten.size() >= bis;
+    }
+};
 
 namespace {
 
@@ -83,7 +98,7 @@ bool Objekte(TvlPuffer& p, const QByteArray& s, std::vector<ObjDataTyp>& objekte
     const bool mitFrageNummer = s.contains("OB-FrageNummer");
     const qint64 proObjekt = MinObjektBytes + (mitFrageNummer ? 4 : 0);
     // Checked before reserving, so a damaged count cannot demand a huge allocation.
-    if (anzahl < 0 || anzahl > p.rest() / proObjekt)
+    if (anzahl < 0 || anzahl > p.restInDatei() / proObjekt)
         return p.scheitern(feld,
                            QStringLiteral("Ungültige Objektanzahl %1 bei Byte %2.").arg(anzahl).arg(feld));
     objekte.resize(static_cast<std::size_t>(anzahl));
@@ -93,13 +108,24 @@ bool Objekte(TvlPuffer& p, const QByteArray& s, std::vector<ObjDataTyp>& objekte
     return true;
 }
 
-bool Bild(TvlPuffer& p, QImage& bild) {
-    const qint64 anfang = p.position();
-    QString fehler;
-    if (PngDekodieren(reinterpret_cast<const unsigned char*>(p.hier()), static_cast<std::size_t>(p.rest()),
-                      bild, fehler))
-        return true;
-    return p.scheitern(anfang, QStringLiteral("Bild ab Byte %1: %2").arg(anfang).arg(fehler));
+// The first read of a document file: enough for the header and the objects of
+// nearly every document, and for the magic of any. Files no longer than this are
+// read whole, as before.
+constexpr qint64 ErsterBlock = 64 * 1024;
+
+std::size_t DateiWeiterLesen(void* kontext, unsigned char* ziel, std::size_t n) {
+    auto* datei = static_cast<Dateianfang*>(kontext);
+    return static_cast<std::size_t>(datei->lesenIn(reinterpret_cast<char*>(ziel), static_cast<qint64>(n)));
+}
+
+bool Bild(const TvlEingabe& e, qint64 anfang, QImage& bild, QString& fehler) {
+    PngQuelle quelle;
+    quelle.daten = reinterpret_cast<const unsigned char*>(e.daten.constData()) + anfang;
+    quelle.laenge = static_cast<std::size_t>(e.daten.size() - anfang);
+    quelle.weiter = e.datei ? DateiWeiterLesen : nullptr;
+    quelle.kontext = e.datei;
+    quelle.gesamt = static_cast<unsigned long long>(e.gesamt - anfang);
+    return PngDekodieren(quelle, bild, fehler);
 }
 
 enum class KopfErgebnis { Ok, FalschesFormat, ZuKurz };
@@ -126,44 +152,69 @@ bool TvlLeser::scheitern(const TvlPuffer& puffer) {
 }
 
 bool TvlLeser::lesen(const QString& pfad, Dokument& dok) {
-    QFile datei(pfad);
-    if (!QFileInfo(pfad).isFile())
+    zuruecksetzen();
+    if (!QFileInfo::exists(pfad))
         return scheitern(Fehler::FehltDatei, QStringLiteral("Die Datei existiert nicht."), -1);
-    if (!datei.open(QIODevice::ReadOnly))
-        return scheitern(Fehler::Lesefehler,
-                         QStringLiteral("Die Datei kann nicht geöffnet werden: %1").arg(datei.errorString()),
-                         -1);
-    // One read of the whole file; parsing then works on memory only.
-    const QByteArray daten = datei.read(datei.size());
-    if (daten.size() != datei.size())
-        return scheitern(Fehler::Lesefehler,
-                         QStringLiteral("Die Datei kann nicht gelesen werden: %1").arg(datei.errorString()),
-                         daten.size());
-    datei.close();
-    if (!ausPuffer(daten.constData(), daten.size(), dok)) return false;
+    // Only regular files are read: a folder, pipe or device named like a document is refused.
+    Dateianfang datei(pfad);
+    if (!datei.offen())
+        return scheitern(
+            Fehler::Lesefehler,
+            QFileInfo(pfad).isFile()
+                ? QStringLiteral("Die Datei kann nicht geöffnet werden.")
+                : QStringLiteral("Die Datei kann nicht geöffnet werden: keine gewöhnliche Datei."),
+            -1);
+    // The file is read as a stream: its first block, more only while the header and
+    // objects need it, then the image up to its end marker. Bytes after it are never read.
+    TvlEingabe e;
+    e.gesamt = datei.groesse();
+    e.datei = &datei;
+    e.daten = datei.lesen(qMin(e.gesamt, ErsterBlock));
+    if (e.daten.size() != qMin(e.gesamt, ErsterBlock))
+        return scheitern(Fehler::Lesefehler, QStringLiteral("Die Datei kann nicht gelesen werden."),
+                         e.daten.size());
+    if (!ausEingabe(e, dok)) return false;
     dok.Header.Dateiname = pfad;
     return true;
 }
 
 bool TvlLeser::lesenAusDaten(const QByteArray& daten, Dokument& dok) {
-    return ausPuffer(daten.constData(), daten.size(), dok);
+    zuruecksetzen();
+    TvlEingabe e;
+    e.daten = daten;
+    e.gesamt = daten.size();
+    return ausEingabe(e, dok);
 }
 
-bool TvlLeser::ausPuffer(const char* daten, qint64 laenge, Dokument& dok) {
+void TvlLeser::zuruecksetzen() {
     m_fehler = Fehler::Keiner;
     m_fehlertext.clear();
     m_fehlerOffset = -1;
-    TvlPuffer p(daten, laenge);
-    if (!MagicPasst(p))
-        return scheitern(Fehler::FalschesFormat, QStringLiteral("Ungültiges Dateiformat."), 0);
+}
+
+bool TvlLeser::ausEingabe(TvlEingabe& e, Dokument& dok) {
     // Everything is built aside and moved in at the end: a failure leaves `dok` as it was.
     HeaderDataTyp kopf;
     QByteArray liste;
     std::vector<ObjDataTyp> objekte;
+    qint64 bildAnfang = 0;
+    for (;;) {
+        TvlPuffer p(e.daten.constData(), e.daten.size(), e.gesamt);
+        if (!MagicPasst(p))
+            return scheitern(Fehler::FalschesFormat, QStringLiteral("Ungültiges Dateiformat."), 0);
+        kopf = HeaderDataTyp();
+        objekte.clear();
+        if (Schluesselliste(p, liste) && KopfFelder(p, liste, kopf) && Objekte(p, liste, objekte)) {
+            bildAnfang = p.position();
+            break;
+        }
+        if (p.benoetigt() == 0 || !e.nachladen(p.benoetigt())) return scheitern(p);
+    }
     QImage bild;
-    if (!Schluesselliste(p, liste) || !KopfFelder(p, liste, kopf) || !Objekte(p, liste, objekte) ||
-        !Bild(p, bild))
-        return scheitern(p);
+    QString fehler;
+    if (!Bild(e, bildAnfang, bild, fehler))
+        return scheitern(Fehler::Lesefehler,
+                         QStringLiteral("Bild ab Byte %1: %2").arg(bildAnfang).arg(fehler), bildAnfang);
     dok.Header = std::move(kopf);
     dok.Objekte = std::move(objekte);
     dok.Basisbild = std::move(bild);

@@ -3,6 +3,7 @@
 #include <QIODevice>
 #include <QtEndian>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -35,16 +36,32 @@ void WarnungIgnorieren(png_structp, png_const_charp) {}
 // ---- decoding ---------------------------------------------------------------
 
 struct LeseQuelle {
-    const unsigned char* daten;
-    std::size_t laenge;
-    std::size_t pos;
+    PngQuelle* quelle;
+    std::size_t pos; // bytes handed to libpng so far
 };
 
-void AusSpeicherLesen(png_structp png, png_bytep ziel, std::size_t n) {
+void QuelleLesen(png_structp png, png_bytep ziel, std::size_t n) {
     auto* q = static_cast<LeseQuelle*>(png_get_io_ptr(png));
-    if (n > q->laenge - q->pos) png_error(png, "unexpected end of image data");
-    std::memcpy(ziel, q->daten + q->pos, n);
+    const PngQuelle& s = *q->quelle;
+    const std::size_t imSpeicher = q->pos < s.laenge ? std::min(n, s.laenge - q->pos) : 0;
+    if (imSpeicher > 0) std::memcpy(ziel, s.daten + q->pos, imSpeicher);
+    std::size_t gefuellt = imSpeicher;
+    if (gefuellt < n && s.weiter) gefuellt += s.weiter(s.kontext, ziel + gefuellt, n - gefuellt);
+    if (gefuellt < n) png_error(png, "unexpected end of image data");
     q->pos += n;
+}
+
+// Text, colour profiles, suggested palettes and the like are never shown: they are
+// skipped unread instead of inflated, so a chunk bomb costs only its reading time.
+void UnbenutzteChunksUeberspringen(png_structp png) {
+    static const png_byte unbenutzt[] =
+        "tEXt\0zTXt\0iTXt\0iCCP\0sPLT\0eXIf\0tIME\0hIST\0pCAL\0sCAL\0oFFs\0pHYs\0"
+        "sBIT\0bKGD\0sTER";
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, 0);
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, unbenutzt, (sizeof unbenutzt) / 5);
+    png_set_chunk_cache_max(png, PngMaxZusatzChunks);
+    png_set_chunk_malloc_max(png, PngMaxChunkBytes);
+    png_set_user_limits(png, PngMaxSeite, PngMaxSeite);
 }
 
 struct BildKopf {
@@ -160,15 +177,23 @@ bool ZeilenSchreiben(png_structp png, png_infop info, const QImage* bild, QIODev
 } // namespace
 
 bool PngDekodieren(const unsigned char* daten, std::size_t laenge, QImage& bild, QString& fehler) {
+    PngQuelle quelle;
+    quelle.daten = daten;
+    quelle.laenge = laenge;
+    quelle.gesamt = laenge;
+    return PngDekodieren(quelle, bild, fehler);
+}
+
+bool PngDekodieren(PngQuelle& eingabe, QImage& bild, QString& fehler) {
     Meldung meldung;
     LeseStruktur s(meldung);
     if (!s.gueltig()) {
         fehler = QStringLiteral("Zu wenig Speicher für das Bild.");
         return false;
     }
-    LeseQuelle quelle{daten, laenge, 0};
-    png_set_read_fn(s.png(), &quelle, AusSpeicherLesen);
-    png_set_user_limits(s.png(), PngMaxSeite, PngMaxSeite);
+    LeseQuelle quelle{&eingabe, 0};
+    png_set_read_fn(s.png(), &quelle, QuelleLesen);
+    UnbenutzteChunksUeberspringen(s.png());
     BildKopf kopf;
     if (!KopfLesenUndWandeln(s.png(), s.info(), &kopf)) {
         fehler = Beschaedigt(meldung);
@@ -180,7 +205,8 @@ bool PngDekodieren(const unsigned char* daten, std::size_t laenge, QImage& bild,
             QStringLiteral("Das Bild ist zu groß (%1 × %2 Bildpunkte).").arg(kopf.breite).arg(kopf.hoehe);
         return false;
     }
-    if (kopf.rohBytes > (laenge - quelle.pos) * MaxDeflateFaktor + 4096) {
+    const unsigned long long uebrig = eingabe.gesamt > quelle.pos ? eingabe.gesamt - quelle.pos : 0;
+    if (kopf.rohBytes > uebrig * MaxDeflateFaktor + 4096) {
         fehler = QStringLiteral("Die Bilddaten sind unvollständig.");
         return false;
     }

@@ -1,6 +1,8 @@
 #pragma once
 // Little-endian primitives of the document file: a bounds-checked cursor over
-// bytes in memory and an appender for the writer.
+// bytes in memory and an appender for the writer. The bytes in memory may be only
+// the first part of a longer file: `gesamt` is the file's size, so that plausibility
+// checks and messages speak of the whole file while reads stay inside the part held.
 #include <QByteArray>
 #include <QString>
 #include <QtEndian>
@@ -11,10 +13,14 @@
 
 class TvlPuffer final {
 public:
-    TvlPuffer(const char* daten, qint64 laenge) : m_d(daten), m_n(laenge) {}
+    TvlPuffer(const char* daten, qint64 laenge) : m_d(daten), m_n(laenge), m_gesamt(laenge) {}
+    TvlPuffer(const char* daten, qint64 laenge, qint64 gesamt)
+        : m_d(daten), m_n(laenge), m_gesamt(gesamt < laenge ? laenge : gesamt) {}
 
     qint64 position() const { return m_pos; }
     qint64 rest() const { return m_n - m_pos; }
+    // Bytes left in the whole file, including those not read into memory yet.
+    qint64 restInDatei() const { return m_gesamt - m_pos; }
     const char* hier() const { return m_d + m_pos; }
     // Total file size that would have let the last failed read succeed (0: not a short read).
     qint64 benoetigt() const { return m_benoetigt; }
@@ -66,12 +72,13 @@ private:
         if (n <= rest()) return true;
         m_benoetigt = m_pos + n;
         return scheitern(m_pos, QStringLiteral("Die Datei endet unerwartet bei Byte %1 (%2 Bytes fehlen).")
-                                    .arg(m_n)
-                                    .arg(n - rest()));
+                                    .arg(m_gesamt)
+                                    .arg(m_benoetigt - m_gesamt));
     }
 
     const char* m_d;
     qint64 m_n;
+    qint64 m_gesamt;
     qint64 m_pos = 0;
     qint64 m_benoetigt = 0;
     QString m_fehler;

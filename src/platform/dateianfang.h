@@ -17,6 +17,8 @@ public:
     qint64 groesse() const { return m_groesse; }
     // The next up to `anzahl` bytes; fewer at the end of the file, empty on failure.
     QByteArray lesen(qint64 anzahl);
+    // The next up to `anzahl` bytes into `ziel`; returns how many (fewer at the end, 0 on failure).
+    qint64 lesenIn(char* ziel, qint64 anzahl);
 
 private:
     // The open file as the operating system hands it out; each platform file defines it.

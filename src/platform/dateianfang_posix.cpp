@@ -28,14 +28,18 @@ Dateianfang::~Dateianfang() = default;
 QByteArray Dateianfang::lesen(qint64 anzahl) {
     if (!m_offen || anzahl <= 0) return {};
     QByteArray daten(static_cast<qsizetype>(anzahl), Qt::Uninitialized);
+    daten.truncate(static_cast<qsizetype>(lesenIn(daten.data(), anzahl)));
+    return daten;
+}
+
+qint64 Dateianfang::lesenIn(char* ziel, qint64 anzahl) {
+    if (!m_offen || anzahl <= 0) return 0;
     qint64 gelesen = 0;
     while (gelesen < anzahl) {
-        const ssize_t n =
-            ::read(m_griff->fd, daten.data() + gelesen, static_cast<size_t>(anzahl - gelesen));
+        const ssize_t n = ::read(m_griff->fd, ziel + gelesen, static_cast<size_t>(anzahl - gelesen));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
         gelesen += n;
     }
-    daten.truncate(static_cast<qsizetype>(gelesen));
-    return daten;
+    return gelesen;
 }

@@ -18,3 +18,8 @@ QByteArray Dateianfang::lesen(qint64 anzahl) {
     if (!m_offen || anzahl <= 0) return {};
     return m_griff->datei.read(anzahl);
 }
+
+qint64 Dateianfang::lesenIn(char* ziel, qint64 anzahl) {
+    if (!m_offen || anzahl <= 0) return 0;
+    return qMax<qint64>(0, m_griff->datei.read(ziel, anzahl));
+}

@@ -2,6 +2,7 @@
 // Files in folders that several computers may share (best lists): one open is one
 // short read or append, guarded by a lock that other programs and other computers
 // honour. An attempt never blocks; the caller retries after a pause.
+#include "data/dateigrund.h"
 #include "platform/uhr.h"
 
 #include <QByteArray>
@@ -30,6 +31,10 @@ public:
     int64_t groesse();
     // The whole content from the start.
     bool allesLesen(QByteArray& ziel);
+    // Up to `n` bytes from byte `ab` into `ziel`; returns how many (fewer at the end or on failure).
+    int64_t lesenAb(int64_t ab, char* ziel, int64_t n);
+    // True when the last oeffnen() created the file.
+    bool erstellt() const { return m_erstellt; }
     // Appends at the end in as few system calls as the system allows; returns the
     // bytes written, which fall short of `laenge` only on failure.
     int64_t anhaengen(const char* daten, int64_t laenge);
@@ -38,11 +43,17 @@ public:
     // Releases lock and file; false when the system reports a late write failure.
     bool schliessen();
     QString fehler() const { return m_fehler; }
+    // The system's reason of the last failure, where it is one the user can act on.
+    Dateigrund grund() const { return m_grund; }
 
 private:
+    void systemfehlerMerken();
+
     static constexpr intptr_t KeinHandle = -1;
     intptr_t m_handle = KeinHandle;
     QString m_fehler;
+    Dateigrund m_grund = Dateigrund::Unbekannt;
+    bool m_erstellt = false;
 };
 
 // Pauses between attempts without processing window messages: the retry waits

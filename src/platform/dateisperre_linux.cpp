@@ -14,6 +14,34 @@ QString Systemfehler() {
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
+Dateigrund GrundAus(int nummer) {
+    switch (nummer) {
+    case ENOSPC:
+        return Dateigrund::KeinPlatz;
+    case EDQUOT:
+        return Dateigrund::Kontingent;
+    case EACCES:
+    case EPERM:
+        return Dateigrund::KeinZugriff;
+    case EROFS:
+        return Dateigrund::Schreibgeschuetzt;
+    default:
+        return Dateigrund::Unbekannt;
+    }
+}
+
+// Exclusive opens create a missing file; O_EXCL first tells whether this open made it.
+int ExklusivOeffnen(const char* name, bool& erstellt) {
+    for (;;) {
+        int fd = ::open(name, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        erstellt = fd >= 0;
+        if (fd >= 0 || errno != EEXIST) return fd;
+        fd = ::open(name, O_RDWR | O_CLOEXEC);
+        // Removed between the two opens: try to create it again.
+        if (fd >= 0 || errno != ENOENT) return fd;
+    }
+}
+
 // Open-file-description locks belong to this open, not to the process, so two opens
 // within one process exclude each other too (classic record locks would not, and
 // closing any descriptor of the file would drop them). The kernel passes both kinds
@@ -51,14 +79,28 @@ GesperrteDatei::~GesperrteDatei() {
     schliessen();
 }
 
+void GesperrteDatei::systemfehlerMerken() {
+    m_grund = GrundAus(errno);
+    m_fehler = Systemfehler();
+}
+
 bool GesperrteDatei::oeffnen(const QString& pfad, Zugriff zugriff) {
     schliessen();
     const QByteArray name = QFile::encodeName(pfad);
     const bool exklusiv = zugriff == Zugriff::Exklusiv;
-    const int fd = exklusiv ? ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666)
-                            : ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    m_erstellt = false;
+    m_grund = Dateigrund::Unbekannt;
+    // Reading never waits for a writer of a pipe, and only regular files are read.
+    const int fd = exklusiv ? ExklusivOeffnen(name.constData(), m_erstellt)
+                            : ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        m_fehler = Systemfehler();
+        systemfehlerMerken();
+        return false;
+    }
+    struct stat info {};
+    if (!exklusiv && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
+        m_fehler = QStringLiteral("Keine gewöhnliche Datei.");
+        ::close(fd);
         return false;
     }
     if (!Sperren(fd, exklusiv ? F_WRLCK : F_RDLCK)) {
@@ -102,12 +144,25 @@ int64_t GesperrteDatei::anhaengen(const char* daten, int64_t laenge) {
         const ssize_t w = ::write(fd, daten + geschrieben, static_cast<size_t>(laenge - geschrieben));
         if (w < 0 && errno == EINTR) continue;
         if (w <= 0) {
-            m_fehler = Systemfehler();
+            systemfehlerMerken();
             break;
         }
         geschrieben += w;
     }
     return geschrieben;
+}
+
+int64_t GesperrteDatei::lesenAb(int64_t ab, char* ziel, int64_t n) {
+    int64_t gelesen = 0;
+    while (offen() && gelesen < n) {
+        const ssize_t r = ::pread(static_cast<int>(m_handle), ziel + gelesen,
+                                  static_cast<size_t>(n - gelesen), ab + gelesen);
+        if (r < 0 && errno == EINTR) continue;
+        if (r < 0) systemfehlerMerken();
+        if (r <= 0) break;
+        gelesen += r;
+    }
+    return gelesen;
 }
 
 bool GesperrteDatei::kuerzen(int64_t laenge) {
@@ -122,6 +177,6 @@ bool GesperrteDatei::schliessen() {
     m_handle = KeinHandle;
     // Closing releases the lock; on network file systems it also reports writes that failed late.
     if (::close(fd) == 0) return true;
-    m_fehler = Systemfehler();
+    systemfehlerMerken();
     return false;
 }

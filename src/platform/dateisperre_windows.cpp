@@ -16,6 +16,23 @@ QString Systemfehler() {
     return ergebnis;
 }
 
+Dateigrund GrundAus(DWORD nummer) {
+    switch (nummer) {
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return Dateigrund::KeinPlatz;
+    case ERROR_ACCESS_DENIED:
+        return Dateigrund::KeinZugriff;
+    case ERROR_WRITE_PROTECT:
+        return Dateigrund::Schreibgeschuetzt;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return Dateigrund::Gesperrt;
+    default:
+        return Dateigrund::Unbekannt;
+    }
+}
+
 HANDLE H(intptr_t handle) {
     return reinterpret_cast<HANDLE>(handle);
 }
@@ -24,6 +41,11 @@ HANDLE H(intptr_t handle) {
 
 GesperrteDatei::~GesperrteDatei() {
     schliessen();
+}
+
+void GesperrteDatei::systemfehlerMerken() {
+    m_grund = GrundAus(GetLastError());
+    m_fehler = Systemfehler();
 }
 
 // Share modes do the locking: no sharing while appending, read sharing while reading.
@@ -36,9 +58,10 @@ bool GesperrteDatei::oeffnen(const QString& pfad, Zugriff zugriff) {
                     exklusiv ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ, exklusiv ? 0 : FILE_SHARE_READ,
                     nullptr, exklusiv ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
-        m_fehler = Systemfehler();
+        systemfehlerMerken();
         return false;
     }
+    m_erstellt = exklusiv && GetLastError() != ERROR_ALREADY_EXISTS;
     m_handle = reinterpret_cast<intptr_t>(h);
     return true;
 }
@@ -75,12 +98,26 @@ int64_t GesperrteDatei::anhaengen(const char* daten, int64_t laenge) {
         DWORD w = 0;
         const DWORD stueck = static_cast<DWORD>(std::min<int64_t>(laenge - geschrieben, 1 << 30));
         if (!WriteFile(H(m_handle), daten + geschrieben, stueck, &w, nullptr) || w == 0) {
-            m_fehler = Systemfehler();
+            systemfehlerMerken();
             break;
         }
         geschrieben += w;
     }
     return geschrieben;
+}
+
+int64_t GesperrteDatei::lesenAb(int64_t ab, char* ziel, int64_t n) {
+    int64_t gelesen = 0;
+    while (offen() && gelesen < n) {
+        OVERLAPPED stelle{};
+        stelle.Offset = static_cast<DWORD>((ab + gelesen) & 0xFFFFFFFF);
+        stelle.OffsetHigh = static_cast<DWORD>((ab + gelesen) >> 32);
+        DWORD r = 0;
+        const DWORD stueck = static_cast<DWORD>(std::min<int64_t>(n - gelesen, 1 << 30));
+        if (!ReadFile(H(m_handle), ziel + gelesen, stueck, &r, &stelle) || r == 0) break;
+        gelesen += r;
+    }
+    return gelesen;
 }
 
 bool GesperrteDatei::kuerzen(int64_t laenge) {

@@ -21,10 +21,12 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QTableWidget>
+#include <QAbstractTableModel>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -54,10 +56,50 @@ Qt::Alignment AlsQt(Ausrichtung a) {
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-QTableWidget* GridAnlegen(QWidget* eltern) {
-    auto* grid = new QTableWidget(eltern);
+} // namespace
+
+// The list's cells, formatted when the view asks for them.
+class BestListModell final : public QAbstractTableModel {
+public:
+    BestListModell(const Bestenliste& liste, QObject* eltern) : QAbstractTableModel(eltern), m_liste(liste) {}
+
+    // Takes the entries as they are now.
+    void neuFuellen() {
+        beginResetModel();
+        m_zellen = std::make_unique<BestListZellen>(m_liste.eintraege());
+        m_zeilen = static_cast<int>(qMin<std::size_t>(m_zellen->zeilen(), INT_MAX));
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& eltern = {}) const override { return eltern.isValid() ? 0 : m_zeilen; }
+    int columnCount(const QModelIndex& eltern = {}) const override {
+        return eltern.isValid() ? 0 : BestListSpaltenAnzahl;
+    }
+    QVariant data(const QModelIndex& index, int rolle) const override {
+        if (!m_zellen || !index.isValid()) return {};
+        if (rolle == Qt::TextAlignmentRole)
+            return static_cast<int>(AlsQt(BestListSpalten()[index.column()].datenzeilen).toInt());
+        if (rolle != Qt::DisplayRole) return {};
+        return m_zellen->text(static_cast<std::size_t>(index.row()), index.column());
+    }
+    QVariant headerData(int abschnitt, Qt::Orientation richtung, int rolle) const override {
+        if (richtung != Qt::Horizontal || rolle != Qt::DisplayRole || abschnitt < 0 ||
+            abschnitt >= BestListSpaltenAnzahl)
+            return QAbstractTableModel::headerData(abschnitt, richtung, rolle);
+        return BestListSpalten()[abschnitt].titel;
+    }
+
+private:
+    const Bestenliste& m_liste;
+    std::unique_ptr<BestListZellen> m_zellen;
+    int m_zeilen = 0;
+};
+
+namespace {
+
+QTableView* GridAnlegen(QWidget* eltern, QAbstractItemModel* modell) {
+    auto* grid = new QTableView(eltern);
     grid->setObjectName(QStringLiteral("Grid1"));
-    grid->setColumnCount(BestListSpaltenAnzahl);
+    grid->setModel(modell);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -71,10 +113,9 @@ QTableWidget* GridAnlegen(QWidget* eltern) {
     kopf->setStyleSheet(QStringLiteral("QHeaderView::section { background-color: rgb(255, 255, 215); "
                                        "color: black; padding-left: 2px; border: 0px; "
                                        "border-right: 1px solid gray; border-bottom: 1px solid gray; }"));
-    grid->setStyleSheet(QStringLiteral("QTableWidget::item { padding-left: 2px; }"));
+    grid->setStyleSheet(QStringLiteral("QTableView::item { padding-left: 2px; }"));
     int breite = 0;
     for (int s = 0; s < BestListSpaltenAnzahl; ++s) {
-        grid->setHorizontalHeaderItem(s, new QTableWidgetItem(BestListSpalten()[s].titel));
         // A column is never narrower than its header text ("Zeit (Min:Sek)" needs more
         // than its 80 pixels with most fonts).
         const int spalte = std::max(BestListSpalten()[s].breite, kopf->sectionSizeHint(s));
@@ -97,7 +138,13 @@ TBestListForm::TBestListForm(const Bestenliste& liste, Meldungen& meldungen, QWi
     setObjectName(QStringLiteral("BestListForm"));
     setWindowTitle(QStringLiteral("Bestenliste"));
     setModal(true);
-    m_grid = GridAnlegen(this);
+    m_modell = new BestListModell(m_liste, this);
+    m_grid = GridAnlegen(this, m_modell);
+    m_schaden = new QLabel(this);
+    m_schaden->setObjectName(QStringLiteral("SchadenLab"));
+    m_schaden->setWordWrap(true);
+    m_schaden->setStyleSheet(QStringLiteral("color: rgb(180, 0, 0); font-weight: bold;"));
+    m_schaden->hide();
 
     auto* hinweis = new QLabel(BestListTeilWiederholungText, this);
     hinweis->setObjectName(QStringLiteral("TeilWiederholungLab"));
@@ -116,6 +163,7 @@ TBestListForm::TBestListForm(const Bestenliste& liste, Meldungen& meldungen, QWi
     knoepfe->addWidget(schliessen);
 
     auto* alles = new QVBoxLayout(this);
+    alles->addWidget(m_schaden);
     alles->addWidget(m_grid, 1);
     alles->addWidget(hinweis);
     alles->addLayout(knoepfe);
@@ -136,15 +184,14 @@ void TBestListForm::showEvent(QShowEvent* ereignis) {
 }
 
 void TBestListForm::GridFuellen() {
-    m_zeilen = BestListZeilen(m_liste.eintraege());
-    m_grid->setRowCount(static_cast<int>(m_zeilen.size()) - 1);
-    for (int r = 1; r < static_cast<int>(m_zeilen.size()); ++r) {
-        for (int s = 0; s < BestListSpaltenAnzahl; ++s) {
-            auto* zelle = new QTableWidgetItem(m_zeilen[r].value(s));
-            zelle->setTextAlignment(AlsQt(BestListSpalten()[s].datenzeilen));
-            m_grid->setItem(r - 1, s, zelle);
-        }
-    }
+    m_modell->neuFuellen();
+    // A list damaged before its end says so above the entries that could be read.
+    m_schaden->setText(m_liste.schaden());
+    m_schaden->setVisible(!m_liste.schaden().isEmpty());
+}
+
+std::vector<QStringList> TBestListForm::zeilen() const {
+    return BestListZeilen(m_liste.eintraege());
 }
 
 void TBestListForm::Speichern() {
@@ -155,19 +202,19 @@ void TBestListForm::Speichern() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QSaveFile ziel(datei);
     const bool ok =
-        ziel.open(QIODevice::WriteOnly) && ziel.write(BestListGridBytes(m_zeilen)) >= 0 && ziel.commit();
+        ziel.open(QIODevice::WriteOnly) && ziel.write(BestListGridBytes(zeilen())) >= 0 && ziel.commit();
     QApplication::restoreOverrideCursor();
     if (!ok) m_meldungen.fehler(SchreibfehlerText(datei));
 }
 
 void TBestListForm::InZwischenablage() {
-    QGuiApplication::clipboard()->setText(BestListGridText(m_zeilen));
+    QGuiApplication::clipboard()->setText(BestListGridText(zeilen()));
 }
 
 void TBestListForm::Drucken() {
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setDocName(QStringLiteral("Bestenliste"));
     if (!m_dialoge.drucker(this, drucker)) return;
-    if (BestListDrucken(drucker, m_zeilen) == 0)
+    if (BestListDrucken(drucker, zeilen()) == 0)
         m_meldungen.fehler(QStringLiteral("Der Druck konnte nicht gestartet werden."));
 }

@@ -10,8 +10,10 @@
 class Bestenliste;
 class Meldungen;
 class QPrinter;
+class BestListModell;
+class QLabel;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 struct BestListFensterDialoge {
     // The text file to save to, or empty when the user cancels.
@@ -34,9 +36,10 @@ public:
     void Speichern();
     void InZwischenablage();
 
-    QTableWidget* Grid1() const { return m_grid; }
-    // Header row and data rows as the grid shows them.
-    const std::vector<QStringList>& zeilen() const { return m_zeilen; }
+    // The grid asks for the cells of the rows it shows only, so a long list opens at once.
+    QTableView* Grid1() const { return m_grid; }
+    // Header row and data rows as the grid shows them (built on each call).
+    std::vector<QStringList> zeilen() const;
 
 protected:
     void showEvent(QShowEvent* ereignis) override;
@@ -47,6 +50,7 @@ private:
     const Bestenliste& m_liste;
     Meldungen& m_meldungen;
     BestListFensterDialoge m_dialoge;
-    QTableWidget* m_grid = nullptr;
-    std::vector<QStringList> m_zeilen;
+    QTableView* m_grid = nullptr;
+    BestListModell* m_modell = nullptr;
+    QLabel* m_schaden = nullptr;
 };

@@ -60,18 +60,24 @@ void Bestenliste::rangfolge() {
 }
 
 bool Bestenliste::anhaengen(const QString& pfad, const BestListDataTyp& eintrag) {
-    if (BestListAnhaengen(pfad, eintrag, m_warten, m_fehler, m_schreiber)) return true;
-    m_meldungen.fehler(SchreibfehlerText(pfad, BestListSpeichernFehlerZusatz()));
+    Dateigrund grund = Dateigrund::Unbekannt;
+    if (BestListAnhaengen(pfad, eintrag, m_warten, m_fehler, m_schreiber, &grund)) return true;
+    m_meldungen.fehler(SchreibfehlerText(pfad, BestListSpeichernFehlerZusatz(), grund));
     return false;
 }
 
 bool Bestenliste::laden(const QString& pfad, bool netz) {
     m_liste.clear();
+    m_schaden.clear();
     if (!QFileInfo::exists(pfad)) {
         m_meldungen.information(BestListKeineEintraegeText(netz));
         return false;
     }
-    if (BestListLesen(pfad, m_liste, m_warten, m_fehler)) return true;
+    int64_t beschaedigtAb = 0;
+    if (BestListLesen(pfad, m_liste, m_warten, m_fehler, &beschaedigtAb)) {
+        if (beschaedigtAb > 0) m_schaden = BestListSchadenText(pfad, beschaedigtAb);
+        return true;
+    }
     m_meldungen.fehler(LesefehlerText(pfad, BestListLesenFehlerZusatz(netz)));
     return false;
 }

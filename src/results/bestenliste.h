@@ -43,7 +43,12 @@ public:
     Bestenliste(Meldungen& meldungen, Warten& warten) : m_meldungen(meldungen), m_warten(warten) {}
 
     const std::vector<BestListDataTyp>& eintraege() const { return m_liste; }
-    void leeren() { m_liste.clear(); }
+    void leeren() {
+        m_liste.clear();
+        m_schaden.clear();
+    }
+    // The warning of the last load when the file was damaged before its end, else empty.
+    const QString& schaden() const { return m_schaden; }
     void rangfolge();
 
     // Appends with retries; after the last failed attempt the write-failure message.
@@ -78,6 +83,7 @@ private:
     BestListSchreiber m_schreiber;
     std::vector<BestListDataTyp> m_liste;
     QString m_fehler;
+    QString m_schaden;
 };
 
 // Texts of the messages.

@@ -3,6 +3,7 @@
 #include "platform/dateisperre.h"
 #include "platform/uhr.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -22,47 +23,61 @@ bool Wiederholen(Warten& warten, const std::function<bool()>& versuch) {
 } // namespace
 
 bool BestListAnhaengenVersuch(const QString& pfad, const BestListDataTyp& eintrag,
-                              const BestListSchreiber& schreiber, QString& fehler) {
+                              const BestListSchreiber& schreiber, QString& fehler, Dateigrund* grund) {
     GesperrteDatei datei;
-    if (!datei.oeffnen(pfad, GesperrteDatei::Zugriff::Exklusiv)) {
-        fehler = datei.fehler();
+    const auto scheitern = [&] {
+        fehler = datei.fehler().isEmpty() ? QStringLiteral("Schreibfehler") : datei.fehler();
+        if (grund) *grund = datei.grund();
         return false;
-    }
+    };
+    if (!datei.oeffnen(pfad, GesperrteDatei::Zugriff::Exklusiv)) return scheitern();
     const int64_t vorher = datei.groesse();
-    if (vorher < 0) {
-        fehler = datei.fehler();
-        return false;
-    }
+    if (vorher < 0) return scheitern();
     QByteArray bytes = vorher == 0 ? BestListKopf() : QByteArray();
     bytes += BestListEintragBytes(eintrag);
     const int64_t geschrieben =
         (schreiber ? schreiber : SystemSchreiber)(datei, bytes.constData(), bytes.size());
     if (geschrieben != bytes.size()) {
-        fehler = datei.fehler().isEmpty() ? QStringLiteral("Schreibfehler") : datei.fehler();
+        scheitern();
         datei.kuerzen(vorher);
+        // A file that this failed append created would stay behind empty, and an
+        // empty file is no best list: remove it, unless someone wrote to it meanwhile.
+        if (datei.erstellt()) {
+            datei.schliessen();
+            if (QFileInfo(pfad).size() == 0) QFile::remove(pfad);
+        }
         return false;
     }
-    if (!datei.schliessen()) {
-        fehler = datei.fehler();
-        return false;
-    }
+    if (!datei.schliessen()) return scheitern();
     return true;
 }
 
-bool BestListLesenVersuch(const QString& pfad, std::vector<BestListDataTyp>& liste, QString& fehler) {
+bool BestListLesenVersuch(const QString& pfad, std::vector<BestListDataTyp>& liste, QString& fehler,
+                          int64_t* beschaedigtAb) {
     liste.clear();
     GesperrteDatei datei;
-    if (!datei.oeffnen(pfad, GesperrteDatei::Zugriff::LesenOhneSchreiber)) {
+    const int64_t groesse =
+        datei.oeffnen(pfad, GesperrteDatei::Zugriff::LesenOhneSchreiber) ? datei.groesse() : -1;
+    if (groesse < 0) {
         fehler = datei.fehler();
         return false;
     }
-    QByteArray daten;
-    if (!datei.allesLesen(daten)) {
-        fehler = datei.fehler();
-        return false;
-    }
+    // The file is read in pieces as the entries need them, never whole.
+    int64_t pos = 0;
+    const BestListQuelle quelle = [&](char* ziel, int64_t n) {
+        const int64_t k = datei.lesenAb(pos, ziel, n);
+        pos += k;
+        return k;
+    };
+    bool lesefehler = false;
+    const BestListLeseFehler f = BestListAusQuelle(quelle, groesse, liste, beschaedigtAb, &lesefehler);
     datei.schliessen();
-    switch (BestListAusDaten(daten, liste)) {
+    if (lesefehler) {
+        fehler = datei.fehler().isEmpty() ? QStringLiteral("Lesefehler") : datei.fehler();
+        liste.clear();
+        return false;
+    }
+    switch (f) {
     case BestListLeseFehler::Keiner:
         return true;
     case BestListLeseFehler::FalscheKennung:
@@ -77,11 +92,19 @@ bool BestListLesenVersuch(const QString& pfad, std::vector<BestListDataTyp>& lis
 }
 
 bool BestListAnhaengen(const QString& pfad, const BestListDataTyp& eintrag, Warten& warten, QString& fehler,
-                       const BestListSchreiber& schreiber) {
-    return Wiederholen(warten, [&] { return BestListAnhaengenVersuch(pfad, eintrag, schreiber, fehler); });
+                       const BestListSchreiber& schreiber, Dateigrund* grund) {
+    return Wiederholen(warten,
+                       [&] { return BestListAnhaengenVersuch(pfad, eintrag, schreiber, fehler, grund); });
 }
 
-bool BestListLesen(const QString& pfad, std::vector<BestListDataTyp>& liste, Warten& warten,
-                   QString& fehler) {
-    return Wiederholen(warten, [&] { return BestListLesenVersuch(pfad, liste, fehler); });
+bool BestListLesen(const QString& pfad, std::vector<BestListDataTyp>& liste, Warten& warten, QString& fehler,
+                   int64_t* beschaedigtAb) {
+    return Wiederholen(warten, [&] { return BestListLesenVersuch(pfad, liste, fehler, beschaedigtAb); });
+}
+
+QString BestListSchadenText(const QString& pfad, int64_t beschaedigtAb) {
+    return QStringLiteral("Die Bestenliste \"%1\" ist ab Eintrag %2 beschädigt; angezeigt werden die "
+                          "Einträge davor.")
+        .arg(pfad)
+        .arg(beschaedigtAb);
 }

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 struct BestListDataTyp {
@@ -29,11 +30,30 @@ QByteArray BestListEintragBytes(const BestListDataTyp& eintrag);
 
 enum class BestListLeseFehler { Keiner, FalscheKennung, KopfBeschaedigt };
 
-// Reads the entries of a whole file. Entries are read while bytes remain; a file
-// that ends inside an entry gives a last entry whose missing fields are empty or 0,
-// as does a text whose byte count runs past the end or is negative, and the list
-// ends there. A key list naming no field stops at once (such entries have no bytes).
-BestListLeseFehler BestListAusDaten(const QByteArray& daten, std::vector<BestListDataTyp>& liste);
+// No name or computer name comes near this; a longer byte count past the end is damage.
+inline constexpr int32_t BestListMaxTextBytes = 64 * 1024;
+// The reader holds about this much of a file at a time.
+inline constexpr int64_t BestListStueckBytes = 1024 * 1024;
+
+// Fills up to `n` bytes at `ziel` with the next bytes of the file; returns how many
+// (fewer only when the file cannot be read further).
+using BestListQuelle = std::function<int64_t(char* ziel, int64_t n)>;
+
+// Reads the entries of a file of `groesse` bytes. Entries are read while bytes remain;
+// a file that ends inside an entry gives a last entry whose missing fields are empty
+// or 0, and the list ends there. Damage before the end (a negative byte count, one
+// that no text could have, or entries after a key list naming no field) keeps the
+// entries before it, adds none for it and sets `beschaedigtAb` to the number of the
+// first damaged entry (counted from 1; 0 when the list is whole). Values out of their
+// range come back as the nearest valid value. `lesefehler` tells that the file could
+// not be read to its end (the list then ends where reading stopped). A file that is
+// no best list leaves `liste` untouched.
+BestListLeseFehler BestListAusQuelle(const BestListQuelle& quelle, int64_t groesse,
+                                     std::vector<BestListDataTyp>& liste, int64_t* beschaedigtAb = nullptr,
+                                     bool* lesefehler = nullptr);
+// The same from bytes in memory.
+BestListLeseFehler BestListAusDaten(const QByteArray& daten, std::vector<BestListDataTyp>& liste,
+                                    int64_t* beschaedigtAb = nullptr);
 
 // The serial date of the file: whole days since 30 December 1899 and the time of
 // day as the fraction, in local time. Before that day the fraction still counts forward.

@@ -3,9 +3,11 @@
 // "Speichern..." and "In Zwischenablage", and the columns' widths and alignments.
 #include "results/bestenliste_format.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <limits>
 #include <vector>
 
 enum class Ausrichtung { Links, Mitte, Rechts };
@@ -26,6 +28,27 @@ QString LeistungText(double leistung);
 QString ZeitText(int32_t dauerMs);
 // The system's short date and long time: "08.12.2026 10:15:00" on a German system.
 QString DatumUhrzeitText(const QDateTime& zeit);
+
+// The grid's cells of a list, with the system's formats looked up once for all rows,
+// so that a view can ask for just the rows it shows.
+class BestListZellen final {
+public:
+    explicit BestListZellen(const std::vector<BestListDataTyp>& liste);
+    // Data rows: one per entry, and one empty row for an empty list.
+    std::size_t zeilen() const { return m_liste.empty() ? 1 : m_liste.size(); }
+    QString text(std::size_t zeile, int spalte) const;
+    QStringList zeile(std::size_t zeile) const;
+
+private:
+    QString datumUhrzeit(double beginn) const;
+
+    const std::vector<BestListDataTyp>& m_liste;
+    QLocale m_ort;
+    QString m_zeitFormat;
+    // Entries of one day share the date text; the last one is kept.
+    mutable qint64 m_letzterTag = std::numeric_limits<qint64>::min();
+    mutable QString m_letztesDatum;
+};
 
 // Header row and one row per entry (at least one row, empty for an empty list).
 std::vector<QStringList> BestListZeilen(const std::vector<BestListDataTyp>& liste);

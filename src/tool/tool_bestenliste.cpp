@@ -38,17 +38,20 @@ int Ausgabe(const std::vector<QStringList>& zeilen, const QString& datei) {
 
 int Zeigen(const QString& pfad, const QString& datei = {}) {
     const QString name = QDir::toNativeSeparators(pfad);
-    if (!QFileInfo(pfad).isFile()) {
+    if (!QFileInfo::exists(pfad)) {
         FehlerAusgeben(FehltText(name));
         return ExitFehler;
     }
     WartenBlockierend warten;
     std::vector<BestListDataTyp> liste;
     QString grund;
-    if (!BestListLesen(pfad, liste, warten, grund)) {
+    int64_t beschaedigtAb = 0;
+    if (!BestListLesen(pfad, liste, warten, grund, &beschaedigtAb)) {
         FehlerAusgeben(LesefehlerText(name, grund));
         return ExitFehler;
     }
+    // The intact entries are still printed: the warning goes to stderr, the exit code stays 0.
+    if (beschaedigtAb > 0) FehlerAusgeben(BestListSchadenText(name, beschaedigtAb));
     BestListRangfolge(liste);
     return Ausgabe(BestListZeilen(liste), datei);
 }

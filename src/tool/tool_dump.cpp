@@ -31,7 +31,7 @@ QString LeseMeldung(const TvlLeser& leser, const QString& pfad) {
 
 int BefehlDump(const QStringList& argumente) {
     const QString pfad = argumente.at(0);
-    if (!QFileInfo(pfad).isFile()) {
+    if (!QFileInfo::exists(pfad)) {
         FehlerAusgeben(FehltText(QDir::toNativeSeparators(pfad)));
         return ExitFehler;
     }

@@ -195,12 +195,17 @@ bool BildLesen(const QJsonObject& json, const QString& ordner, QImage& bild, QSt
 } // namespace
 
 QString RgbSha256(const QImage& bild) {
-    const QImage argb = bild.convertToFormat(QImage::Format_ARGB32);
+    // The reader's formats are hashed in place; any other is converted one row at a
+    // time, so a large image never costs a second full raster.
+    const bool direkt = bild.format() == QImage::Format_RGB32 || bild.format() == QImage::Format_ARGB32;
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    QByteArray zeile(qsizetype(argb.width()) * 3, Qt::Uninitialized);
-    for (int y = 0; y < argb.height(); ++y) {
-        const auto* pixel = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
-        for (int x = 0; x < argb.width(); ++x) {
+    QByteArray zeile(qsizetype(bild.width()) * 3, Qt::Uninitialized);
+    for (int y = 0; y < bild.height(); ++y) {
+        const QImage einzeln =
+            direkt ? QImage() : bild.copy(0, y, bild.width(), 1).convertToFormat(QImage::Format_ARGB32);
+        const auto* pixel =
+            reinterpret_cast<const QRgb*>(direkt ? bild.constScanLine(y) : einzeln.constScanLine(0));
+        for (int x = 0; x < bild.width(); ++x) {
             zeile[3 * x] = char(qRed(pixel[x]));
             zeile[3 * x + 1] = char(qGreen(pixel[x]));
             zeile[3 * x + 2] = char(qBlue(pixel[x]));

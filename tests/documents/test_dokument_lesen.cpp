@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace tvltest;
 
 namespace {
@@ -163,4 +165,53 @@ TEST(DokumentSchreiben, FehlerMeldetUndAendertNichts) {
     EXPECT_EQ(p.schritte, (std::vector<QString>{u"warten"_qs, u"normal"_qs}));
     EXPECT_EQ(d.Header.Dateiname, QStringLiteral("/alt/offen.tvl"));
     EXPECT_TRUE(d.Header.Geaendert);
+}
+
+// A folder, pipe or device named like a document exists: the user learns that it
+// cannot be read, not that it is missing, and the reader never waits on the pipe.
+TEST(DokumentLesen, OrdnerPipeUndGeraetSindUnlesbar) {
+    QTemporaryDir ordner;
+    const QString mappe = ordner.filePath(QStringLiteral("Mappe.tvl"));
+    ASSERT_TRUE(QDir().mkpath(mappe));
+    const QString rohr = ordner.filePath(QStringLiteral("Rohr.tvl"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(rohr).constData(), 0600), 0);
+    for (const QString& pfad : {mappe, rohr, QStringLiteral("/dev/zero")}) {
+        Dokument d = Offen();
+        FakeMeldungen m;
+        EXPECT_FALSE(DokumentLesen(d, pfad, false, m)) << pfad.toStdString();
+        EXPECT_EQ(m.texte(), std::vector<QString>{LesefehlerText(pfad)}) << pfad.toStdString();
+        TvlLeser leser;
+        EXPECT_FALSE(leser.lesen(pfad, d));
+        EXPECT_EQ(leser.fehler(), TvlLeser::Fehler::Lesefehler);
+    }
+}
+
+// Header and objects larger than the first read: the reader reads on as far as they
+// need, gives the same document as from memory, and reports a cut file as before.
+TEST(DokumentLesen, GrosseObjektlisteUeberDenErstenBlockHinaus) {
+    QTemporaryDir ordner;
+    Dokument gross = Beispiel();
+    for (int i = 0; i < 4000; ++i)
+        gross.Objekte.push_back(Objekt(0, QStringLiteral("Objekt %1").arg(i)));
+    const QByteArray bytes = AlsBytes(gross);
+    ASSERT_GT(bytes.size(), 4 * 64 * 1024);
+    const QString pfad = Ablegen(ordner, "gross.tvl", bytes);
+    Dokument ausDatei;
+    Dokument ausSpeicher;
+    TvlLeser leser;
+    ASSERT_TRUE(leser.lesen(pfad, ausDatei)) << leser.errorString().toStdString();
+    ASSERT_TRUE(TvlLeser().lesenAusDaten(bytes, ausSpeicher));
+    EXPECT_EQ(ausDatei.Objekte.size(), gross.Objekte.size());
+    EXPECT_EQ(ausDatei.Objekte.back().OB_Cap, QStringLiteral("Objekt 3999"));
+    EXPECT_EQ(ausDatei.Basisbild, ausSpeicher.Basisbild);
+    for (const qsizetype schnitt : {qsizetype(70'000), bytes.size() / 2, bytes.size() - 30}) {
+        const QString kurz = Ablegen(ordner, "kurz.tvl", bytes.left(schnitt));
+        TvlLeser ausKurz;
+        TvlLeser ausKurzSpeicher;
+        Dokument d;
+        EXPECT_FALSE(ausKurz.lesen(kurz, d));
+        EXPECT_FALSE(ausKurzSpeicher.lesenAusDaten(bytes.left(schnitt), d));
+        EXPECT_EQ(ausKurz.errorString(), ausKurzSpeicher.errorString()) << schnitt;
+        EXPECT_EQ(ausKurz.fehlerOffset(), ausKurzSpeicher.fehlerOffset()) << schnitt;
+    }
 }

@@ -137,9 +137,9 @@ std::vector<Fall> Faelle() {
                  MitBild(Signatur() + Ihdr(15000, 14000) + Chunk("IDAT", QByteArray(64, 'x'))),
                  "zu groß (15000 × 14000"});
     {
-        // 100 megapixels are allowed, but 30 bytes cannot hold them compressed.
+        // 36 megapixels are allowed, but 30 bytes cannot hold them compressed.
         const QByteArray idat = Chunk("IDAT", QByteArray::fromHex("789c") + QByteArray(28, '\0'));
-        f.push_back({"ZuWenigDaten", MitBild(Signatur() + Ihdr(10000, 10000) + idat + Chunk("IEND", {})),
+        f.push_back({"ZuWenigDaten", MitBild(Signatur() + Ihdr(6000, 6000) + idat + Chunk("IEND", {})),
                      "unvollständig"});
     }
     f.push_back({"BreiteNull", MitBild(Signatur() + Ihdr(0, 10) + Chunk("IEND", {})), "beschädigt"});

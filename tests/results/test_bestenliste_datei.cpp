@@ -5,11 +5,16 @@
 #include "data/av_data.h"
 #include "documents/dokument.h"
 #include "fake_meldungen.h"
+#include "kindmessung.h"
 #include "test_bestenliste_hilfe.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -23,14 +28,17 @@ protected:
     Bestenliste m_liste{m_meldungen, m_warten};
 };
 
-const QString Speicherfehler(const QString& pfad) {
+const QString Speicherfehler(const QString& pfad, const QString& grund = {}) {
     return QStringLiteral("Die Datei \"") + pfad +
            QStringLiteral("\" kann nicht geschrieben werden. Mögliche Ursachen:\r\n"
                           "- Ungültiger Ordner oder Dateiname\r\n"
-                          "- fehlende Schreibzugriffsberechtigung im Netzwerk\r\n\r\n"
-                          "Die Bestenliste konnte nicht gespeichert werden. Überprüfen Sie die Einstellungen "
+                          "- fehlende Schreibzugriffsberechtigung im Netzwerk\r\n\r\n") +
+           (grund.isEmpty() ? QString() : grund + QStringLiteral("\r\n\r\n")) +
+           QStringLiteral("Die Bestenliste konnte nicht gespeichert werden. Überprüfen Sie die Einstellungen "
                           "unter \"Optionen | Ordner für Protokolle und Bestenlisten\".");
 }
+
+const QString KeinPlatz = QStringLiteral("Auf dem Datenträger ist kein Platz mehr.");
 
 TEST_F(BestenlisteDatei, ErsterEintragLegtDateiMitKopfAn) {
     const BestListDataTyp e = TestEintrag(QStringLiteral("Anna"), 0.875, 59999);
@@ -115,17 +123,96 @@ TEST_F(BestenlisteDatei, AbgebrochenesSchreibenLaesstDieListeWieSieWar) {
     EXPECT_EQ(l[1].Name, QStringLiteral("Dritter"));
 }
 
-TEST_F(BestenlisteDatei, AbgebrochenerKopfEinerNeuenDateiHinterlaesstLeereDatei) {
+// An empty file is no best list: a first append that fails leaves no file behind,
+// while an empty file that was there before stays.
+TEST_F(BestenlisteDatei, AbgebrochenerKopfEinerNeuenDateiHinterlaesstKeineDatei) {
     m_liste.setzeSchreiber(
         [](GesperrteDatei& d, const char* daten, int64_t) { return d.anhaengen(daten, 40); });
     EXPECT_FALSE(m_liste.anhaengen(pfad(), TestEintrag(QStringLiteral("A"), 1, 1)));
+    EXPECT_FALSE(QFileInfo::exists(pfad()));
+    Schreiben(pfad(), QByteArray());
+    EXPECT_FALSE(m_liste.anhaengen(pfad(), TestEintrag(QStringLiteral("A"), 1, 1)));
+    EXPECT_TRUE(QFileInfo::exists(pfad()));
     EXPECT_EQ(Inhalt(pfad()).size(), 0);
 }
 
-TEST_F(BestenlisteDatei, VolleGeraetedateiMeldetDenFehler) {
+TEST_F(BestenlisteDatei, VolleGeraetedateiMeldetDenGrund) {
     if (!QFileInfo::exists(QStringLiteral("/dev/full"))) GTEST_SKIP() << "kein /dev/full";
     EXPECT_FALSE(m_liste.anhaengen(QStringLiteral("/dev/full"), TestEintrag(QStringLiteral("A"), 1, 1)));
-    EXPECT_EQ(m_meldungen.texte(), std::vector<QString>{Speicherfehler(QStringLiteral("/dev/full"))});
+    EXPECT_EQ(m_meldungen.texte(),
+              std::vector<QString>{Speicherfehler(QStringLiteral("/dev/full"), KeinPlatz)});
+    EXPECT_TRUE(QFileInfo::exists(QStringLiteral("/dev/full")));
+}
+
+// A real full file system: a small tmpfs mounted in a mount namespace of a child
+// process. The first append of a new list fails, says why and leaves no file.
+TEST_F(BestenlisteDatei, ErsterEintragAufVollemDatentraeger) {
+    const QString mnt = m_ordner.filePath(QStringLiteral("voll"));
+    ASSERT_TRUE(QDir().mkpath(mnt));
+    const KindErgebnis e = ImKindMessen([&]() -> QByteArray {
+        const QByteArray ziel = QFile::encodeName(mnt);
+        if (::unshare(CLONE_NEWNS) != 0 && ::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) return "kein tmpfs";
+        // Private first, so the mount below never shows outside this child.
+        if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) return "kein tmpfs";
+        if (::mount("tmpfs", ziel.constData(), "tmpfs", 0, "size=64k") != 0) return "kein tmpfs";
+        QFile fuellung(mnt + QStringLiteral("/fuellung"));
+        fuellung.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        while (fuellung.write(QByteArray(4096, 'x')) > 0) {
+        }
+        fuellung.close();
+        FakeMeldungen meldungen;
+        AktionsWarten warten;
+        Bestenliste liste(meldungen, warten);
+        const QString p = mnt + QStringLiteral("/Europa.hsc");
+        const bool ok = liste.anhaengen(p, TestEintrag(QStringLiteral("A"), 1, 1));
+        return QByteArray(ok ? "geschrieben" : "gescheitert") +
+               (QFileInfo::exists(p) ? " Datei da " : " keine Datei ") +
+               (meldungen.texte().empty() ? QByteArray() : meldungen.texte()[0].toUtf8());
+    });
+    ASSERT_TRUE(e.beendet);
+    if (e.text == "kein tmpfs") GTEST_SKIP() << "kein tmpfs in einem eigenen Mount-Namensraum möglich";
+    EXPECT_EQ(e.text, "gescheitert keine Datei " +
+                          Speicherfehler(mnt + QStringLiteral("/Europa.hsc"), KeinPlatz).toUtf8());
+}
+
+// A damaged list still shows its intact entries and says where the damage begins;
+// appending to it still works and keeps them readable.
+TEST_F(BestenlisteDatei, BeschaedigteListeWarntUndBleibtBeschreibbar) {
+    Schreiben(pfad(), HscBytes()
+                          .kopf()
+                          .eintrag("A", "R", 1, 2, 0.5)
+                          .eintrag("B", "R", 1, 2, 0.5)
+                          .ganzzahl(-4)
+                          .text("R")
+                          .bytes());
+    ASSERT_TRUE(m_liste.laden(pfad(), false));
+    EXPECT_EQ(m_liste.eintraege().size(), 2u);
+    EXPECT_EQ(m_liste.schaden(), QStringLiteral("Die Bestenliste \"") + pfad() +
+                                     QStringLiteral("\" ist ab Eintrag 3 beschädigt; angezeigt werden die "
+                                                    "Einträge davor."));
+    EXPECT_TRUE(m_meldungen.eintraege.empty());
+    ASSERT_TRUE(m_liste.anhaengen(pfad(), TestEintrag(QStringLiteral("C"), 1, 1)));
+    ASSERT_TRUE(m_liste.laden(pfad(), false));
+    EXPECT_EQ(m_liste.eintraege().size(), 2u);
+    EXPECT_FALSE(m_liste.schaden().isEmpty());
+    Schreiben(pfad(), HscBytes().kopf().eintrag("A", "R", 1, 2, 0.5).bytes());
+    ASSERT_TRUE(m_liste.laden(pfad(), false));
+    EXPECT_TRUE(m_liste.schaden().isEmpty());
+}
+
+// Folders, pipes and devices named like a list exist: they get the read failure.
+TEST_F(BestenlisteDatei, OrdnerUndPipeMitEndungSindUnlesbar) {
+    const QString ordner = pfad(QStringLiteral("Ordner.hsc"));
+    ASSERT_TRUE(QDir().mkpath(ordner));
+    const QString rohr = pfad(QStringLiteral("Rohr.hsc"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(rohr).constData(), 0600), 0);
+    for (const QString& p : {ordner, rohr, QStringLiteral("/dev/zero")}) {
+        m_meldungen.eintraege.clear();
+        EXPECT_FALSE(m_liste.laden(p, false)) << p.toStdString();
+        ASSERT_EQ(m_meldungen.eintraege.size(), 1u) << p.toStdString();
+        EXPECT_EQ(m_meldungen.eintraege[0].art, MeldungsArt::Fehler);
+        EXPECT_TRUE(m_meldungen.eintraege[0].text.contains(QStringLiteral("kann nicht gelesen werden")));
+    }
 }
 
 TEST_F(BestenlisteDatei, UngueltigerOrdnerMeldetDenFehler) {

@@ -17,12 +17,22 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QLabel>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
+
+QString Zelle(const QTableView* g, int zeile, int spalte) {
+    return g->model()->index(zeile, spalte).data().toString();
+}
+
+Qt::Alignment Ausrichtung(const QTableView* g, int zeile, int spalte) {
+    return Qt::Alignment(g->model()->index(zeile, spalte).data(Qt::TextAlignmentRole).toInt()) &
+           Qt::AlignHorizontal_Mask;
+}
 
 class BestListFenster : public ::testing::Test {
 protected:
@@ -42,21 +52,23 @@ protected:
 TEST_F(BestListFenster, GridZeigtDieGeordneteListeBeimAktivieren) {
     TBestListForm f(m_liste, m_meldungen);
     f.show();
-    QTableWidget* g = f.Grid1();
-    ASSERT_EQ(g->rowCount(), 2);
-    ASSERT_EQ(g->columnCount(), 6);
-    EXPECT_EQ(g->horizontalHeaderItem(4)->text(), QStringLiteral("Zeit (Min:Sek)"));
-    EXPECT_EQ(g->item(0, 1)->text(), QStringLiteral("Anna"));
-    EXPECT_EQ(g->item(0, 3)->text(), QStringLiteral("87.5 %"));
-    EXPECT_EQ(g->item(1, 4)->text(), QStringLiteral("100:00"));
-    EXPECT_EQ(g->item(0, 0)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    EXPECT_EQ(g->item(0, 1)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    QTableView* g = f.Grid1();
+    const QAbstractItemModel* m = g->model();
+    ASSERT_EQ(m->rowCount(), 2);
+    ASSERT_EQ(m->columnCount(), 6);
+    EXPECT_EQ(m->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Zeit (Min:Sek)"));
+    EXPECT_EQ(Zelle(g, 0, 1), QStringLiteral("Anna"));
+    EXPECT_EQ(Zelle(g, 0, 3), QStringLiteral("87.5 %"));
+    EXPECT_EQ(Zelle(g, 1, 4), QStringLiteral("100:00"));
+    EXPECT_EQ(Ausrichtung(g, 0, 0), Qt::AlignHCenter);
+    EXPECT_EQ(Ausrichtung(g, 0, 1), Qt::AlignLeft);
+    EXPECT_FALSE(f.findChild<QLabel*>(QStringLiteral("SchadenLab"))->isVisible());
     // The designed widths, widened where a header text would be cut ("Zeit (Min:Sek)"),
     // and the whole header visible at the window's own size.
     const std::array<int, 6> breiten{40, 200, 100, 80, 80, 140};
     const QFontMetrics masse = g->horizontalHeader()->fontMetrics();
     for (int s = 0; s < 6; ++s) {
-        const int text = masse.horizontalAdvance(g->horizontalHeaderItem(s)->text()) + 2;
+        const int text = masse.horizontalAdvance(m->headerData(s, Qt::Horizontal).toString()) + 2;
         EXPECT_GE(g->columnWidth(s), std::max(breiten[s], text)) << s;
         if (text + 20 < breiten[s]) EXPECT_EQ(g->columnWidth(s), breiten[s]) << s;
     }
@@ -66,12 +78,37 @@ TEST_F(BestListFenster, GridZeigtDieGeordneteListeBeimAktivieren) {
     f.close();
 }
 
+// A list damaged before its end: the window shows the entries before the damage and
+// says so above them; a whole list loaded later hides the warning again.
+TEST_F(BestListFenster, BeschaedigteListeZeigtDieWarnung) {
+    const QString p = m_ordner.filePath(QStringLiteral("kaputt.hsc"));
+    Schreiben(p,
+              HscBytes().kopf().eintrag("Anna", "PC", 1, 2, 0.5).ganzzahl(-1).bytes() + QByteArray(40, 'x'));
+    ASSERT_TRUE(m_liste.laden(p, false));
+    TBestListForm f(m_liste, m_meldungen);
+    f.show();
+    auto* warnung = f.findChild<QLabel*>(QStringLiteral("SchadenLab"));
+    EXPECT_TRUE(warnung->isVisible());
+    EXPECT_EQ(warnung->text(),
+              QStringLiteral("Die Bestenliste \"") + p +
+                  QStringLiteral("\" ist ab Eintrag 2 beschädigt; angezeigt werden die Einträge "
+                                 "davor."));
+    EXPECT_EQ(f.Grid1()->model()->rowCount(), 1);
+    EXPECT_EQ(Zelle(f.Grid1(), 0, 1), QStringLiteral("Anna"));
+    f.hide();
+    m_liste.laden(m_ordner.filePath(QStringLiteral("l.hsc")), false);
+    f.show();
+    EXPECT_FALSE(warnung->isVisible());
+    EXPECT_EQ(f.Grid1()->model()->rowCount(), 2);
+    f.close();
+}
+
 TEST_F(BestListFenster, LeereListeZeigtEineLeereZeile) {
     m_liste.leeren();
     TBestListForm f(m_liste, m_meldungen);
     f.show();
-    ASSERT_EQ(f.Grid1()->rowCount(), 1);
-    EXPECT_TRUE(f.Grid1()->item(0, 1)->text().isEmpty());
+    ASSERT_EQ(f.Grid1()->model()->rowCount(), 1);
+    EXPECT_TRUE(Zelle(f.Grid1(), 0, 1).isEmpty());
     f.close();
 }
 

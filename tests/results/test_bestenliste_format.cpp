@@ -4,6 +4,8 @@
 #include "test_bestenliste_hilfe.h"
 
 #include <QTimeZone>
+#include <algorithm>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -125,28 +127,103 @@ TEST(BestenlisteFormat, AbgeschnittenerLetzterEintragBehaeltSeineVollstaendigenF
     }
 }
 
-TEST(BestenlisteFormat, LaengeUeberDasDateiendeBeendetDieListe) {
-    for (const int32_t laenge :
-         {1000, -1, std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min()}) {
-        const QByteArray datei =
-            HscBytes().kopf().eintrag("A", "R", 1, 2, 0.5).text("B").ganzzahl(laenge).text("danach").bytes();
+// A byte count that no text can have is damage: the entries before it stay, none is
+// added for it, and the reader names the damaged entry. A plausible count past the end
+// is a file that ends inside its last entry, which keeps that entry's fields read so far.
+TEST(BestenlisteFormat, LaengeUeberDasDateiendeOderNegativ) {
+    struct Fall {
+        int32_t laenge;
+        std::size_t eintraege;
+        int64_t beschaedigtAb;
+    };
+    for (const Fall& f : std::vector<Fall>{{1000, 2, 0},
+                                           {BestListMaxTextBytes + 1, 1, 2},
+                                           {-1, 1, 2},
+                                           {std::numeric_limits<int32_t>::max(), 1, 2},
+                                           {std::numeric_limits<int32_t>::min(), 1, 2}}) {
+        const QByteArray datei = HscBytes()
+                                     .kopf()
+                                     .eintrag("A", "R", 1, 2, 0.5)
+                                     .text("B")
+                                     .ganzzahl(f.laenge)
+                                     .text("danach")
+                                     .bytes();
         std::vector<BestListDataTyp> l;
-        ASSERT_EQ(BestListAusDaten(datei, l), BestListLeseFehler::Keiner) << laenge;
-        ASSERT_EQ(l.size(), 2u) << laenge;
-        EXPECT_EQ(l[1], (BestListDataTyp{QStringLiteral("B")})) << laenge;
+        int64_t ab = -1;
+        ASSERT_EQ(BestListAusDaten(datei, l, &ab), BestListLeseFehler::Keiner) << f.laenge;
+        ASSERT_EQ(l.size(), f.eintraege) << f.laenge;
+        EXPECT_EQ(ab, f.beschaedigtAb) << f.laenge;
+        EXPECT_EQ(l[0].Name, QStringLiteral("A"));
+        if (f.eintraege == 2) EXPECT_EQ(l[1], (BestListDataTyp{QStringLiteral("B")})) << f.laenge;
     }
 }
 
-TEST(BestenlisteFormat, NichtEndlicheZahlenWerdenNull) {
+TEST(BestenlisteFormat, WerteWerdenAufIhrenBereichGehalten) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    const QByteArray datei =
-        HscBytes().kopf().eintrag("A", "R", inf, 5, nan).eintrag("B", "R", 1, 6, 0.5).bytes();
+    struct Fall {
+        double beginn;
+        int32_t dauer;
+        double leistung;
+        BestListDataTyp erwartet;
+    };
+    const QString a = QStringLiteral("A");
+    const QString r = QStringLiteral("R");
+    for (const Fall& f : std::vector<Fall>{{inf, 5, nan, {a, r, 2958465, 5, 0}},
+                                           {-inf, -1, 1.5, {a, r, -657434, 0, 1}},
+                                           {nan, INT32_MIN, -inf, {a, r, 0, 0, 0}},
+                                           {1e300, 7, inf, {a, r, 2958465, 7, 1}},
+                                           {46000.25, 60000, 0.75, {a, r, 46000.25, 60000, 0.75}}}) {
+        const QByteArray datei = HscBytes().kopf().eintrag("A", "R", f.beginn, f.dauer, f.leistung).bytes();
+        std::vector<BestListDataTyp> l;
+        int64_t ab = -1;
+        ASSERT_EQ(BestListAusDaten(datei, l, &ab), BestListLeseFehler::Keiner);
+        ASSERT_EQ(l.size(), 1u);
+        EXPECT_EQ(l[0], f.erwartet) << f.beginn << ' ' << f.dauer << ' ' << f.leistung;
+        EXPECT_EQ(ab, 0);
+    }
+}
+
+TEST(BestenlisteFormat, FremdeSchluesselMitDatenSindBeschaedigtAbDemErsten) {
+    std::vector<BestListDataTyp> l{TestEintrag(QStringLiteral("alt"), 1, 1)};
+    int64_t ab = -1;
+    ASSERT_EQ(BestListAusDaten(HscBytes().kopf("|HSC-Fremd|").text("x").bytes(), l, &ab),
+              BestListLeseFehler::Keiner);
+    EXPECT_TRUE(l.empty());
+    EXPECT_EQ(ab, 1);
+    ASSERT_EQ(BestListAusDaten(HscBytes().kopf("|HSC-Fremd|").bytes(), l, &ab), BestListLeseFehler::Keiner);
+    EXPECT_EQ(ab, 0);
+    // A file that is no best list leaves the list it was given as it was.
+    l = {TestEintrag(QStringLiteral("alt"), 1, 1)};
+    EXPECT_EQ(BestListAusDaten(HscBytes().text("TVL-HSC-9").bytes(), l), BestListLeseFehler::FalscheKennung);
+    EXPECT_EQ(l.size(), 1u);
+}
+
+// Read in pieces, a list gives the same entries as the whole file at once, also when
+// a text straddles two pieces or is longer than one; no request is much larger than a piece.
+TEST(BestenlisteFormat, StueckweisesLesenGibtDieselbeListe) {
+    HscBytes h;
+    h.kopf();
+    const QByteArray langerName(70'000, 'x');
+    for (int i = 0; i < 60'000; ++i)
+        h.eintrag(i == 30'000 ? langerName : QByteArray("Name") + QByteArray::number(i), "PC", i, i, 0.5);
+    const QByteArray datei = h.bytes();
+    ASSERT_GT(datei.size(), 2 * BestListStueckBytes);
+    std::vector<BestListDataTyp> ganz;
+    ASSERT_EQ(BestListAusDaten(datei, ganz), BestListLeseFehler::Keiner);
     std::vector<BestListDataTyp> l;
-    ASSERT_EQ(BestListAusDaten(datei, l), BestListLeseFehler::Keiner);
-    ASSERT_EQ(l.size(), 2u);
-    EXPECT_EQ(l[0], (BestListDataTyp{QStringLiteral("A"), QStringLiteral("R"), 0, 5, 0}));
-    EXPECT_EQ(l[1].Name, QStringLiteral("B"));
+    int64_t pos = 0;
+    int64_t groessteAnfrage = 0;
+    const BestListQuelle quelle = [&](char* ziel, int64_t n) {
+        groessteAnfrage = std::max(groessteAnfrage, n);
+        std::memcpy(ziel, datei.constData() + pos, size_t(n));
+        pos += n;
+        return n;
+    };
+    ASSERT_EQ(BestListAusQuelle(quelle, datei.size(), l), BestListLeseFehler::Keiner);
+    EXPECT_EQ(l, ganz);
+    EXPECT_EQ(l[30'000].Name.size(), langerName.size());
+    EXPECT_LE(groessteAnfrage, BestListStueckBytes + 70'004);
 }
 
 // Every prefix of a small file: no crash, and the header decides readability.

@@ -6,6 +6,7 @@
 
 #include "test_bestenliste_hilfe.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -180,6 +181,31 @@ TEST(BestenlisteLast, ZwanzigProzesseJeFuenfzigEintraege) {
         return n;
     }());
     EXPECT_LT(uhr.elapsed(), 30000);
+}
+
+} // namespace
+
+namespace {
+
+// A list damaged before its end: the intact entries on stdout, the warning once on
+// stderr, and exit code 0, because what could be read was printed.
+TEST(BestenlisteWerkzeug, BeschaedigteListeWarntAufStderr) {
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath(QStringLiteral("Kaputt.hsc"));
+    Schreiben(datei, HscBytes()
+                         .kopf()
+                         .eintrag("Anna", "PC-1", 46000, 1000, 0.5)
+                         .ganzzahl(-9)
+                         .eintrag("Nachher", "PC-2", 46000, 1000, 0.5)
+                         .bytes());
+    const Lauf lauf = Starten({QStringLiteral("bestenliste"), QStringLiteral("zeigen"), datei});
+    EXPECT_EQ(lauf.exitCode, 0);
+    EXPECT_TRUE(lauf.ausgabe.contains("\n1\tAnna\tPC-1\t50.0 %\t00:01\t"));
+    EXPECT_FALSE(lauf.ausgabe.contains("Nachher"));
+    EXPECT_FALSE(lauf.ausgabe.contains("\n2\t"));
+    EXPECT_EQ(lauf.fehler, QStringLiteral("Die Bestenliste \"") + QDir::toNativeSeparators(datei) +
+                               QStringLiteral("\" ist ab Eintrag 2 beschädigt; angezeigt werden die Einträge "
+                                              "davor.\n"));
 }
 
 } // namespace
