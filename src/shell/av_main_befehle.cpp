@@ -139,6 +139,7 @@ void TForm1::BefehleVerbinden() {
     m.verbinden(QStringLiteral("OrdnerWaehlen1"), [this] { m_themen->OrdnerWaehlen(); });
     m.verbinden(QStringLiteral("Beenden1"), [this] { close(); });
     m.verbinden(QStringLiteral("NetzTeilnehmen1"), [this] { NetzTeilnehmen(); });
+    m.verbinden(QStringLiteral("NetzInitiieren1"), [this] { NetzInitiieren(); });
     m.verbinden(QStringLiteral("Werkzeugleiste1"), [this] { WerkzeugleisteUmschalten(); });
     m.verbinden(QStringLiteral("Vollbild1"), [this] { AnzeigeVollbild(); });
     m.verbinden(QStringLiteral("Fenster1"), [this] { AnzeigeFenster(); });
@@ -152,7 +153,7 @@ void TForm1::BefehleVerbinden() {
     // Commands whose windows come with the worksheet, network and output work; until
     // then their entries and keys do nothing.
     for (const char* name :
-         {"NetzInitiieren1", "EMailVersenden1", "Exportieren1", "InZwischenablage1", "Arbeitsblatt1"})
+         {"EMailVersenden1", "Exportieren1", "InZwischenablage1", "Arbeitsblatt1"})
         m.verbinden(QString::fromLatin1(name), Nichts);
     QuizBefehleVerbinden();
     connect(m_prevDokPan, &THoverPanel::clicked, this, [this] { m_themen->Vorheriges(); });
@@ -183,14 +184,6 @@ void TForm1::OptionenVerbinden() {
 void TForm1::OptionenAnzeigen() {
     for (const Schalter& s : OptionsSchalter)
         m_menue->aktion(QString::fromLatin1(s.name))->setChecked(m_einstellungen.*(s.feld));
-}
-
-void TForm1::NetzTeilnehmen() {
-    if (!QuizLaeuft()) return;
-    m_dienste.meldungen.information(
-        QStringLiteral("Um an einer Netzwerk-Übung teilnehmen zu können, muss die aktuelle Übung zunächst "
-                       "beendet werden. Wählen Sie \"Übung abbrechen\", um die aktuelle Übung vorzeitig "
-                       "abzubrechen."));
 }
 
 void TForm1::WerkzeugleisteUmschalten() {

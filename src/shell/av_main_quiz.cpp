@@ -9,8 +9,11 @@
 #include "results/ac_bestlist.h"
 #include "results/ac_uebprotokoll.h"
 #include "results/av_bestlistverz.h"
+#include "results/bestenliste_verfolger.h"
 #include "results/protokoll_speichern.h"
 #include "widgets/hoverpanel.h"
+
+#include <algorithm>
 
 void TForm1::QuizEinrichten() {
     QuizFenster fenster;
@@ -33,7 +36,8 @@ void TForm1::QuizEinrichten() {
     };
     m_quizAnzeige->Bestenliste = [this](const BestenlistenErgebnis& e) { BestenlisteEintragen(e); };
     m_uebFertigForm->ProtokollZeigen = [this] { m_uebProtokollForm->exec(); };
-    m_uebFertigForm->BestenlisteZeigen = [this] { BestenlisteZeigen(false); };
+    // The result window of a joined exercise shows the exercise's list.
+    m_uebFertigForm->BestenlisteZeigen = [this] { BestenlisteZeigen(m_quizAnzeige->quiz().NetzUebung()); };
 }
 
 void TForm1::QuizBefehleVerbinden() {
@@ -71,13 +75,22 @@ void TForm1::QuizmodusWechseln(bool an) {
 }
 
 void TForm1::BestenlisteZeigen(bool netz) {
-    m_bestenliste.zeigen(m_dokument, Ordner(), netz, [this](const QString& titel) {
+    m_bestenliste.zeigen(m_dokument, Ordner(), netz, [this, netz](const QString& titel) {
         m_bestListForm->setWindowTitle(titel);
+        std::unique_ptr<BestListVerfolger> verfolger;
+        if (netz) verfolger = NetzBestenlisteVerfolgen();
         m_bestListForm->exec();
     });
 }
 
 void TForm1::BestenlisteEintragen(const BestenlistenErgebnis& e) {
+    if (e.Netzuebung) {
+        const auto dauer = static_cast<int32_t>(std::clamp<int64_t>(e.ZeitMs, 0, INT32_MAX));
+        m_bestenliste.anhaengen(NetzBestListPfad(Ordner().Kommunikationsordner, Ordner().Kanalname),
+                                BestListEintrag(e.TeilnehmerName, e.Rechnername, e.StartZeit, dauer,
+                                                e.Gesamtleistung));
+        return;
+    }
     m_bestenliste.dokumentErgebnisAnhaengen(m_dokument, Ordner(), e.TeilnehmerName, e.Rechnername,
                                             e.StartZeit, e.ZeitMs, e.Gesamtleistung);
 }

@@ -30,3 +30,4 @@ int BefehlDump(const QStringList& argumente);
 int BefehlBuild(const QStringList& argumente);
 int BefehlBestenliste(const QStringList& argumente);
 int BefehlRender(const QStringList& argumente);
+int BefehlNetzuebung(const QStringList& argumente);
