@@ -96,11 +96,14 @@ bool Netzuebung::Schreiben(const Dokument& dok, const NetzDateienTyp& dateien, c
     // Both files are made complete under temporary names first: a failure up to here
     // leaves the previous exercise, its best list included, exactly as it was.
     QSaveFile dokument(dateien.Dokument);
-    if (!dokument.open(QIODevice::WriteOnly) || !TvlSchreiber().schreiben(dokument, dok))
+    // flush() hands the buffered bytes to the system now, so a full disk shows here.
+    if (!dokument.open(QIODevice::WriteOnly) || !TvlSchreiber().schreiben(dokument, dok) || !dokument.flush() ||
+        dokument.error() != QFileDevice::NoError)
         return scheitern(dateien.Dokument);
     QSaveFile einstellungen(dateien.Einstellungen);
     const QByteArray bytes = NetzUebungBytes(daten);
-    if (!einstellungen.open(QIODevice::WriteOnly) || einstellungen.write(bytes) != bytes.size())
+    if (!einstellungen.open(QIODevice::WriteOnly) || einstellungen.write(bytes) != bytes.size() ||
+        !einstellungen.flush())
         return scheitern(dateien.Einstellungen);
 
     if (haken.bestenlisteLeeren) haken.bestenlisteLeeren();
