@@ -100,17 +100,14 @@ bool Netzuebung::Schreiben(const Dokument& dok, const NetzDateienTyp& dateien, c
     if (!dokument.open(QIODevice::WriteOnly) || !TvlSchreiber().schreiben(dokument, dok) || !dokument.flush() ||
         dokument.error() != QFileDevice::NoError)
         return scheitern(dateien.Dokument);
-    QSaveFile einstellungen(dateien.Einstellungen);
-    const QByteArray bytes = NetzUebungBytes(daten);
-    if (!einstellungen.open(QIODevice::WriteOnly) || einstellungen.write(bytes) != bytes.size() ||
-        !einstellungen.flush())
-        return scheitern(dateien.Einstellungen);
+    NetzUebungEntwurf einstellungen(dateien.Einstellungen);
+    if (!einstellungen.schreiben(daten)) return scheitern(dateien.Einstellungen);
 
     if (haken.bestenlisteLeeren) haken.bestenlisteLeeren();
     if (QFileInfo::exists(dateien.Bestenliste) && !QFile::remove(dateien.Bestenliste))
         return scheitern(dateien.Bestenliste); // old results must not mix into the new exercise
     if (!dokument.commit()) return scheitern(dateien.Dokument);
-    if (!einstellungen.commit()) return scheitern(dateien.Einstellungen);
+    if (!einstellungen.einsetzen()) return scheitern(dateien.Einstellungen);
     return true;
 }
 

@@ -5,8 +5,9 @@
 #include "network/netz_dateien.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <array>
+#include <filesystem>
+#include <system_error>
 
 const char* const NetzUebungSchluesselliste =
     "NetzUebungMaster|RiFaRueckmeldungItemIndex|ZuordnungRichtigItemIndex|ZuordnungFalschItemIndex|"
@@ -46,15 +47,34 @@ QByteArray NetzUebungBytes(const NetzUebungDataTyp& d) {
     return bytes;
 }
 
-bool NetzUebungSchreiben(const QString& pfad, const NetzUebungDataTyp& daten, QString& fehler) {
-    QSaveFile datei(pfad);
+NetzUebungEntwurf::NetzUebungEntwurf(const QString& pfad)
+    : m_pfad(pfad), m_datei(pfad + QStringLiteral(".XXXXXX")) {}
+
+bool NetzUebungEntwurf::schreiben(const NetzUebungDataTyp& daten) {
     const QByteArray bytes = NetzUebungBytes(daten);
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(bytes) != bytes.size() || !datei.commit()) {
-        fehler = datei.errorString();
-        datei.cancelWriting();
+    if (!m_datei.open() || m_datei.write(bytes) != bytes.size() || !m_datei.flush()) {
+        m_fehler = m_datei.errorString();
         return false;
     }
+    m_datei.close();
     return true;
+}
+
+bool NetzUebungEntwurf::einsetzen() {
+    // std::filesystem::rename replaces an existing target in one step on POSIX and on
+    // Windows; QFile::rename refuses an existing target.
+    std::error_code fehler;
+    std::filesystem::rename(std::filesystem::path(m_datei.fileName().toStdU16String()),
+                            std::filesystem::path(m_pfad.toStdU16String()), fehler);
+    if (fehler) m_fehler = QString::fromStdString(fehler.message());
+    return !fehler;
+}
+
+bool NetzUebungSchreiben(const QString& pfad, const NetzUebungDataTyp& daten, QString& fehler) {
+    NetzUebungEntwurf entwurf(pfad);
+    if (entwurf.schreiben(daten) && entwurf.einsetzen()) return true;
+    fehler = entwurf.errorString();
+    return false;
 }
 
 bool NetzUebungLeser::scheitern(Fehler art, const QString& text, qint64 offset) {

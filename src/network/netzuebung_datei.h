@@ -5,6 +5,7 @@
 // a German reason and the record is left untouched.
 #include <QByteArray>
 #include <QString>
+#include <QTemporaryFile>
 #include <cstdint>
 
 struct NetzUebungDataTyp {
@@ -30,8 +31,26 @@ inline constexpr qint64 NetzUebungHoechstgroesse = 64 * 1024;
 // Records 1 to 11 in order.
 QByteArray NetzUebungBytes(const NetzUebungDataTyp& daten);
 
-// Writes under a temporary name in the same folder and renames it into place, so a
-// reader sees the previous file or the new one; on failure the previous file stays.
+// The settings file made complete under a temporary name beside its target, then
+// renamed over it, so a reader sees the previous file or the new one, never a torn one.
+// Unlike the document it is not synced to disk before the rename: the file is tiny and
+// written anew at every initiation, and after a power loss the strict reader refuses
+// what the disk lost, so a sync would only cost the teacher a disk round trip.
+class NetzUebungEntwurf final {
+public:
+    explicit NetzUebungEntwurf(const QString& pfad);
+    bool schreiben(const NetzUebungDataTyp& daten);
+    // Puts the written file in place; on failure the previous file stays.
+    bool einsetzen();
+    QString errorString() const { return m_fehler; }
+
+private:
+    QString m_pfad;
+    QTemporaryFile m_datei;
+    QString m_fehler;
+};
+
+// Both steps at once.
 bool NetzUebungSchreiben(const QString& pfad, const NetzUebungDataTyp& daten, QString& fehler);
 
 class NetzUebungLeser final {

@@ -38,7 +38,7 @@ TEST(NetzuebungZeigen, VeroeffentlichteUebungUndKeine) {
     ASSERT_EQ(e.exitCode, 0) << e.fehler.toStdString();
     const QString text = QString::fromUtf8(e.ausgabe);
     for (const QString& zeile :
-         {QStringLiteral("Dokument: ") + dok.Header.HD_titel, QStringLiteral("NetzUebungMaster: LEHRER-PC"),
+         {QString(QStringLiteral("Dokument: ") + dok.Header.HD_titel), QStringLiteral("NetzUebungMaster: LEHRER-PC"),
           QStringLiteral("ZuordnungFalschItemIndex = 1  Abfragemodus: jede Frage nur einmal stellen"),
           QStringLiteral("ZuordnungszieleItemIndex = 0  Reihenfolge der Fragen: geordnet"),
           QStringLiteral("AbfrageModusItemIndex = 0  (bei diesem Dokumenttyp nicht verwendet)"),
