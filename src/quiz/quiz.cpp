@@ -70,10 +70,27 @@ bool Quiz::AbbruchBestaetigen() {
            Antwort::Nein;
 }
 
-bool Quiz::Starten(bool /*optionenZeigen*/, int wiederholmodus) {
+bool Quiz::NetzStarten(const UebungsWerte& werte) {
+    if (Laeuft()) return false;
+    m_netzWerte = werte;
+    if (Starten(false, 0, true)) return true;
+    m_netzWerte.reset();
+    return false;
+}
+
+void Quiz::NetzuebungVermerken(const UebungsWerte& werte, const QString& master) {
+    m_daten.NetzUebungMaster = master;
+    if (!m_quizmodus) WerteKopieren(werte, m_daten);
+}
+
+bool Quiz::Starten(bool /*optionenZeigen*/, int wiederholmodus, bool alsNetzuebung) {
     if (!AbbruchBestaetigen()) return false;
+    if (!alsNetzuebung) m_netzWerte.reset();
     const int32_t typ = m_dok.Header.HD_DokTyp;
-    OptionenKopieren(m_einstellungen, typ, m_daten);
+    if (m_netzWerte)
+        WerteKopieren(*m_netzWerte, m_daten);
+    else
+        OptionenKopieren(m_einstellungen, typ, m_daten);
     int n = 0;
     int alle = 0;
     for (int i = 0; i < static_cast<int>(m_dok.Objekte.size()); ++i) {
@@ -91,7 +108,8 @@ bool Quiz::Starten(bool /*optionenZeigen*/, int wiederholmodus) {
         return false;
     }
     m_daten.TeilnehmerName.clear();
-    if (m_einstellungen.UebNameEingabe) m_daten.TeilnehmerName = m_ui.NameAbfragen();
+    // The teacher needs every participant's name, whatever the option says.
+    if (m_einstellungen.UebNameEingabe || m_netzWerte) m_daten.TeilnehmerName = m_ui.NameAbfragen();
 
     m_quizmodus = true;
     m_karte.SetzeAnsichtsmodus(Karte::Quizansicht);
@@ -194,6 +212,7 @@ void Quiz::Beenden() {
     m_karte.SetzeEinzelposition(false, -1);
     m_karte.SetzeAnsichtsmodus(Karte::Lernansicht);
     m_quizmodus = false;
+    m_netzWerte.reset();
     // The learning view numbers the covers in document order again.
     NummerierungSetzen(m_dok);
     m_ui.QuizmodusSetzen(false);

@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QImage>
 #include <QRect>
+#include <optional>
 #include <vector>
 
 class Karte;
@@ -106,7 +107,16 @@ public:
     // Commands.
     void OptionenOeffnen();
     bool AbbruchBestaetigen();
-    bool Starten(bool optionenZeigen, int wiederholmodus);
+    // `alsNetzuebung` keeps the values of a joined exercise (its repeats); any other
+    // start runs under the options windows' values again.
+    bool Starten(bool optionenZeigen, int wiederholmodus, bool alsNetzuebung = false);
+    // A joined network exercise: the quiz starts with the exercise's values instead of the
+    // options windows', always asks for the name, and a complete run goes to the
+    // exercise's best list. The exercise ends when the quiz returns to the learning view.
+    bool NetzStarten(const UebungsWerte& werte);
+    bool NetzUebung() const { return m_netzWerte.has_value(); }
+    // A published exercise is noted in the quiz state; a running quiz keeps its own options.
+    void NetzuebungVermerken(const UebungsWerte& werte, const QString& master);
     // "Quiz abbrechen": asks first while the quiz runs.
     bool Abbrechen();
     // Ends the quiz mode like "Quiz abbrechen", without asking: the caller has asked
@@ -221,4 +231,5 @@ private:
     QPoint m_griff;
     int m_fokus = -1;
     QString m_getippt;
+    std::optional<UebungsWerte> m_netzWerte;
 };

@@ -34,15 +34,15 @@ void Quiz::Abschliessen() {
     m_protokoll = m_daten.Zusammenfassung + m_daten.Ablauf;
     m_ui.ProtokollUebergeben(m_protokoll);
     if (m_einstellungen.AutoProtSpeichern) m_ui.ProtokollAutomatischSpeichern();
-    if (m_einstellungen.ErgebBestListEintragen && m_daten.FragenAnzahl == m_daten.FragenGesamt)
+    if ((m_einstellungen.ErgebBestListEintragen || NetzUebung()) && m_daten.FragenAnzahl == m_daten.FragenGesamt)
         m_ui.BestenlisteEintragen({m_daten.TeilnehmerName, m_dienste.systemInfo.rechnername(),
-                                   m_daten.StartZeit, m_zeitMs, m_daten.Gesamtleistung});
+                                   m_daten.StartZeit, m_zeitMs, m_daten.Gesamtleistung, NetzUebung()});
     for (;;) {
         const ErgebnisWahl wahl = m_ui.ErgebnisZeigen(anzeige);
         if (!wahl.wiederholen) break;
         // Without failed attempts only the complete repeat is offered.
         const int modus = anzeige.WiederholenAktiv ? wahl.wiederholmodus : 0;
-        if (Starten(true, modus)) return;
+        if (Starten(true, modus, NetzUebung())) return;
     }
     Beenden();
 }

@@ -47,6 +47,7 @@ struct BestenlistenErgebnis {
     QDateTime StartZeit;
     int64_t ZeitMs = 0;
     double Gesamtleistung = 0;
+    bool Netzuebung = false; // a joined network exercise: the entry goes to the exercise's list
 };
 
 class QuizOberflaeche {

@@ -38,6 +38,24 @@ void OptionenKopieren(const ProgrammEinstellungenTyp& w, int32_t dokTyp, UebData
     }
 }
 
+UebungsWerte OptionsWerte(const ProgrammEinstellungenTyp& werte, int32_t dokTyp) {
+    UebDataTyp d;
+    OptionenKopieren(werte, dokTyp, d);
+    return {d.RiFaRueckmeldung, d.ZuordnungRichtig, d.ZuordnungFalsch, d.Zuordnungstexte,
+            d.Zuordnungsziele,  d.AbfrageModus,     d.Zeitlimit,       d.ZeitlimitSek};
+}
+
+void WerteKopieren(const UebungsWerte& w, UebDataTyp& d) {
+    d.RiFaRueckmeldung = w.RiFaRueckmeldung;
+    d.ZuordnungRichtig = w.ZuordnungRichtig;
+    d.ZuordnungFalsch = w.ZuordnungFalsch;
+    d.Zuordnungstexte = w.Zuordnungstexte;
+    d.Zuordnungsziele = w.Zuordnungsziele;
+    d.AbfrageModus = w.AbfrageModus;
+    d.Zeitlimit = w.Zeitlimit;
+    d.ZeitlimitSek = w.ZeitlimitSek;
+}
+
 OptionsFenster OptionsFensterFuer(int32_t dokTyp) {
     if (dokTyp == Bildbeschriftung || dokTyp == Lueckentext) return OptionsFenster::UebOpt;
     if (dokTyp == Einzelfragen) return OptionsFenster::UebOptFragen;

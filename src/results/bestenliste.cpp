@@ -82,6 +82,15 @@ bool Bestenliste::laden(const QString& pfad, bool netz) {
     return false;
 }
 
+bool Bestenliste::stillNachladen(const QString& pfad) {
+    std::vector<BestListDataTyp> neu;
+    QString grund;
+    if (QFileInfo::exists(pfad) && !BestListLesenVersuch(pfad, neu, grund)) return false;
+    m_liste = std::move(neu);
+    rangfolge();
+    return true;
+}
+
 bool Bestenliste::ergebnisEintragen(const QuizErgebnisTyp& ergebnis, const QString& pfad,
                                     const QString& rechner) {
     if (!BestListEintragErwuenscht(ergebnis)) return false;

@@ -56,6 +56,9 @@ public:
     // Fills the list from the file; a missing file gives the information of the
     // document's or the network's list, an unreadable one the read-failure message.
     bool laden(const QString& pfad, bool netz);
+    // Reads the file again without any message, one attempt, and ranks it; a missing file
+    // gives an empty list. On failure the list stays as it was.
+    bool stillNachladen(const QString& pfad);
 
     // The end of a quiz: appends to the open document's list when wanted. True when
     // an entry was written.

@@ -8,6 +8,7 @@
 #include "mapview/ac_kennzinfo.h"
 #include "output/ac_mail.h"
 #include "platform/meldungen.h"
+#include "platform/systeminfo.h"
 #include "quiz/ac_nameeingabe.h"
 #include "quiz/ac_uebfertig.h"
 #include "quiz/ac_ueboptform.h"
@@ -424,7 +425,8 @@ void TForm1::GroesseAnpassen() {
 
 void TForm1::closeEvent(QCloseEvent* ereignis) {
     if (!m_schliessen &&
-        !Schliessen(QuizLaeuft(), m_dienste.meldungen, m_dienste.einstellungen, m_einstellungen, Ordner())) {
+        !Schliessen(QuizLaeuft(), m_dienste.meldungen, m_dienste.einstellungen, m_einstellungen, Ordner(),
+                    m_dienste.systemInfo.rechnername(), m_netzuebung.Veroeffentlicht())) {
         ereignis->ignore();
         return;
     }

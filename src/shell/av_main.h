@@ -5,6 +5,7 @@
 #include "documents/themen_aktionen.h"
 #include "documents/themenliste.h"
 #include "mapview/karte.h"
+#include "network/netzuebung.h"
 #include "results/bestenliste.h"
 #include "results/protokoll.h"
 #include "shell/av_main_menue.h"
@@ -30,6 +31,7 @@ class TMailForm;
 class TKennzInfoBox;
 class TBestListForm;
 class TBestListVerzForm;
+class BestListVerfolger;
 class TNameEingabeForm;
 class TProtKomForm;
 class TQuizAnzeige;
@@ -132,7 +134,13 @@ private:
     void ThemenMenueAufbauen(const Themenliste& liste, int listenindex);
     void ThemenMenueHaken(int listenindex);
     bool DokumentLesenMit(const QString& pfad, bool ordnerUebernehmen);
+    // The network exercise (av_main_netzwerk.cpp).
     void NetzTeilnehmen();
+    void NetzInitiieren();
+    bool NetzOptionenZeigen(int32_t dokTyp);
+    void NetzDokumentUebernehmen(Dokument&& neu);
+    // While the exercise's best list is shown, it follows the shared file.
+    std::unique_ptr<BestListVerfolger> NetzBestenlisteVerfolgen();
     void WerkzeugleisteUmschalten();
     ThemenDialoge QtDialoge();
     // The map control and its clicks (av_main_karte.cpp).
@@ -167,6 +175,7 @@ private:
     std::unique_ptr<Hauptmenue> m_menue;
     Protokoll m_protokoll;
     Bestenliste m_bestenliste{m_dienste.meldungen, m_dienste.warten};
+    Netzuebung m_netzuebung{m_dienste.meldungen, m_dienste.systemInfo};
 
     bool m_ersteAktivierung = true;
     bool m_schliessen = false;

@@ -26,10 +26,6 @@
 #include <QMenu>
 #include <QWidgetAction>
 
-namespace {
-void Nichts() {}
-} // namespace
-
 ThemenDialoge TForm1::QtDialoge() {
     ThemenDialoge d;
     d.OrdnerWaehlen = [this](const QString& titel, const QString& vorauswahl) -> std::optional<QString> {
@@ -154,6 +150,7 @@ void TForm1::BefehleVerbinden() {
     m.verbinden(QStringLiteral("OrdnerWaehlen1"), [this] { m_themen->OrdnerWaehlen(); });
     m.verbinden(QStringLiteral("Beenden1"), [this] { close(); });
     m.verbinden(QStringLiteral("NetzTeilnehmen1"), [this] { NetzTeilnehmen(); });
+    m.verbinden(QStringLiteral("NetzInitiieren1"), [this] { NetzInitiieren(); });
     m.verbinden(QStringLiteral("Werkzeugleiste1"), [this] { WerkzeugleisteUmschalten(); });
     m.verbinden(QStringLiteral("Vollbild1"), [this] { AnzeigeVollbild(); });
     m.verbinden(QStringLiteral("Fenster1"), [this] { AnzeigeFenster(); });
@@ -164,9 +161,6 @@ void TForm1::BefehleVerbinden() {
     m.verbinden(QStringLiteral("Homepage1"),
                 [this] { ZielOeffnen(ProduktHomepage, m_dienste.shell, m_dienste.meldungen); });
     m.verbinden(QStringLiteral("Info1"), [this] { m_infoBox->exec(); });
-    // The network command comes with its own work; until then its entry and key do nothing.
-    for (const char* name : {"NetzInitiieren1"})
-        m.verbinden(QString::fromLatin1(name), Nichts);
     m.verbinden(QStringLiteral("Arbeitsblatt1"), [this] { ArbeitsblattErstellen(); });
     QuizBefehleVerbinden();
     AusgabeBefehleVerbinden();
@@ -198,14 +192,6 @@ void TForm1::OptionenVerbinden() {
 void TForm1::OptionenAnzeigen() {
     for (const Schalter& s : OptionsSchalter)
         m_menue->aktion(QString::fromLatin1(s.name))->setChecked(m_einstellungen.*(s.feld));
-}
-
-void TForm1::NetzTeilnehmen() {
-    if (!QuizLaeuft()) return;
-    m_dienste.meldungen.information(
-        QStringLiteral("Um an einer Netzwerk-Übung teilnehmen zu können, muss die aktuelle Übung zunächst "
-                       "beendet werden. Wählen Sie \"Übung abbrechen\", um die aktuelle Übung vorzeitig "
-                       "abzubrechen."));
 }
 
 void TForm1::WerkzeugleisteUmschalten() {

@@ -10,11 +10,13 @@
 #include "results/ac_bestlist.h"
 #include "results/ac_uebprotokoll.h"
 #include "results/av_bestlistverz.h"
+#include "results/bestenliste_verfolger.h"
 #include "results/protokoll_speichern.h"
 #include "widgets/hoverpanel.h"
 
 #include <QLabel>
 #include <QPointer>
+#include <algorithm>
 
 void TForm1::QuizEinrichten() {
     QuizFenster fenster;
@@ -40,14 +42,14 @@ void TForm1::QuizEinrichten() {
                                       m_dienste.systemInfo, m_dienste.meldungen);
     };
     m_quizAnzeige->Bestenliste = [this](const BestenlistenErgebnis& e) { BestenlisteEintragen(e); };
-    // The result window stays on top: what it opens must be its child to be seen.
+    // The result window stays on top (a joined exercise shows the exercise's list): what it opens must be its child to be seen.
     m_uebFertigForm->ProtokollZeigen = [this] {
         const UeberFenster oben(m_uebProtokollForm, m_uebFertigForm);
         m_uebProtokollForm->exec();
     };
     m_uebFertigForm->BestenlisteZeigen = [this] {
         const UeberFenster oben(m_bestListForm, m_uebFertigForm);
-        BestenlisteZeigen(false);
+        BestenlisteZeigen(m_quizAnzeige->quiz().NetzUebung());
     };
 }
 
@@ -91,13 +93,22 @@ void TForm1::QuizmodusWechseln(bool an) {
 }
 
 void TForm1::BestenlisteZeigen(bool netz) {
-    m_bestenliste.zeigen(m_dokument, Ordner(), netz, [this](const QString& titel) {
+    m_bestenliste.zeigen(m_dokument, Ordner(), netz, [this, netz](const QString& titel) {
         m_bestListForm->setWindowTitle(titel);
+        std::unique_ptr<BestListVerfolger> verfolger;
+        if (netz) verfolger = NetzBestenlisteVerfolgen();
         m_bestListForm->exec();
     });
 }
 
 void TForm1::BestenlisteEintragen(const BestenlistenErgebnis& e) {
+    if (e.Netzuebung) {
+        const auto dauer = static_cast<int32_t>(std::clamp<int64_t>(e.ZeitMs, 0, INT32_MAX));
+        m_bestenliste.anhaengen(NetzBestListPfad(Ordner().Kommunikationsordner, Ordner().Kanalname),
+                                BestListEintrag(e.TeilnehmerName, e.Rechnername, e.StartZeit, dauer,
+                                                e.Gesamtleistung));
+        return;
+    }
     m_bestenliste.dokumentErgebnisAnhaengen(m_dokument, Ordner(), e.TeilnehmerName, e.Rechnername,
                                             e.StartZeit, e.ZeitMs, e.Gesamtleistung);
 }

@@ -1,6 +1,7 @@
 #include "shell/start.h"
 
 #include "documents/themen_aktionen.h"
+#include "network/netzuebung.h"
 #include "platform/einstellungen.h"
 #include "platform/meldungen.h"
 #include "shell/programmeinstellungen.h"
@@ -66,16 +67,15 @@ StartZiel StartZielAusArgument(const QString& argument, const QString& programmo
 }
 
 QStringList NetzuebungsDateien(const ProgrammOrdnerTyp& ordner) {
-    // The communication folder is used exactly as stored, as the exercise writer does.
-    const QString basis = ordner.Kommunikationsordner + ordner.Kanalname + QStringLiteral("-tvlnetzuebung");
-    return {basis + QStringLiteral(".tvl"), basis + QStringLiteral(".dat"), basis + QStringLiteral(".okx")};
+    const NetzDateienTyp d = NetzDateien(ordner.Kommunikationsordner, ordner.Kanalname);
+    return {d.Dokument, d.Einstellungen, d.Marke};
 }
 
 bool Schliessen(bool quizLaeuft, Meldungen& meldungen, Einstellungen& speicher,
-                const ProgrammEinstellungenTyp& werte, const ProgrammOrdnerTyp& ordner) {
+                const ProgrammEinstellungenTyp& werte, const ProgrammOrdnerTyp& ordner, const QString& rechner,
+                bool veroeffentlicht) {
     if (!QuizVerlassenBestaetigen(meldungen, quizLaeuft)) return false;
-    for (const QString& datei : NetzuebungsDateien(ordner))
-        QFile::remove(datei); // a missing file is fine
+    NetzuebungAufraeumen(ordner, rechner, veroeffentlicht);
     EinstellungenSpeichern(speicher, werte, ordner);
     return true;
 }

@@ -32,3 +32,4 @@ int BefehlBestenliste(const QStringList& argumente);
 int BefehlRender(const QStringList& argumente);
 int BefehlArbeitsblatt(const QStringList& argumente);
 int BefehlEinstellungen(const QStringList& argumente);
+int BefehlNetzuebung(const QStringList& argumente);

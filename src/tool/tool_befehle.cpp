@@ -108,6 +108,18 @@ const std::vector<Befehl>& AlleBefehle() {
              "verwendet: Schalter als true, false, 1 oder 0, Auswahlen als ganze Zahl, Ordner und Texte\n"
              "unverändert. Ein unbekannter Name oder ein ungültiger Wert ergibt den Rückgabewert 2."),
          1, 3, &BefehlEinstellungen},
+        {QStringLiteral("netzuebung"),
+         QStringLiteral("Zeigt die in einem Kommunikationsordner veröffentlichte Netzwerk-Übung."),
+         QStringLiteral("netzuebung zeigen KOMORDNER [--kanal K]"),
+         QStringLiteral(
+             "Liest die Einstellungsdatei K-tvlnetzuebung.dat und das Dokument K-tvlnetzuebung.tvl\n"
+             "des Kanals K (ohne Angabe \"TVL-1\") im Ordner KOMORDNER und gibt den Titel des\n"
+             "Dokuments, den Rechner der Lehrkraft und die acht Übungswerte mit den Beschriftungen\n"
+             "der Übungsoptionen aus, das Zeitlimit als Min:Sek.\n"
+             "Ist zum Kanal keine Übung veröffentlicht, sagt die Ausgabe das und der Rückgabewert ist\n"
+             "1; ebenso, wenn eine der Dateien nicht gelesen werden kann (Meldung auf der\n"
+             "Fehlerausgabe)."),
+         2, 4, &BefehlNetzuebung},
     };
     return befehle;
 }

@@ -156,6 +156,7 @@ protected:
     ProgrammEinstellungenTyp werte;
     FakeMeldungen meldungen;
     FakeEinstellungen speicher;
+    const QString rechner = QStringLiteral("SCHULPC-07");
 };
 
 TEST_F(Schliessen_, DateinamenDesKanals) {
@@ -167,7 +168,7 @@ TEST_F(Schliessen_, DateinamenDesKanals) {
 
 TEST_F(Schliessen_, NeinBehaeltQuizUndSpeichertNichts) {
     meldungen.antworten = {Antwort::Nein};
-    EXPECT_FALSE(Schliessen(true, meldungen, speicher, werte, ordner));
+    EXPECT_FALSE(Schliessen(true, meldungen, speicher, werte, ordner, rechner, true));
     ASSERT_EQ(meldungen.eintraege.size(), 1u);
     EXPECT_EQ(meldungen.eintraege[0].art, MeldungsArt::Bestaetigung);
     EXPECT_EQ(meldungen.eintraege[0].knoepfe, Knoepfe::JaNein);
@@ -181,7 +182,7 @@ TEST_F(Schliessen_, NeinBehaeltQuizUndSpeichertNichts) {
 TEST_F(Schliessen_, JaLoeschtNetzdateienUndSpeichert) {
     meldungen.antworten = {Antwort::Ja};
     werte.Sound = false;
-    EXPECT_TRUE(Schliessen(true, meldungen, speicher, werte, ordner));
+    EXPECT_TRUE(Schliessen(true, meldungen, speicher, werte, ordner, rechner, true));
     EXPECT_EQ(vorhandene(), 0);
     EXPECT_TRUE(QFile::exists(fremd())) << "another channel's files stay";
     EXPECT_EQ(speicher.geschrieben, EinstellungsNamen());
@@ -190,16 +191,22 @@ TEST_F(Schliessen_, JaLoeschtNetzdateienUndSpeichert) {
 }
 
 TEST_F(Schliessen_, OhneQuizKeineFrage) {
-    EXPECT_TRUE(Schliessen(false, meldungen, speicher, werte, ordner));
+    EXPECT_TRUE(Schliessen(false, meldungen, speicher, werte, ordner, rechner, true));
     EXPECT_TRUE(meldungen.eintraege.empty());
     EXPECT_EQ(vorhandene(), 0);
+    EXPECT_EQ(speicher.gespeichert, 1);
+}
+
+TEST_F(Schliessen_, FremdeUebungBleibtBeimSchliessen) {
+    EXPECT_TRUE(Schliessen(false, meldungen, speicher, werte, ordner, rechner, false));
+    EXPECT_EQ(vorhandene(), 3) << "this run published nothing and the files name no computer";
     EXPECT_EQ(speicher.gespeichert, 1);
 }
 
 TEST_F(Schliessen_, FehlendeDateienSindKeinFehler) {
     for (const QString& datei : NetzuebungsDateien(ordner))
         QFile::remove(datei);
-    EXPECT_TRUE(Schliessen(false, meldungen, speicher, werte, ordner));
+    EXPECT_TRUE(Schliessen(false, meldungen, speicher, werte, ordner, rechner, true));
     EXPECT_TRUE(meldungen.eintraege.empty());
     EXPECT_EQ(speicher.gespeichert, 1);
 }

@@ -167,7 +167,7 @@ TEST_F(Hauptfenster, ProgrammBeendenSchliesstUndSpeichert) {
     EXPECT_TRUE(meldungen.eintraege.empty()) << "no quiz runs, nothing to ask";
     EXPECT_EQ(speicher.gespeichert, 1);
     EXPECT_EQ(speicher.geschrieben.size(), 22);
-    EXPECT_FALSE(QFile::exists(netzdatei));
+    EXPECT_TRUE(QFile::exists(netzdatei)) << "this computer published no exercise";
 }
 
 } // namespace
