@@ -20,15 +20,7 @@ TMailForm::TMailForm(QWidget* eltern) : QDialog(eltern) {
     setWindowTitle(QStringLiteral("Dokument per E-Mail versenden"));
     setModal(true);
     setFixedSize(Breite, Hoehe);
-    const QColor farbe = ThemenFarben().C;
-    if (farbe.isValid()) {
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, farbe);
-        setPalette(palette);
-    }
-    m_hintergrund = new QLabel(this);
-    m_hintergrund->setObjectName(QStringLiteral("MainBackImg"));
-    m_hintergrund->setGeometry(rect());
+    m_hintergrund = DialogHintergrundAnlegen(this);
 
     m_gruppe = new QGroupBox(QStringLiteral(" Versandoptionen "), this);
     m_gruppe->setObjectName(QStringLiteral("MailGroup"));

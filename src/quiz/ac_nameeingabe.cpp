@@ -30,15 +30,7 @@ TNameEingabeForm::TNameEingabeForm(QWidget* eltern) : QDialog(eltern) {
     setWindowTitle(QStringLiteral("Teilnehmername eingeben"));
     setModal(true);
     setFixedSize(Breite, Hoehe);
-    const QColor farbe = ThemenFarben().C;
-    if (farbe.isValid()) {
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, farbe);
-        setPalette(palette);
-    }
-    m_hintergrund = new QLabel(this);
-    m_hintergrund->setObjectName(QStringLiteral("MainBackImg"));
-    m_hintergrund->setGeometry(rect());
+    m_hintergrund = DialogHintergrundAnlegen(this);
 
     auto* gruppe = new QGroupBox(QStringLiteral(" Quizteilnehmer "), this);
     gruppe->setObjectName(QStringLiteral("TeilnehmerGroup"));

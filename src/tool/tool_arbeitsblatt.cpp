@@ -108,17 +108,8 @@ int BefehlArbeitsblatt(const QStringList& argumente) {
         FehlerAusgeben(EndungFehlerText);
         return ExitFehler;
     }
-    const QString name = QDir::toNativeSeparators(auftrag.dokument);
-    if (!QFileInfo(auftrag.dokument).isFile()) {
-        FehlerAusgeben(FehltText(name));
-        return ExitFehler;
-    }
-    TvlLeser leser;
     Dokument dok;
-    if (!leser.lesen(auftrag.dokument, dok)) {
-        FehlerAusgeben(LesefehlerText(name, leser.errorString()));
-        return ExitFehler;
-    }
+    if (!DokumentLesenOderMelden(auftrag.dokument, dok)) return ExitFehler;
     auftrag.optionen.titel = auftrag.titel.value_or(dok.Header.HD_titel);
     const Arbeitsblatt blatt(dok, auftrag.optionen, auftrag.steuerelement);
     const QString schreibfehler = ArbeitsblattSchreiben(blatt, auftrag.ausgabe, format);

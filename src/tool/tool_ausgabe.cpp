@@ -1,6 +1,11 @@
 #include "tool_ausgabe.h"
 
+#include "data/av_data.h"
+#include "documents/tvl_datei.h"
+
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -38,4 +43,18 @@ bool SchriftenVorhanden(const QString& befehl) {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) return true;
     FehlerAusgeben(QStringLiteral("%1 braucht Schriften und damit eine QGuiApplication.").arg(befehl));
     return false;
+}
+
+bool DokumentLesenOderMelden(const QString& pfad, Dokument& dok) {
+    const QString name = QDir::toNativeSeparators(pfad);
+    if (!QFileInfo(pfad).isFile()) {
+        FehlerAusgeben(FehltText(name));
+        return false;
+    }
+    TvlLeser leser;
+    if (!leser.lesen(pfad, dok)) {
+        FehlerAusgeben(LesefehlerText(name, leser.errorString()));
+        return false;
+    }
+    return true;
 }

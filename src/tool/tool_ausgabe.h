@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+struct Dokument;
+
 void Ausgeben(const QString& text);        // stdout, a line end is appended
 void FehlerAusgeben(const QString& text);  // stderr, a line end is appended
 void RohAusgeben(const QByteArray& daten); // stdout, unchanged
@@ -11,3 +13,5 @@ void RohAusgeben(const QByteArray& daten); // stdout, unchanged
 void AufrufFehlerAusgeben(const QString& befehl, const QString& fehler);
 // Whether fonts are at hand (a QGuiApplication runs); otherwise says so for `befehl`.
 bool SchriftenVorhanden(const QString& befehl);
+// Reads the document at `pfad`; a missing or unreadable file is reported on stderr.
+bool DokumentLesenOderMelden(const QString& pfad, Dokument& dok);

@@ -95,17 +95,8 @@ int BefehlRender(const QStringList& argumente) {
         FehlerAusgeben(UngueltigeErweiterungText());
         return ExitFehler;
     }
-    const QString name = QDir::toNativeSeparators(auftrag.dokument);
-    if (!QFileInfo(auftrag.dokument).isFile()) {
-        FehlerAusgeben(FehltText(name));
-        return ExitFehler;
-    }
-    TvlLeser leser;
     Dokument dok;
-    if (!leser.lesen(auftrag.dokument, dok)) {
-        FehlerAusgeben(LesefehlerText(name, leser.errorString()));
-        return ExitFehler;
-    }
+    if (!DokumentLesenOderMelden(auftrag.dokument, dok)) return ExitFehler;
     const QImage bild = KarteZeichnen(dok, auftrag);
     // Written whole or not at all, so a failed run never leaves half a picture.
     Bildexport export_;

@@ -41,3 +41,11 @@ void HintergrundZeichnen(QWidget* fenster) {
         bild->lower();
     }
 }
+
+QLabel* DialogHintergrundAnlegen(QWidget* fenster) {
+    DialogFarben(fenster);
+    auto* bild = new QLabel(fenster);
+    bild->setObjectName(QStringLiteral("MainBackImg"));
+    bild->setGeometry(fenster->rect());
+    return bild;
+}

@@ -3,6 +3,7 @@
 // the light dialog tone, and the nine-slice background behind a dialog's controls.
 #include "data/hintergrund.h"
 
+class QLabel;
 class QObject;
 class QWidget;
 
@@ -18,3 +19,7 @@ void DialogFarben(QWidget* fenster);
 // Scales the dialog background onto the direct child label "MainBackImg" (if there is
 // one) over the whole window and puts it behind every other control.
 void HintergrundZeichnen(QWidget* fenster);
+
+// A fixed-size dialog's look: the dialog tone and the background label "MainBackImg" over
+// the whole window (HintergrundZeichnen fills it once the dialog is shown).
+QLabel* DialogHintergrundAnlegen(QWidget* fenster);
