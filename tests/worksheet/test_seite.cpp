@@ -87,8 +87,8 @@ TEST(Seite, AuflegefolieNurLoesungenGenauWieAufDemLoesungsblatt) {
         if (typ != Bildbeschriftung) continue;
         // The map: same place; every solution pixel of the overlay is there on the solution sheet.
         ASSERT_EQ(auflage.von(Art::Bild).size(), 1u);
-        const Zeichenbefehl& bf = auflage.von(Art::Bild).front();
-        const Zeichenbefehl& bl = loesung.von(Art::Bild).front();
+        const Zeichenbefehl bf = auflage.von(Art::Bild).front();
+        const Zeichenbefehl bl = loesung.von(Art::Bild).front();
         EXPECT_EQ(bf.ziel, bl.ziel);
         int loesungspunkte = 0;
         for (int y = 0; y < bf.bild.height(); ++y)
