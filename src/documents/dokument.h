@@ -8,6 +8,38 @@
 
 enum DokTyp : int32_t { Bildbeschriftung = 0, Lueckentext = 1, Einzelfragen = 2 };
 
+// Object kinds (OB_Typ) with the numbers the file stores.
+namespace ObArt {
+enum : int32_t {
+    Beschriftung = 0, // a label: covered and asked in a labelling or cloze quiz
+    FesterText = 1,   // always drawn, never covered or asked
+    Infopunkt = 2,    // "Info" disc; its caption is an info text
+    Luecke = 3,       // one gap of the cloze text
+    Link = 4,         // "Link" disc: a file or internet address
+    DokVerweis = 5,   // "Dok." disc: another document or folder
+    Antwort = 10,     // the answer of a single question
+    Frage = 11,       // question heading or text
+    KnopfVorige = 12, // navigation buttons of the question pages, 12 to 16
+    KnopfNaechste = 13,
+    KnopfErste = 14,
+    KnopfLetzte = 15,
+    KnopfZufall = 16,
+    AntwortTitel = 17, // the caption "Antwort:" of a question
+};
+} // namespace ObArt
+
+// Object states (Zustand): the learning view uses covered and shown, a quiz the others.
+namespace ObZustand {
+enum : int32_t {
+    Gezeigt = 0,
+    Verdeckt = -1,
+    Haken = -2,      // answered right: green tick
+    Kreuz = -3,      // answered wrong: red cross
+    Offen = -5,      // asked and not yet answered
+    Geschlossen = -6 // a single question closed after a wrong answer
+};
+} // namespace ObZustand
+
 struct HeaderDataTyp {
     QString Dateiname; // empty: no document is open
     QString HD_vers = QStringLiteral("1.00");
@@ -42,7 +74,7 @@ struct ObjDataTyp {
     int32_t OB_FrageNummer = -1;
     int32_t OB_KAusrAkt = 0;
     // runtime fields, never stored
-    int32_t Zustand = -1;
+    int32_t Zustand = ObZustand::Verdeckt;
     int32_t Nummer = -1;
     int32_t FehlversucheZiel = 0;
     int32_t FehlversucheText = 0;

@@ -87,7 +87,7 @@ bool Objekt(TvlPuffer& p, bool mitFrageNummer, ObjDataTyp& o) {
     if (mitFrageNummer && !p.ganzzahl(o.OB_FrageNummer)) return false;
     o.OB_Cap = BeschriftungDekodieren(cap, capLaenge);
     // The question number of a heading is drawn by the map itself.
-    if (o.OB_Typ == 11 && o.OB_Cap.contains(QStringLiteral("Frage Nr."))) o.OB_Cap.clear();
+    if (o.OB_Typ == ObArt::Frage && o.OB_Cap.contains(QStringLiteral("Frage Nr."))) o.OB_Cap.clear();
     return true;
 }
 

@@ -134,7 +134,7 @@ void Karte::LueckentextLegen() {
 void Karte::FragenVorbereiten() {
     if (!QuizLaeuft())
         for (ObjDataTyp& o : m_dok.Objekte)
-            if (o.OB_Typ == 10) o.Zustand = -1;
+            if (o.OB_Typ == ObArt::Antwort) o.Zustand = ObZustand::Verdeckt;
     const int anzahl = m_dok.Header.HD_AnzFrageNummern;
     if (m_dok.AktuelleFrage < 1 || m_dok.AktuelleFrage > anzahl) m_dok.AktuelleFrage = anzahl >= 1 ? 1 : -1;
 }

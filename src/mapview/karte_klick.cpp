@@ -30,7 +30,7 @@ KlickErgebnis Karte::Klick(QPoint steuerpunkt, Zufall& zufall) {
 void Karte::AbdeckungUmschalten(int index) {
     if (index < 0 || index >= static_cast<int>(m_dok.Objekte.size())) return;
     ObjDataTyp& o = m_dok.Objekte[index];
-    o.Zustand = o.Zustand == -1 ? 0 : -1;
+    o.Zustand = o.Zustand == ObZustand::Verdeckt ? ObZustand::Gezeigt : ObZustand::Verdeckt;
     ObjektNeuZeichnen(index);
 }
 

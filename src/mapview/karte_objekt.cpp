@@ -13,11 +13,12 @@
 namespace {
 
 bool IstScheibenart(int typ) {
-    return typ == 2 || typ == 4 || typ == 5 || (typ >= 12 && typ <= 16);
+    return typ == ObArt::Infopunkt || typ == ObArt::Link || typ == ObArt::DokVerweis ||
+           (typ >= ObArt::KnopfVorige && typ <= ObArt::KnopfZufall);
 }
 
 bool IstAntwortart(int typ) {
-    return typ == 0 || typ == 3 || typ == 10;
+    return typ == ObArt::Beschriftung || typ == ObArt::Luecke || typ == ObArt::Antwort;
 }
 
 int Ausrichtung(int tAusr) {
@@ -52,7 +53,7 @@ bool Karte::ObjektSichtbar(const ObjDataTyp& o, int variante) const {
 
 void Karte::AlteBoxLoeschen(const ObjDataTyp& o, QImage& ziel) {
     if (o.Box[0] == -1) return;
-    if (o.OB_Typ >= 10 && o.OB_Typ <= 17 && !IstAktuelleFrage(o)) return;
+    if (o.OB_Typ >= ObArt::Antwort && o.OB_Typ <= ObArt::AntwortTitel && !IstAktuelleFrage(o)) return;
     if (m_dok.Header.HD_DokTyp == Einzelfragen && QuizLaeuft()) return;
     const QRect r = BoxInPixeln(o);
     KopiereRechteck(m_hintergrundbild, r, ziel, r.topLeft());
@@ -80,7 +81,7 @@ Karte::Messung Karte::TextMessen(const ObjDataTyp& o) const {
     if (IstScheibenart(o.OB_Typ)) return m;
     int flaggen = 0;
     int breite = 1 << 20;
-    if (o.OB_Typ == 11) {
+    if (o.OB_Typ == ObArt::Frage) {
         m.umbruchBreite = std::max(1, m_kartenbild.width() - 2 * InKarte(o.OB_Kx, 0).x());
         breite = m.umbruchBreite;
         flaggen = Qt::TextWordWrap;
@@ -126,9 +127,9 @@ KastenTyp Karte::BoxBerechnen(ObjDataTyp& o, const Messung& m, int& versatz) con
     int w = dreissig;
     int h = dreissig;
     bool ausText = false;
-    if (IstScheibenart(o.OB_Typ) || o.Zustand == -5) {
+    if (IstScheibenart(o.OB_Typ) || o.Zustand == ObZustand::Offen) {
         // a disc of the nominal size
-    } else if (o.Zustand == -2 || o.Zustand == -3) {
+    } else if (o.Zustand == ObZustand::Haken || o.Zustand == ObZustand::Kreuz) {
         w = 34; // quiz marks keep their size at every zoom level
         h = 38;
     } else {
@@ -137,14 +138,14 @@ KastenTyp Karte::BoxBerechnen(ObjDataTyp& o, const Messung& m, int& versatz) con
         ausText = true;
     }
     versatz = 0;
-    if (ausText && o.OB_Typ != 3 && !o.OB_Cap.isEmpty()) {
+    if (ausText && o.OB_Typ != ObArt::Luecke && !o.OB_Cap.isEmpty()) {
         if (o.OB_KAusrAkt == 3)
             versatz = w - m.tw;
         else if (o.OB_KAusrAkt == 2 || o.OB_KAusrAkt == 4)
             versatz = (w - m.tw) / 2;
     }
     KastenTyp k = KastenPlatzieren(o, w, h);
-    if ((o.OB_Typ == 0 || o.OB_Typ == 1) && o.OB_Cap.isEmpty()) {
+    if ((o.OB_Typ == ObArt::Beschriftung || o.OB_Typ == ObArt::FesterText) && o.OB_Cap.isEmpty()) {
         k.rechts = k.links;
         k.unten = k.oben;
     }
@@ -203,14 +204,14 @@ void Karte::ZeichneText(QPainter& maler, const ObjDataTyp& o, const KastenTyp& k
 }
 
 bool Karte::TextSichtbar(const ObjDataTyp& o, int variante) const {
-    if (o.OB_Typ == 1) return true;
+    if (o.OB_Typ == ObArt::FesterText) return true;
     if (variante != Bildschirm) return false;
     switch (o.OB_Typ) {
     case 0:
     case 3:
-        return o.Zustand == 0;
+        return o.Zustand == ObZustand::Gezeigt;
     case 10:
-        return IstAktuelleFrage(o) && o.Zustand == 0;
+        return IstAktuelleFrage(o) && o.Zustand == ObZustand::Gezeigt;
     case 11:
         return IstAktuelleFrage(o);
     case 17:
@@ -228,7 +229,7 @@ void Karte::ZeichneObjekt(int index, QImage& ziel, int variante, bool mitLinie, 
     const QRect alteBox = o.Box[0] == -1 ? QRect() : BoxInPixeln(o);
     if (variante == Bildschirm) AlteBoxLoeschen(o, ziel);
 
-    const QColor farbe = o.OB_Typ == 3 ? Kartenfarbe::Lueckentext : Kartenfarbe::Text;
+    const QColor farbe = o.OB_Typ == ObArt::Luecke ? Kartenfarbe::Lueckentext : Kartenfarbe::Text;
     QPainter maler(&ziel);
     maler.setRenderHint(QPainter::TextAntialiasing);
     if (o.OB_Sline == 1 && mitLinie && variante != NurLoesung) {
@@ -261,18 +262,18 @@ void Karte::ZeichneSymbole(QPainter& maler, int index, const KastenTyp& k, const
     const ObjDataTyp& o = m_dok.Objekte[index];
     const double s = m_massstab;
     const bool quiz = QuizLaeuft();
-    if (o.OB_Typ == 2 || o.OB_Typ == 4 || o.OB_Typ == 5) {
+    if (o.OB_Typ == ObArt::Infopunkt || o.OB_Typ == ObArt::Link || o.OB_Typ == ObArt::DokVerweis) {
         static const QString texte[] = {QStringLiteral("Info"), QString(), QStringLiteral("Link"),
                                         QStringLiteral("Dok.")};
-        const QColor normal = o.OB_Typ == 2   ? Kartenfarbe::Infopunkt
-                              : o.OB_Typ == 4 ? Kartenfarbe::Link
-                                              : Kartenfarbe::Dokumentlink;
+        const QColor normal = o.OB_Typ == ObArt::Infopunkt ? Kartenfarbe::Infopunkt
+                              : o.OB_Typ == ObArt::Link    ? Kartenfarbe::Link
+                                                           : Kartenfarbe::Dokumentlink;
         const QColor fuellung = quiz ? Kartenfarbe::ScheibeImQuiz : normal;
         ZeichneScheibe(maler, k, fuellung, Abgedunkelt(fuellung));
-        ZeichneMittigenText(maler, k, texte[o.OB_Typ - 2], RundeGerade(12 * s), true,
+        ZeichneMittigenText(maler, k, texte[o.OB_Typ - ObArt::Infopunkt], RundeGerade(12 * s), true,
                             Kartenfarbe::ScheibenText);
     }
-    if (o.OB_Typ == 3 && o.Zustand != -1) {
+    if (o.OB_Typ == ObArt::Luecke && o.Zustand != ObZustand::Verdeckt) {
         // The gap is underlined below its text.
         ObjDataTyp kopie = o;
         const KastenTyp g = KastenPlatzieren(kopie, std::max(m.tw, RundeGerade(30 * s)), m.th + 4);
@@ -283,20 +284,21 @@ void Karte::ZeichneSymbole(QPainter& maler, int index, const KastenTyp& k, const
         maler.restore();
     }
     const bool frageAktuell = IstAktuelleFrage(o);
-    if (o.OB_Typ >= 12 && o.OB_Typ <= 16 && !quiz) {
+    if (o.OB_Typ >= ObArt::KnopfVorige && o.OB_Typ <= ObArt::KnopfZufall && !quiz) {
         static const QString knoepfe[] = {QStringLiteral("<"), QStringLiteral(">"), QStringLiteral("|<"),
                                           QStringLiteral(">|"), QStringLiteral("?")};
         ZeichneScheibe(maler, k, Kartenfarbe::Fragenknopf, Abgedunkelt(Kartenfarbe::Fragenknopf));
-        ZeichneMittigenText(maler, k, knoepfe[o.OB_Typ - 12], RundeGerade(16 * s), true,
+        ZeichneMittigenText(maler, k, knoepfe[o.OB_Typ - ObArt::KnopfVorige], RundeGerade(16 * s), true,
                             Kartenfarbe::ScheibenText);
-    } else if (o.Zustand == -1 &&
-               (o.OB_Typ == 0 || o.OB_Typ == 3 || (o.OB_Typ == 10 && frageAktuell && !quiz))) {
+    } else if (o.Zustand == ObZustand::Verdeckt &&
+               (o.OB_Typ == ObArt::Beschriftung || o.OB_Typ == ObArt::Luecke ||
+                (o.OB_Typ == ObArt::Antwort && frageAktuell && !quiz))) {
         ZeichneAbdeckung(maler, k, o.Nummer >= 1 ? NummerText(m_dok, index) : QString(), s);
-    } else if (o.Zustand == -2) {
+    } else if (o.Zustand == ObZustand::Haken) {
         ZeichneHaken(maler, k.links, k.oben);
-    } else if (o.Zustand == -3) {
+    } else if (o.Zustand == ObZustand::Kreuz) {
         ZeichneKreuz(maler, k.links, k.oben);
-    } else if (o.Zustand == -5) {
+    } else if (o.Zustand == ObZustand::Offen) {
         ZeichneOffenePosition(maler, index, k);
     }
 }

@@ -209,7 +209,7 @@ void AbsatzLayout::LueckeAufKarte(const QString& /*wort*/, int lueckenBreite) {
     if (m_p.objekte == nullptr || m_p.lueckenCursor == nullptr) return;
     auto& objekte = *m_p.objekte;
     int& cursor = *m_p.lueckenCursor;
-    while (cursor < static_cast<int>(objekte.size()) && objekte[cursor].OB_Typ != 3)
+    while (cursor < static_cast<int>(objekte.size()) && objekte[cursor].OB_Typ != ObArt::Luecke)
         ++cursor;
     if (cursor < 0 || cursor >= static_cast<int>(objekte.size())) return;
     ObjDataTyp& o = objekte[cursor];

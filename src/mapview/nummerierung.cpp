@@ -5,8 +5,8 @@
 bool IstAbdeckbar(const Dokument& dok, int index) {
     if (index < 0 || index >= static_cast<int>(dok.Objekte.size())) return false;
     const int32_t typ = dok.Objekte[index].OB_Typ;
-    if (dok.Header.HD_DokTyp == Einzelfragen) return typ == 10;
-    return typ == 0 || typ == 3;
+    if (dok.Header.HD_DokTyp == Einzelfragen) return typ == ObArt::Antwort;
+    return typ == ObArt::Beschriftung || typ == ObArt::Luecke;
 }
 
 void AuswahlSortieren(FragenfolgeTyp& folge, const std::function<bool(int32_t, int32_t)>& kleiner) {
@@ -40,7 +40,7 @@ FragenfolgeTyp NummerierungSetzen(Dokument& dok) {
     }
     for (size_t p = 0; p < folge.size(); ++p) {
         ObjDataTyp& o = dok.Objekte[folge[p].ZielObjekt];
-        o.Nummer = o.OB_Typ == 10 ? 0 : static_cast<int32_t>(p + 1);
+        o.Nummer = o.OB_Typ == ObArt::Antwort ? 0 : static_cast<int32_t>(p + 1);
     }
     return folge;
 }

@@ -10,9 +10,9 @@ bool IstQuizelement(const Dokument& dok, int index) {
     switch (dok.Header.HD_DokTyp) {
     case Bildbeschriftung:
     case Lueckentext:
-        return art == 0 || art == 3;
+        return art == ObArt::Beschriftung || art == ObArt::Luecke;
     case Einzelfragen:
-        return art == 10;
+        return art == ObArt::Antwort;
     default:
         return false;
     }
@@ -66,7 +66,7 @@ FragenfolgeTyp FragenfolgeBauen(const Dokument& dok, int32_t zuordnungstexte, in
                                 Zufall& zufall) {
     std::vector<int32_t> texte;
     for (int i = 0; i < static_cast<int>(dok.Objekte.size()); ++i)
-        if (IstQuizelement(dok, i) && dok.Objekte[i].Zustand == -5) texte.push_back(i);
+        if (IstQuizelement(dok, i) && dok.Objekte[i].Zustand == ObZustand::Offen) texte.push_back(i);
     std::vector<int32_t> ziele = texte;
     TexteOrdnen(dok, texte, zuordnungstexte, zufall);
     ZieleOrdnen(dok, ziele, zuordnungsziele, zufall);

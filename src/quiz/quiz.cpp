@@ -50,7 +50,7 @@ void Quiz::Zeile(const QString& text, bool mitZeit) {
 int Quiz::ZaehleOffen() const {
     int n = 0;
     for (const ObjDataTyp& o : m_dok.Objekte)
-        if (o.Zustand == -5) ++n;
+        if (o.Zustand == ObZustand::Offen) ++n;
     return n;
 }
 
@@ -119,7 +119,7 @@ bool Quiz::Starten(bool /*optionenZeigen*/, int wiederholmodus, bool alsNetzuebu
     m_folge = FragenfolgeBauen(m_dok, m_daten.Zuordnungstexte, m_daten.Zuordnungsziele, Zufallsgenerator());
     for (size_t k = 0; k < m_folge.size(); ++k) {
         ObjDataTyp& ziel = m_dok.Objekte[m_folge[k].ZielObjekt];
-        ziel.Zustand = -5;
+        ziel.Zustand = ObZustand::Offen;
         ziel.FehlversucheZiel = 0;
         ziel.FehlversucheText = 0;
         ziel.Nummer = m_daten.Zuordnungsziele == 2 ? 0 : static_cast<int32_t>(k + 1);
@@ -206,7 +206,8 @@ void Quiz::Beenden() {
     m_frageZaehler.clear();
     Schritt(QuizSchritt::Art::FrageZaehler, -1, {}, {}, {}, 0, false);
     for (ObjDataTyp& o : m_dok.Objekte)
-        if (o.Zustand != -1 && o.Zustand != 0) o.Zustand = 0;
+        if (o.Zustand != ObZustand::Verdeckt && o.Zustand != ObZustand::Gezeigt)
+            o.Zustand = ObZustand::Gezeigt;
     m_karte.MarkeZeigen(-1);
     m_karte.ZoomZuruecksetzen();
     m_karte.SetzeEinzelposition(false, -1);

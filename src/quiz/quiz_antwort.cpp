@@ -53,12 +53,13 @@ void Quiz::ZielSetzen(int index) {
 bool Quiz::IstKandidat(int i) const {
     if (i < 0 || i >= static_cast<int>(m_dok.Objekte.size())) return false;
     const ObjDataTyp& o = m_dok.Objekte[i];
-    if (o.OB_Typ != 0 && o.OB_Typ != 3 && o.OB_Typ != 10) return false;
-    if (o.Nummer < 0 || o.Zustand != -5 || o.Box[0] == -1) return false;
+    if (o.OB_Typ != ObArt::Beschriftung && o.OB_Typ != ObArt::Luecke && o.OB_Typ != ObArt::Antwort)
+        return false;
+    if (o.Nummer < 0 || o.Zustand != ObZustand::Offen || o.Box[0] == -1) return false;
     if (!IstEinzelfragen() && m_daten.AbfrageModus == 2 && !m_folge.empty() &&
         i != m_folge[m_daten.FrageIndex].ZielObjekt)
         return false;
-    if (o.OB_Typ == 10 && o.OB_FrageNummer != m_dok.AktuelleFrage) return false;
+    if (o.OB_Typ == ObArt::Antwort && o.OB_FrageNummer != m_dok.AktuelleFrage) return false;
     return true;
 }
 
@@ -205,7 +206,7 @@ bool Quiz::FalschBehandeln(int k, uint32_t lauf) {
             ElementFarbe(k, Quizfarbe::Normal);
         }
         if (m_daten.ZuordnungFalsch == 1) {
-            m_dok.Objekte[ziel].Zustand = -3;
+            m_dok.Objekte[ziel].Zustand = ObZustand::Kreuz;
             m_karte.ObjektNeuZeichnen(ziel);
         }
     }
@@ -227,7 +228,7 @@ bool Quiz::EinzelfrageFalsch(int ziel, uint32_t lauf) {
             Pause(150);
             if (!UrteilGilt(lauf)) return false;
         }
-    if (m_daten.ZuordnungFalsch == 1) m_dok.Objekte[ziel].Zustand = -6;
+    if (m_daten.ZuordnungFalsch == 1) m_dok.Objekte[ziel].Zustand = ObZustand::Geschlossen;
     Pause(800);
     if (!UrteilGilt(lauf)) return false;
     AlleVerbergen();
@@ -260,7 +261,7 @@ bool Quiz::NaechsteFrage() {
         const int index = (m_daten.FrageIndex + schritt) % n;
         const FragenfolgeEintrag& f = m_folge[index];
         const int32_t objekt = nachText ? f.TextObjekt : f.ZielObjekt;
-        if (m_dok.Objekte[objekt].Zustand != -5) continue;
+        if (m_dok.Objekte[objekt].Zustand != ObZustand::Offen) continue;
         if (nachText && !m_elemente[index].Vorhanden) continue;
         m_daten.FrageIndex = index;
         ++m_daten.FrageZaehler;

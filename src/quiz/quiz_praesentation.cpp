@@ -78,7 +78,7 @@ void Quiz::EinzelfrageZeigen() {
 
     QString fragetext;
     for (const ObjDataTyp& o : m_dok.Objekte)
-        if (o.OB_Typ == 11 && o.OB_FrageNummer == frage.OB_FrageNummer)
+        if (o.OB_Typ == ObArt::Frage && o.OB_FrageNummer == frage.OB_FrageNummer)
             fragetext = TextNormalisieren(o.OB_Cap);
     // The protocol names the question by its number only; the repeat note is the counter panel's.
     Zeile(QString::number(m_daten.FrageZaehler) + QStringLiteral(". Frage\r\n") + fragetext);

@@ -74,7 +74,7 @@ QImage KarteZeichnen(Dokument& dok, const RenderAuftrag& auftrag) {
     NummerierungSetzen(dok);
     if (auftrag.aufgedeckt)
         for (int i = 0; i < static_cast<int>(dok.Objekte.size()); ++i)
-            if (IstAbdeckbar(dok, i)) dok.Objekte[i].Zustand = 0;
+            if (IstAbdeckbar(dok, i)) dok.Objekte[i].Zustand = ObZustand::Gezeigt;
     Karte karte(dok);
     karte.SetzeSteuerelementgroesse(auftrag.steuerelement);
     if (!karte.ZoomSetzen(auftrag.zoomindex)) karte.AnsichtAufbauen();

@@ -48,7 +48,7 @@ void Rahmen(QPainter& maler, int oben, int unten) {
 // boxes get their text size whatever a running quiz has done to the objects.
 void LernansichtZustaende(Dokument& dok) {
     for (ObjDataTyp& o : dok.Objekte)
-        if (o.Zustand < -1) o.Zustand = -1;
+        if (o.Zustand < ObZustand::Verdeckt) o.Zustand = ObZustand::Verdeckt;
 }
 
 } // namespace
