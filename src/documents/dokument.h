@@ -28,6 +28,11 @@ enum : int32_t {
 };
 } // namespace ObArt
 
+// View modes of the main window and the map: learning view and quiz.
+namespace Ansichtsart {
+enum : int32_t { Lernansicht = 2, Quizansicht = 3 };
+} // namespace Ansichtsart
+
 // Object states (Zustand): the learning view uses covered and shown, a quiz the others.
 namespace ObZustand {
 enum : int32_t {

@@ -39,7 +39,7 @@ bool ThemenAktionen::QuizVerlassenErlaubt() {
 }
 
 bool ThemenAktionen::InLernansicht() const {
-    return !m_haken.Ansichtsmodus || m_haken.Ansichtsmodus() == 2;
+    return !m_haken.Ansichtsmodus || m_haken.Ansichtsmodus() == Ansichtsart::Lernansicht;
 }
 
 bool ThemenAktionen::Lesen(const QString& pfad) {

@@ -36,8 +36,8 @@ enum Zeichenvariante : int { Bildschirm = 0, LeereAntwortkaesten = 1, NurLoesung
 class Karte final {
 public:
     static constexpr std::array<double, 5> Zoomtabelle{1.0, 1.25, 1.5, 1.75, 2.0};
-    static constexpr int Lernansicht = 2;
-    static constexpr int Quizansicht = 3;
+    static constexpr int Lernansicht = Ansichtsart::Lernansicht;
+    static constexpr int Quizansicht = Ansichtsart::Quizansicht;
 
     explicit Karte(Dokument& dok);
 

@@ -332,7 +332,7 @@ bool TForm1::QuizLaeuft() const {
 }
 
 void TForm1::ModusKnoepfeAktualisieren() {
-    const bool quiz = m_ansichtsmodus == 3;
+    const bool quiz = m_ansichtsmodus == Ansichtsart::Quizansicht;
     m_uebInfoPan->setVisible(quiz);
     m_lernKartBtn->setChecked(!quiz);
     m_uebungenBtn->setChecked(quiz);
@@ -341,7 +341,7 @@ void TForm1::ModusKnoepfeAktualisieren() {
 }
 
 void TForm1::LernansichtZeigen() {
-    m_ansichtsmodus = 2;
+    m_ansichtsmodus = Ansichtsart::Lernansicht;
     m_lernKartPicImg->show();
     m_karte.SetzeAnsichtsmodus(Karte::Lernansicht);
     ModusKnoepfeAktualisieren();
@@ -353,7 +353,7 @@ void TForm1::LernansichtZeigen() {
 }
 
 void TForm1::QuizansichtZeigen() {
-    m_ansichtsmodus = 3;
+    m_ansichtsmodus = Ansichtsart::Quizansicht;
     m_karte.SetzeAnsichtsmodus(Karte::Quizansicht);
     ModusKnoepfeAktualisieren();
     // The status panel takes its place first, so that the quiz area gets its final size.
@@ -374,7 +374,7 @@ void TForm1::QuizflaecheAnordnen() {
 void TForm1::KartenbereichAnordnen() {
     const QSize flaeche = m_lernKartPan->size();
     m_lernKartPicImg->setGeometry(0, 0, qMax(0, flaeche.width() - KartenRandRechts), flaeche.height());
-    if (m_ansichtsmodus == 3) {
+    if (m_ansichtsmodus == Ansichtsart::Quizansicht) {
         QuizflaecheAnordnen();
         if (m_quizAnzeige != nullptr) m_quizAnzeige->PanelGroesseGeaendert();
         return;
@@ -417,7 +417,7 @@ void TForm1::GroesseAnpassen() {
     ++m_relayouts;
     // The layouts of LernPan settle the panel sizes first.
     if (centralWidget()->layout() != nullptr) centralWidget()->layout()->activate();
-    if (m_ansichtsmodus == 2)
+    if (m_ansichtsmodus == Ansichtsart::Lernansicht)
         LernansichtZeigen();
     else
         KartenbereichAnordnen();

@@ -181,7 +181,7 @@ private:
     bool m_schliessen = false;
     bool m_relayout = true;
     bool m_werkzeugleisteZu = false;
-    int m_ansichtsmodus = 2;    // 2 learning view, 3 quiz
+    int m_ansichtsmodus = Ansichtsart::Lernansicht;
     int m_nummerierungsart = 1; // 1 ordered
     int m_relayouts = 0;
 
