@@ -65,6 +65,7 @@ TArbeitsblattForm::TArbeitsblattForm(Meldungen& meldungen, Dialoge& dialoge, Zwi
     m_img = new QLabel(m_pan);
     m_img->setObjectName(QStringLiteral("ABImg"));
     m_scrollBox->setWidget(m_flaeche);
+    m_scrollBox->viewport()->installEventFilter(this);
     m_ziehen = new ZiehRollen(m_scrollBox, m_img, this);
 
     auto* zeile = new QHBoxLayout(this);
@@ -231,9 +232,9 @@ void TArbeitsblattForm::VorschauAnordnen() {
     m_scrollBox->verticalScrollBar()->setValue(0);
 }
 
-void TArbeitsblattForm::resizeEvent(QResizeEvent* ereignis) {
-    QDialog::resizeEvent(ereignis);
-    VorschauAnordnen();
+bool TArbeitsblattForm::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (objekt == m_scrollBox->viewport() && ereignis->type() == QEvent::Resize) VorschauAnordnen();
+    return QDialog::eventFilter(objekt, ereignis);
 }
 
 void TArbeitsblattForm::Speichern() {

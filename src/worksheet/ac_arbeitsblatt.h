@@ -59,7 +59,8 @@ public:
     void VorschauAnordnen();
 
 protected:
-    void resizeEvent(QResizeEvent* ereignis) override;
+    // The preview follows the scroll area's viewport, which the layout has placed by then.
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     QWidget* ArtGruppe();
