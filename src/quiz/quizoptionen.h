@@ -1,8 +1,24 @@
 #pragma once
 // The options a quiz runs under, as kept in the settings store between runs: the
-// switches of the menu "&Optionen" and the fields of the two options windows, which
-// bind to them directly. The quiz engine reads them at every start.
+// switches of the menu "&Optionen" and one options record per options window, which
+// the window binds to directly. The quiz engine reads them at every start.
 #include <QString>
+
+// The fields of one options window. Both windows start from the same values; the
+// single-questions window has no query mode and no behaviour on a correct answer, so
+// it leaves AbfrageModus and ZuordnungRichtig as they are.
+struct UebOptionenTyp {
+    int AbfrageModus = 0;
+    int Zeitlimit = 0;
+    QString ZLimitMin = QStringLiteral("3");
+    QString ZLimitSek = QStringLiteral("0");
+    int ZuordnungRichtig = 0;
+    int ZuordnungFalsch = 0;
+    int Zuordnungstexte = 1;
+    int Zuordnungsziele = 1;
+
+    bool operator==(const UebOptionenTyp&) const = default;
+};
 
 struct ProgrammEinstellungenTyp {
     // menu "&Optionen"
@@ -10,22 +26,8 @@ struct ProgrammEinstellungenTyp {
     bool UebNameEingabe = true;
     bool AutoProtSpeichern = false;
     bool ErgebBestListEintragen = true;
-    // TUebOptForm
-    int UebOpt_AbfrageModus = 0;
-    int UebOpt_Zeitlimit = 0;
-    QString UebOpt_ZLimitMin = QStringLiteral("3");
-    QString UebOpt_ZLimitSek = QStringLiteral("0");
-    int UebOpt_ZuordnungRichtig = 0;
-    int UebOpt_ZuordnungFalsch = 0;
-    int UebOpt_Zuordnungstexte = 1;
-    int UebOpt_Zuordnungsziele = 1;
-    // TUebOptFragenForm
-    int UebOptFragen_ZuordnungFalsch = 0;
-    int UebOptFragen_Zuordnungstexte = 1;
-    int UebOptFragen_Zeitlimit = 0;
-    QString UebOptFragen_ZLimitMin = QStringLiteral("3");
-    QString UebOptFragen_ZLimitSek = QStringLiteral("0");
-    int UebOptFragen_Zuordnungsziele = 1;
+    UebOptionenTyp UebOpt;       // TUebOptForm
+    UebOptionenTyp UebOptFragen; // TUebOptFragenForm
 
     bool operator==(const ProgrammEinstellungenTyp&) const = default;
 };

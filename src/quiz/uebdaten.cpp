@@ -19,23 +19,18 @@ int32_t ZeitlimitSekunden(const QString& minuten, const QString& sekunden) {
 
 void OptionenKopieren(const ProgrammEinstellungenTyp& w, int32_t dokTyp, UebDataTyp& d) {
     d.RiFaRueckmeldung = 0;
-    if (dokTyp == Bildbeschriftung || dokTyp == Lueckentext) {
-        d.ZuordnungRichtig = w.UebOpt_ZuordnungRichtig;
-        d.ZuordnungFalsch = w.UebOpt_ZuordnungFalsch;
-        d.Zuordnungstexte = w.UebOpt_Zuordnungstexte;
-        d.Zuordnungsziele = w.UebOpt_Zuordnungsziele;
-        d.AbfrageModus = w.UebOpt_AbfrageModus;
-        d.Zeitlimit = w.UebOpt_Zeitlimit;
-        d.ZeitlimitSek = ZeitlimitSekunden(w.UebOpt_ZLimitMin, w.UebOpt_ZLimitSek);
-    } else if (dokTyp == Einzelfragen) {
-        d.ZuordnungRichtig = 0;
-        d.AbfrageModus = 0;
-        d.ZuordnungFalsch = w.UebOptFragen_ZuordnungFalsch;
-        d.Zuordnungstexte = w.UebOptFragen_Zuordnungstexte;
-        d.Zuordnungsziele = w.UebOptFragen_Zuordnungsziele;
-        d.Zeitlimit = w.UebOptFragen_Zeitlimit;
-        d.ZeitlimitSek = ZeitlimitSekunden(w.UebOptFragen_ZLimitMin, w.UebOptFragen_ZLimitSek);
-    }
+    const OptionsFenster fenster = OptionsFensterFuer(dokTyp);
+    if (fenster == OptionsFenster::Keins) return;
+    const UebOptionenTyp& o = fenster == OptionsFenster::UebOpt ? w.UebOpt : w.UebOptFragen;
+    // The single-questions window has neither a query mode nor a correct-answer behaviour.
+    const bool fragen = fenster == OptionsFenster::UebOptFragen;
+    d.ZuordnungRichtig = fragen ? 0 : o.ZuordnungRichtig;
+    d.ZuordnungFalsch = o.ZuordnungFalsch;
+    d.Zuordnungstexte = o.Zuordnungstexte;
+    d.Zuordnungsziele = o.Zuordnungsziele;
+    d.AbfrageModus = fragen ? 0 : o.AbfrageModus;
+    d.Zeitlimit = o.Zeitlimit;
+    d.ZeitlimitSek = ZeitlimitSekunden(o.ZLimitMin, o.ZLimitSek);
 }
 
 UebungsWerte OptionsWerte(const ProgrammEinstellungenTyp& werte, int32_t dokTyp) {
@@ -62,9 +57,13 @@ OptionsFenster OptionsFensterFuer(int32_t dokTyp) {
     return OptionsFenster::Keins;
 }
 
+void ZeitfeldGeaendert(UebOptionenTyp& optionen) {
+    optionen.Zeitlimit = 1;
+}
+
 void ZeitfeldGeaendert(ProgrammEinstellungenTyp& werte, OptionsFenster fenster) {
-    if (fenster == OptionsFenster::UebOpt) werte.UebOpt_Zeitlimit = 1;
-    if (fenster == OptionsFenster::UebOptFragen) werte.UebOptFragen_Zeitlimit = 1;
+    if (fenster == OptionsFenster::UebOpt) ZeitfeldGeaendert(werte.UebOpt);
+    if (fenster == OptionsFenster::UebOptFragen) ZeitfeldGeaendert(werte.UebOptFragen);
 }
 
 UebOptAnsicht UebOptAnsichtFuer(int hoehe) {

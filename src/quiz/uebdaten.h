@@ -1,7 +1,7 @@
 #pragma once
 // The state record of a quiz and the options it runs under. The option values live in
-// ProgrammEinstellungenTyp (bound to the two option windows and the settings store);
-// each start copies them here, so a running quiz is never affected by a later change.
+// ProgrammEinstellungenTyp, one record per options window (bound to that window and the
+// settings store); each start copies them here, so a running quiz is never affected by a later change.
 #include "mapview/nummerierung.h"
 #include "quiz/quizoptionen.h"
 
@@ -70,6 +70,7 @@ enum class OptionsFenster { Keins, UebOpt, UebOptFragen };
 OptionsFenster OptionsFensterFuer(int32_t dokTyp);
 
 // Any edit of a minutes or seconds field switches that window's time limit on.
+void ZeitfeldGeaendert(UebOptionenTyp& optionen);
 void ZeitfeldGeaendert(ProgrammEinstellungenTyp& werte, OptionsFenster fenster);
 
 // Reduced and extended view of TUebOptForm.

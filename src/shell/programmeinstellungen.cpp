@@ -4,13 +4,24 @@
 
 #include <QStringList>
 #include <optional>
+#include <type_traits>
+#include <utility>
 #include <variant>
 #include <vector>
 
 namespace {
 
 using P = ProgrammEinstellungenTyp;
-using Feld = std::variant<bool P::*, int P::*, QString P::*, QString ProgrammOrdnerTyp::*>;
+using O = UebOptionenTyp;
+using Ordner = ProgrammOrdnerTyp;
+
+// A field of one of the two options records, reached through the record's member of P.
+template <class T>
+struct OptGlied {
+    O P::*satz;
+    T O::*feld;
+};
+using Feld = std::variant<bool P::*, QString Ordner::*, OptGlied<int>, OptGlied<QString>>;
 
 struct Eintrag {
     QString name;     // written under this name
@@ -22,70 +33,130 @@ Eintrag E(const char16_t* name, Feld feld) {
     return {QString::fromUtf16(name), QString::fromUtf16(name), feld};
 }
 
-const std::vector<Eintrag>& Tabelle() {
-    static const std::vector<Eintrag> tabelle = {
-        E(u"Opt-Sound", &P::Sound),
-        E(u"Opt-UebNameEingabe", &P::UebNameEingabe),
-        E(u"Opt-AutoProtSpeichern", &P::AutoProtSpeichern),
-        E(u"Opt-ErgebBestListEintragen", &P::ErgebBestListEintragen),
-        E(u"NetzKomOrdner", &ProgrammOrdnerTyp::Kommunikationsordner),
-        E(u"NetzKomKanal", &ProgrammOrdnerTyp::Kanalname),
-        E(u"Opt-ProtOrdner", &ProgrammOrdnerTyp::Protokollordner),
-        E(u"Opt-BestListOrdner", &ProgrammOrdnerTyp::Bestenlistenordner),
-        E(u"UebOpt-AbfrageModus", &P::UebOpt_AbfrageModus),
-        {QStringLiteral("UebOpt-ZeitLimit"), QStringLiteral("UebOpt-Zeitlimit"), &P::UebOpt_Zeitlimit},
-        E(u"UebOpt-ZLimitMin", &P::UebOpt_ZLimitMin),
-        E(u"UebOpt-ZLimitSek", &P::UebOpt_ZLimitSek),
-        E(u"UebOpt-ZuordnungRichtig", &P::UebOpt_ZuordnungRichtig),
-        E(u"UebOpt-ZuordnungFalsch", &P::UebOpt_ZuordnungFalsch),
-        E(u"UebOpt-Zuordnungstexte", &P::UebOpt_Zuordnungstexte),
-        E(u"UebOpt-Zuordnungsziele", &P::UebOpt_Zuordnungsziele),
-        E(u"UebOptFragen-ZuordnungFalsch", &P::UebOptFragen_ZuordnungFalsch),
-        E(u"UebOptFragen-Zuordnungstexte", &P::UebOptFragen_Zuordnungstexte),
-        E(u"UebOptFragen-Zeitlimit", &P::UebOptFragen_Zeitlimit),
-        E(u"UebOptFragen-ZLimitMin", &P::UebOptFragen_ZLimitMin),
-        E(u"UebOptFragen-ZLimitSek", &P::UebOptFragen_ZLimitSek),
-        E(u"UebOptFragen-Zuordnungsziele", &P::UebOptFragen_Zuordnungsziele),
+// One table per options record: the name each field is stored under and the member it
+// stands for. The two windows keep their own names and order in the store.
+struct OptEintrag {
+    QString name;
+    QString ladename;
+    std::variant<int O::*, QString O::*> glied;
+};
+
+OptEintrag OE(const char16_t* name, std::variant<int O::*, QString O::*> glied) {
+    return {QString::fromUtf16(name), QString::fromUtf16(name), glied};
+}
+
+const std::vector<OptEintrag>& UebOptTabelle() {
+    static const std::vector<OptEintrag> tabelle = {
+        OE(u"UebOpt-AbfrageModus", &O::AbfrageModus),
+        {QStringLiteral("UebOpt-ZeitLimit"), QStringLiteral("UebOpt-Zeitlimit"), &O::Zeitlimit},
+        OE(u"UebOpt-ZLimitMin", &O::ZLimitMin),
+        OE(u"UebOpt-ZLimitSek", &O::ZLimitSek),
+        OE(u"UebOpt-ZuordnungRichtig", &O::ZuordnungRichtig),
+        OE(u"UebOpt-ZuordnungFalsch", &O::ZuordnungFalsch),
+        OE(u"UebOpt-Zuordnungstexte", &O::Zuordnungstexte),
+        OE(u"UebOpt-Zuordnungsziele", &O::Zuordnungsziele),
     };
     return tabelle;
 }
 
-template <class... F> struct Faelle : F... { using F::operator()...; };
+// The single-questions window stores neither AbfrageModus nor ZuordnungRichtig.
+const std::vector<OptEintrag>& UebOptFragenTabelle() {
+    static const std::vector<OptEintrag> tabelle = {
+        OE(u"UebOptFragen-ZuordnungFalsch", &O::ZuordnungFalsch),
+        OE(u"UebOptFragen-Zuordnungstexte", &O::Zuordnungstexte),
+        OE(u"UebOptFragen-Zeitlimit", &O::Zeitlimit),
+        OE(u"UebOptFragen-ZLimitMin", &O::ZLimitMin),
+        OE(u"UebOptFragen-ZLimitSek", &O::ZLimitSek),
+        OE(u"UebOptFragen-Zuordnungsziele", &O::Zuordnungsziele),
+    };
+    return tabelle;
+}
+
+void OptionenAnhaengen(std::vector<Eintrag>& tabelle, O P::*satz, const std::vector<OptEintrag>& felder) {
+    for (const OptEintrag& f : felder) {
+        const Feld feld = std::visit(
+            [satz](auto glied) -> Feld {
+                using T = std::remove_reference_t<decltype(std::declval<O&>().*glied)>;
+                return OptGlied<T>{satz, glied};
+            },
+            f.glied);
+        tabelle.push_back({f.name, f.ladename, feld});
+    }
+}
+
+const std::vector<Eintrag>& Tabelle() {
+    static const std::vector<Eintrag> tabelle = [] {
+        std::vector<Eintrag> t = {
+            E(u"Opt-Sound", &P::Sound),
+            E(u"Opt-UebNameEingabe", &P::UebNameEingabe),
+            E(u"Opt-AutoProtSpeichern", &P::AutoProtSpeichern),
+            E(u"Opt-ErgebBestListEintragen", &P::ErgebBestListEintragen),
+            E(u"NetzKomOrdner", &Ordner::Kommunikationsordner),
+            E(u"NetzKomKanal", &Ordner::Kanalname),
+            E(u"Opt-ProtOrdner", &Ordner::Protokollordner),
+            E(u"Opt-BestListOrdner", &Ordner::Bestenlistenordner),
+        };
+        OptionenAnhaengen(t, &P::UebOpt, UebOptTabelle());
+        OptionenAnhaengen(t, &P::UebOptFragen, UebOptFragenTabelle());
+        return t;
+    }();
+    return tabelle;
+}
+
+// The value a table entry stands for, in the settings record or the folder record.
+template <class W, class R>
+auto& Ziel(bool P::*f, W& werte, R&) {
+    return werte.*f;
+}
+template <class W, class R>
+auto& Ziel(QString Ordner::*f, W&, R& ordner) {
+    return ordner.*f;
+}
+template <class T, class W, class R>
+auto& Ziel(OptGlied<T> f, W& werte, R&) {
+    return (werte.*f.satz).*f.feld;
+}
+template <class F>
+using WertVon = std::decay_t<decltype(Ziel(std::declval<F>(), std::declval<P&>(), std::declval<Ordner&>()))>;
+
+template <class T>
+std::optional<T> Lesen(const Einstellungen& speicher, const QString& name) {
+    if constexpr (std::is_same_v<T, bool>)
+        return speicher.leseBool(name);
+    else if constexpr (std::is_same_v<T, int>)
+        return speicher.leseInt(name);
+    else
+        return speicher.leseText(name);
+}
+
+void Schreiben(Einstellungen& speicher, const QString& name, bool wert) {
+    speicher.schreibeBool(name, wert);
+}
+void Schreiben(Einstellungen& speicher, const QString& name, int wert) {
+    speicher.schreibeInt(name, wert);
+}
+void Schreiben(Einstellungen& speicher, const QString& name, const QString& wert) {
+    speicher.schreibeText(name, wert);
+}
 
 } // namespace
 
 void EinstellungenLaden(const Einstellungen& speicher, ProgrammEinstellungenTyp& werte,
                         ProgrammOrdnerTyp& ordner) {
     for (const Eintrag& e : Tabelle()) {
-        std::visit(Faelle{
-                       [&](bool P::*f) {
-                           if (const auto w = speicher.leseBool(e.ladename)) werte.*f = *w;
-                       },
-                       [&](int P::*f) {
-                           if (const auto w = speicher.leseInt(e.ladename)) werte.*f = *w;
-                       },
-                       [&](QString P::*f) {
-                           if (const auto w = speicher.leseText(e.ladename)) werte.*f = *w;
-                       },
-                       [&](QString ProgrammOrdnerTyp::*f) {
-                           if (const auto w = speicher.leseText(e.ladename)) ordner.*f = *w;
-                       },
-                   },
-                   e.feld);
+        std::visit(
+            [&](auto f) {
+                if (const auto w = Lesen<WertVon<decltype(f)>>(speicher, e.ladename))
+                    Ziel(f, werte, ordner) = *w;
+            },
+            e.feld);
     }
 }
 
 void EinstellungenSpeichern(Einstellungen& speicher, const ProgrammEinstellungenTyp& werte,
                             const ProgrammOrdnerTyp& ordner) {
-    for (const Eintrag& e : Tabelle()) {
-        std::visit(Faelle{
-                       [&](bool P::*f) { speicher.schreibeBool(e.name, werte.*f); },
-                       [&](int P::*f) { speicher.schreibeInt(e.name, werte.*f); },
-                       [&](QString P::*f) { speicher.schreibeText(e.name, werte.*f); },
-                       [&](QString ProgrammOrdnerTyp::*f) { speicher.schreibeText(e.name, ordner.*f); },
-                   },
-                   e.feld);
-    }
+    for (const Eintrag& e : Tabelle())
+        std::visit([&](auto f) { Schreiben(speicher, e.name, Ziel(f, werte, ordner)); }, e.feld);
     speicher.speichern();
 }
 
@@ -99,22 +170,31 @@ QStringList EinstellungsNamen() {
 namespace {
 
 EinstellungsArt ArtVon(const Feld& feld) {
-    return std::visit(Faelle{
-                          [](bool P::*) { return EinstellungsArt::Wahrheitswert; },
-                          [](int P::*) { return EinstellungsArt::Zahl; },
-                          [](auto) { return EinstellungsArt::Text; },
-                      },
-                      feld);
+    return std::visit(
+        [](auto f) {
+            using T = WertVon<decltype(f)>;
+            if constexpr (std::is_same_v<T, bool>)
+                return EinstellungsArt::Wahrheitswert;
+            else if constexpr (std::is_same_v<T, int>)
+                return EinstellungsArt::Zahl;
+            else
+                return EinstellungsArt::Text;
+        },
+        feld);
+}
+
+QString AlsText(bool wert) {
+    return wert ? QStringLiteral("true") : QStringLiteral("false");
+}
+QString AlsText(int wert) {
+    return QString::number(wert);
+}
+QString AlsText(const QString& wert) {
+    return wert;
 }
 
 QString WertAlsText(const Feld& feld, const P& werte, const ProgrammOrdnerTyp& ordner) {
-    return std::visit(Faelle{
-                          [&](bool P::*f) { return werte.*f ? QStringLiteral("true") : QStringLiteral("false"); },
-                          [&](int P::*f) { return QString::number(werte.*f); },
-                          [&](QString P::*f) { return werte.*f; },
-                          [&](QString ProgrammOrdnerTyp::*f) { return ordner.*f; },
-                      },
-                      feld);
+    return std::visit([&](auto f) { return AlsText(Ziel(f, werte, ordner)); }, feld);
 }
 
 std::optional<bool> WahrheitswertAus(const QString& text) {

@@ -101,8 +101,8 @@ TEST_F(NetzFenster, F8NimmtMitDenWertenDerUebungTeil) {
     veroeffentlichen(true);
     ASSERT_TRUE(QFile::exists(dateien().Einstellungen));
     // The learner's own options differ from the exercise's.
-    fenster.einstellungen().UebOpt_AbfrageModus = 0;
-    fenster.einstellungen().UebOpt_Zeitlimit = 0;
+    fenster.einstellungen().UebOpt.AbfrageModus = 0;
+    fenster.einstellungen().UebOpt.Zeitlimit = 0;
     fenster.uebOptForm().WerteAnzeigen();
     const QString eigeneListe = BestListPfad(Ordner().Bestenlistenordner, dateien().Dokument);
 
@@ -116,7 +116,7 @@ TEST_F(NetzFenster, F8NimmtMitDenWertenDerUebungTeil) {
         EXPECT_EQ(quiz().Daten().Zeitlimit, 1);
         EXPECT_EQ(quiz().Daten().ZeitlimitSek, 150);
         EXPECT_EQ(fenster.uebOptForm().AbfrageModus()->checkedId(), 0) << "the window keeps the learner's own";
-        EXPECT_EQ(fenster.einstellungen().UebOpt_Zeitlimit, 0);
+        EXPECT_EQ(fenster.einstellungen().UebOpt.Zeitlimit, 0);
         ergebnisBeantworten(false);
         while (fenster.QuizLaeuft())
             richtigBeantworten();

@@ -33,19 +33,19 @@ class Einstellungsdatei : public NetzTest, public ::testing::WithParamInterface<
 TEST_P(Einstellungsdatei, ByteFuerByte) {
     const DateiFall& fall = GetParam();
     dok.Header.HD_DokTyp = fall.dokTyp;
-    werte.UebOpt_AbfrageModus = 1;
-    werte.UebOpt_ZuordnungRichtig = 1;
-    werte.UebOpt_ZuordnungFalsch = 1;
-    werte.UebOpt_Zuordnungstexte = 0;
-    werte.UebOpt_Zuordnungsziele = 2;
-    werte.UebOpt_Zeitlimit = 1;
-    werte.UebOptFragen_ZuordnungFalsch = 1;
-    werte.UebOptFragen_Zuordnungstexte = 0;
-    werte.UebOptFragen_Zuordnungsziele = 0;
-    werte.UebOptFragen_Zeitlimit = 1;
+    werte.UebOpt.AbfrageModus = 1;
+    werte.UebOpt.ZuordnungRichtig = 1;
+    werte.UebOpt.ZuordnungFalsch = 1;
+    werte.UebOpt.Zuordnungstexte = 0;
+    werte.UebOpt.Zuordnungsziele = 2;
+    werte.UebOpt.Zeitlimit = 1;
+    werte.UebOptFragen.ZuordnungFalsch = 1;
+    werte.UebOptFragen.Zuordnungstexte = 0;
+    werte.UebOptFragen.Zuordnungsziele = 0;
+    werte.UebOptFragen.Zeitlimit = 1;
     // 2 minutes 30 seconds in either window.
-    werte.UebOpt_ZLimitMin = werte.UebOptFragen_ZLimitMin = QStringLiteral("2");
-    werte.UebOpt_ZLimitSek = werte.UebOptFragen_ZLimitSek = QStringLiteral("30");
+    werte.UebOpt.ZLimitMin = werte.UebOptFragen.ZLimitMin = QStringLiteral("2");
+    werte.UebOpt.ZLimitSek = werte.UebOptFragen.ZLimitSek = QStringLiteral("30");
     ASSERT_EQ(initiieren(), NetzErgebnis::Erledigt);
     EXPECT_TRUE(meldungen.eintraege.empty());
     EXPECT_EQ(fensterTypen, std::vector<int32_t>{fall.dokTyp});
@@ -174,7 +174,7 @@ TEST_P(Schreibfehler, VorherigeUebungBleibt) {
     const QByteArray altDok = Inhalt(dateien().Dokument);
     const QByteArray altDat = Inhalt(dateien().Einstellungen);
     dok.Header.HD_titel = QStringLiteral("Neue Übung");
-    werte.UebOpt_AbfrageModus = 2;
+    werte.UebOpt.AbfrageModus = 2;
 
     NetzErgebnis ergebnis;
     if (GetParam() == Stoerung::SchreibgeschuetzterOrdner) {
@@ -252,7 +252,7 @@ TEST_F(NetzTest, TeilnehmenLiestEinstellungenUndDokument) {
               QStringLiteral("Im Kommunikationsordner \"") + ordner.Kommunikationsordner +
                   QStringLiteral("\" ist zum Kanal \"TVL-1\" zurzeit keine Netzwerk-Übung veröffentlicht."));
 
-    werte.UebOpt_AbfrageModus = 2;
+    werte.UebOpt.AbfrageModus = 2;
     ASSERT_EQ(initiieren(), NetzErgebnis::Erledigt);
     meldungen.eintraege.clear();
     ASSERT_EQ(netz.Laden(ordner, gelesen, daten), NetzErgebnis::Erledigt);

@@ -134,10 +134,10 @@ protected:
         : m_dok(std::move(dok)), m_karte(m_dok), m_warten(&m_uhr),
           m_quiz(m_dok, m_karte, m_werte, QuizDienste{m_meldungen, m_uhr, m_warten, m_ton, m_system}, m_ui) {
         m_werte.UebNameEingabe = false;
-        m_werte.UebOpt_Zuordnungstexte = 0;
-        m_werte.UebOpt_Zuordnungsziele = 0;
-        m_werte.UebOptFragen_Zuordnungstexte = 0;
-        m_werte.UebOptFragen_Zuordnungsziele = 0;
+        m_werte.UebOpt.Zuordnungstexte = 0;
+        m_werte.UebOpt.Zuordnungsziele = 0;
+        m_werte.UebOptFragen.Zuordnungstexte = 0;
+        m_werte.UebOptFragen.Zuordnungsziele = 0;
         EXPECT_TRUE(m_soundordner.isValid());
         for (const char* name : {"Richtig1.wav", "Falsch1.wav"}) {
             QFile f(QDir(m_soundordner.path()).filePath(QString::fromLatin1(name)));

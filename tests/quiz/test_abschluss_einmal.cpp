@@ -10,9 +10,9 @@ const QString Tonfehler = QStringLiteral("Sounddatei \"Richtig1.wav\" nicht gefu
 class EinmalAbschliessen : public QuizTest {
 protected:
     void SetUp() override {
-        m_werte.UebOpt_Zeitlimit = 1;
-        m_werte.UebOpt_ZLimitMin = QStringLiteral("0");
-        m_werte.UebOpt_ZLimitSek = QStringLiteral("20");
+        m_werte.UebOpt.Zeitlimit = 1;
+        m_werte.UebOpt.ZLimitMin = QStringLiteral("0");
+        m_werte.UebOpt.ZLimitSek = QStringLiteral("20");
         ASSERT_TRUE(QFile::remove(QDir(m_soundordner.path()).filePath(QStringLiteral("Richtig1.wav"))));
     }
     // While the sound error box of the first answer is open, `waehrend` runs once.

@@ -23,7 +23,7 @@ QString LetzteZeile(const Quiz& quiz) {
 
 class Einzeltext : public QuizTest {
 protected:
-    void SetUp() override { m_werte.UebOpt_AbfrageModus = 1; }
+    void SetUp() override { m_werte.UebOpt.AbfrageModus = 1; }
 };
 
 TEST_F(Einzeltext, EinTextMittigUndFalscherWirdSpaeterWiederholt) {
@@ -73,7 +73,7 @@ TEST_F(Einzeltext, GleicheBeschriftungenBleibenSpielbar) {
 
 class Einzelposition : public QuizTest {
 protected:
-    void SetUp() override { m_werte.UebOpt_AbfrageModus = 2; }
+    void SetUp() override { m_werte.UebOpt.AbfrageModus = 2; }
 };
 
 TEST_F(Einzelposition, NurDieMarkiertePositionNimmtAn) {
@@ -189,7 +189,7 @@ TEST_F(Einzelfragen4, FalschBlinktUndFragtSpaeterWieder) {
 }
 
 TEST_F(Einzelfragen4, JedeFrageNurEinmal) {
-    m_werte.UebOptFragen_ZuordnungFalsch = 1;
+    m_werte.UebOptFragen.ZuordnungFalsch = 1;
     ASSERT_TRUE(m_quiz.Starten(true, 0));
     Klick(Falsche());
     EXPECT_EQ(m_dok.Objekte[1].Zustand, -6);
@@ -201,7 +201,7 @@ TEST_F(Einzelfragen4, JedeFrageNurEinmal) {
 }
 
 TEST_F(Einzelfragen4, ZufaelligeSlotsSindEinePermutation) {
-    m_werte.UebOptFragen_Zuordnungstexte = 1;
+    m_werte.UebOptFragen.Zuordnungstexte = 1;
     ASSERT_TRUE(m_quiz.Starten(true, 0));
     std::vector<int> plaetze;
     for (int k : Sichtbare(m_quiz))
@@ -270,8 +270,8 @@ TEST_F(Start, NeinLaesstDasLaufendeQuiz) {
 }
 
 TEST_F(Start, AbbrechenZeigtAlleBeschriftungen) {
-    m_werte.UebOpt_ZuordnungRichtig = 1;
-    m_werte.UebOpt_Zuordnungsziele = 1;
+    m_werte.UebOpt.ZuordnungRichtig = 1;
+    m_werte.UebOpt.Zuordnungsziele = 1;
     ASSERT_TRUE(m_quiz.Starten(true, 0));
     TextAuf(0, 0);
     EXPECT_EQ(m_dok.Objekte[0].Zustand, -2);
@@ -290,7 +290,7 @@ TEST_F(Start, AbbrechenZeigtAlleBeschriftungen) {
 }
 
 TEST_F(Start, FragezeichenGebenNummerNull) {
-    m_werte.UebOpt_Zuordnungsziele = 2;
+    m_werte.UebOpt.Zuordnungsziele = 2;
     ASSERT_TRUE(m_quiz.Starten(true, 0));
     for (const auto& e : m_quiz.Fragenfolge())
         EXPECT_EQ(m_dok.Objekte[e.ZielObjekt].Nummer, 0);

@@ -5,15 +5,15 @@
 
 TEST(Optionen, LabellingUndClozeKopierenDasErsteFenster) {
     ProgrammEinstellungenTyp w;
-    w.UebOpt_AbfrageModus = 2;
-    w.UebOpt_Zeitlimit = 1;
-    w.UebOpt_ZLimitMin = QStringLiteral("2");
-    w.UebOpt_ZLimitSek = QStringLiteral("30");
-    w.UebOpt_ZuordnungRichtig = 1;
-    w.UebOpt_ZuordnungFalsch = 1;
-    w.UebOpt_Zuordnungstexte = 0;
-    w.UebOpt_Zuordnungsziele = 2;
-    w.UebOptFragen_ZuordnungFalsch = 0;
+    w.UebOpt.AbfrageModus = 2;
+    w.UebOpt.Zeitlimit = 1;
+    w.UebOpt.ZLimitMin = QStringLiteral("2");
+    w.UebOpt.ZLimitSek = QStringLiteral("30");
+    w.UebOpt.ZuordnungRichtig = 1;
+    w.UebOpt.ZuordnungFalsch = 1;
+    w.UebOpt.Zuordnungstexte = 0;
+    w.UebOpt.Zuordnungsziele = 2;
+    w.UebOptFragen.ZuordnungFalsch = 0;
     for (int typ : {0, 1}) {
         UebDataTyp d;
         OptionenKopieren(w, typ, d);
@@ -30,14 +30,14 @@ TEST(Optionen, LabellingUndClozeKopierenDasErsteFenster) {
 
 TEST(Optionen, EinzelfragenKopierenDasZweiteFenster) {
     ProgrammEinstellungenTyp w;
-    w.UebOpt_AbfrageModus = 2;
-    w.UebOpt_ZuordnungRichtig = 1;
-    w.UebOptFragen_ZuordnungFalsch = 1;
-    w.UebOptFragen_Zuordnungstexte = 0;
-    w.UebOptFragen_Zuordnungsziele = 0;
-    w.UebOptFragen_Zeitlimit = 1;
-    w.UebOptFragen_ZLimitMin = QStringLiteral("0");
-    w.UebOptFragen_ZLimitSek = QStringLiteral("45");
+    w.UebOpt.AbfrageModus = 2;
+    w.UebOpt.ZuordnungRichtig = 1;
+    w.UebOptFragen.ZuordnungFalsch = 1;
+    w.UebOptFragen.Zuordnungstexte = 0;
+    w.UebOptFragen.Zuordnungsziele = 0;
+    w.UebOptFragen.Zeitlimit = 1;
+    w.UebOptFragen.ZLimitMin = QStringLiteral("0");
+    w.UebOptFragen.ZLimitSek = QStringLiteral("45");
     UebDataTyp d;
     OptionenKopieren(w, 2, d);
     EXPECT_EQ(d.AbfrageModus, 0);
@@ -51,7 +51,7 @@ TEST(Optionen, EinzelfragenKopierenDasZweiteFenster) {
 
 TEST(Optionen, AndererTypKopiertNichts) {
     ProgrammEinstellungenTyp w;
-    w.UebOpt_AbfrageModus = 2;
+    w.UebOpt.AbfrageModus = 2;
     UebDataTyp d;
     d.AbfrageModus = 1;
     d.ZeitlimitSek = 77;
@@ -74,10 +74,10 @@ TEST(Optionen, ZeitfelderMitUnsinnZaehlenNull) {
 TEST(Optionen, ZeitfeldSchaltetZeitlimitEin) {
     ProgrammEinstellungenTyp w;
     ZeitfeldGeaendert(w, OptionsFenster::UebOpt);
-    EXPECT_EQ(w.UebOpt_Zeitlimit, 1);
-    EXPECT_EQ(w.UebOptFragen_Zeitlimit, 0);
+    EXPECT_EQ(w.UebOpt.Zeitlimit, 1);
+    EXPECT_EQ(w.UebOptFragen.Zeitlimit, 0);
     ZeitfeldGeaendert(w, OptionsFenster::UebOptFragen);
-    EXPECT_EQ(w.UebOptFragen_Zeitlimit, 1);
+    EXPECT_EQ(w.UebOptFragen.Zeitlimit, 1);
 }
 
 TEST(Optionen, ErweitertUndZurueck) {

@@ -89,7 +89,7 @@ TEST_F(Labelling, RichtigeZuordnungBlendetBeschriftungEin) {
 }
 
 TEST_F(Labelling, RichtigMitHaekchen) {
-    m_werte.UebOpt_ZuordnungRichtig = 1;
+    m_werte.UebOpt.ZuordnungRichtig = 1;
     ASSERT_TRUE(m_quiz.Starten(true, 0));
     TextAuf(1, 1);
     EXPECT_EQ(m_dok.Objekte[1].Zustand, -2);
@@ -128,7 +128,7 @@ TEST_F(Labelling, FalschGleitetZurueckUndBleibtOffen) {
 }
 
 TEST_F(Labelling, FalschMitKreuzSchliesstDiePosition) {
-    m_werte.UebOpt_ZuordnungFalsch = 1;
+    m_werte.UebOpt.ZuordnungFalsch = 1;
     ASSERT_TRUE(m_quiz.Starten(true, 0));
     TextAuf(0, 3);
     EXPECT_EQ(m_dok.Objekte[3].Zustand, -3);
@@ -153,7 +153,7 @@ TEST_F(Labelling, FalschMitKreuzSchliesstDiePosition) {
 }
 
 TEST_F(Labelling, ViertelGibtNoteFuenf) {
-    m_werte.UebOpt_ZuordnungFalsch = 1;
+    m_werte.UebOpt.ZuordnungFalsch = 1;
     ASSERT_TRUE(m_quiz.Starten(true, 0));
     TextAuf(0, 1);
     TextAuf(0, 2);

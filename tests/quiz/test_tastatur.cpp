@@ -74,7 +74,7 @@ TEST_F(ZwoelfBuchstaben, BuchstabenMitApostroph) {
 }
 
 TEST_F(Tastatur, PfeileBeiFragezeichen) {
-    m_werte.UebOpt_Zuordnungsziele = 2;
+    m_werte.UebOpt.Zuordnungsziele = 2;
     ASSERT_TRUE(m_quiz.Starten(true, 0));
     EXPECT_FALSE(m_quiz.NummerTippen(QChar(u'1')));
     EXPECT_TRUE(m_quiz.PfeilSchritt(true));

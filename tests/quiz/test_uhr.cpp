@@ -29,9 +29,9 @@ TEST_F(Uhr4, RueckwaertsLaufendeUhrZaehltNull) {
 }
 
 TEST_F(Uhr4, ZeitlimitLaeuftAbUndEndetMitTimeout) {
-    m_werte.UebOpt_Zeitlimit = 1;
-    m_werte.UebOpt_ZLimitMin = QStringLiteral("3");
-    m_werte.UebOpt_ZLimitSek = QStringLiteral("0");
+    m_werte.UebOpt.Zeitlimit = 1;
+    m_werte.UebOpt.ZLimitMin = QStringLiteral("3");
+    m_werte.UebOpt.ZLimitSek = QStringLiteral("0");
     ASSERT_TRUE(m_quiz.Starten(true, 0));
     EXPECT_EQ(m_quiz.Status().Zeit, QStringLiteral("03:00"));
     EXPECT_EQ(m_quiz.Status().ZeitModus, QStringLiteral("Verbleibende Zeit:"));
@@ -65,9 +65,9 @@ TEST_F(Uhr4, ZeitlimitLaeuftAbUndEndetMitTimeout) {
 }
 
 TEST_F(Uhr4, NullLimitEndetBeimErstenTakt) {
-    m_werte.UebOpt_Zeitlimit = 1;
-    m_werte.UebOpt_ZLimitMin = QStringLiteral("0");
-    m_werte.UebOpt_ZLimitSek = QStringLiteral("0");
+    m_werte.UebOpt.Zeitlimit = 1;
+    m_werte.UebOpt.ZLimitMin = QStringLiteral("0");
+    m_werte.UebOpt.ZLimitSek = QStringLiteral("0");
     ASSERT_TRUE(m_quiz.Starten(true, 0));
     m_quiz.Takt();
     EXPECT_EQ(m_quiz.Daten().Endzustand, Timeout);
@@ -82,9 +82,9 @@ TEST_F(Uhr4, TaktAusserhalbDesQuizSchaltetAb) {
 }
 
 TEST_F(Uhr4, TeilwiederholungNurMitFehlversuchen) {
-    m_werte.UebOpt_Zeitlimit = 1;
-    m_werte.UebOpt_ZLimitSek = QStringLiteral("30");
-    m_werte.UebOpt_ZLimitMin = QStringLiteral("0");
+    m_werte.UebOpt.Zeitlimit = 1;
+    m_werte.UebOpt.ZLimitSek = QStringLiteral("30");
+    m_werte.UebOpt.ZLimitMin = QStringLiteral("0");
     m_werte.ErgebBestListEintragen = true;
     m_ui.wahlen = {{true, 1}};
     ASSERT_TRUE(m_quiz.Starten(true, 0));
@@ -120,7 +120,7 @@ protected:
 };
 
 TEST_F(Zwanzig, SiebzehnVonZwanzigIstNoteEins) {
-    m_werte.UebOpt_ZuordnungFalsch = 1;
+    m_werte.UebOpt.ZuordnungFalsch = 1;
     ASSERT_TRUE(m_quiz.Starten(true, 0));
     EXPECT_EQ(m_quiz.Elemente()[19].Rechteck.topLeft(), QPoint(850, 554));
     for (int i = 0; i < 3; ++i)
@@ -137,9 +137,9 @@ TEST_F(Zwanzig, SiebzehnVonZwanzigIstNoteEins) {
 }
 
 TEST_F(Zwanzig, VierzehnRichtigSechsOffenIstNoteZwei) {
-    m_werte.UebOpt_Zeitlimit = 1;
-    m_werte.UebOpt_ZLimitMin = QStringLiteral("1");
-    m_werte.UebOpt_ZLimitSek = QStringLiteral("0");
+    m_werte.UebOpt.Zeitlimit = 1;
+    m_werte.UebOpt.ZLimitMin = QStringLiteral("1");
+    m_werte.UebOpt.ZLimitSek = QStringLiteral("0");
     ASSERT_TRUE(m_quiz.Starten(true, 0));
     for (int i = 0; i < 14; ++i)
         TextAuf(i, i);

@@ -133,8 +133,8 @@ TEST_F(UebOptFensterTest, TippenInsSekundenfeldSchaltetZeitlimitEin) {
     fenster.ZLimitSek()->selectAll();
     QTest::keyClicks(fenster.ZLimitSek(), u"45"_s);
     EXPECT_EQ(fenster.Zeitlimit()->checkedId(), 1);
-    EXPECT_EQ(werte.UebOpt_Zeitlimit, 1);
-    EXPECT_EQ(werte.UebOpt_ZLimitSek, u"45"_s);
+    EXPECT_EQ(werte.UebOpt.Zeitlimit, 1);
+    EXPECT_EQ(werte.UebOpt.ZLimitSek, u"45"_s);
     UebDataTyp daten;
     OptionenKopieren(werte, 0, daten);
     EXPECT_EQ(daten.Zeitlimit, 1);
@@ -147,9 +147,9 @@ TEST_F(UebOptFensterTest, LoeschenImMinutenfeldSchaltetZeitlimitEin) {
     QTest::keyClick(fenster.ZLimitMin(), Qt::Key_End);
     QTest::keyClick(fenster.ZLimitMin(), Qt::Key_Backspace);
     EXPECT_EQ(fenster.ZLimitMin()->text(), QString());
-    EXPECT_EQ(werte.UebOpt_ZLimitMin, QString());
-    EXPECT_EQ(werte.UebOpt_Zeitlimit, 1);
-    EXPECT_EQ(ZeitlimitSekunden(werte.UebOpt_ZLimitMin, werte.UebOpt_ZLimitSek), 0);
+    EXPECT_EQ(werte.UebOpt.ZLimitMin, QString());
+    EXPECT_EQ(werte.UebOpt.Zeitlimit, 1);
+    EXPECT_EQ(ZeitlimitSekunden(werte.UebOpt.ZLimitMin, werte.UebOpt.ZLimitSek), 0);
 }
 
 TEST_F(UebOptFensterTest, ZeitfelderNehmenNurZahlenBis59) {
@@ -171,16 +171,16 @@ TEST_F(UebOptFensterTest, ZeitfelderNehmenNurZahlenBis59) {
             EXPECT_EQ(feld->text(), f.ergebnis) << f.getippt.toStdString();
         }
     }
-    EXPECT_EQ(werte.UebOpt_ZLimitMin, u""_s);
-    EXPECT_EQ(werte.UebOpt_ZLimitSek, u""_s);
+    EXPECT_EQ(werte.UebOpt.ZLimitMin, u""_s);
+    EXPECT_EQ(werte.UebOpt.ZLimitSek, u""_s);
 }
 
 TEST_F(UebOptFensterTest, WerteAnzeigenSchaltetZeitlimitNichtEin) {
-    werte.UebOpt_Zeitlimit = 0;
-    werte.UebOpt_ZLimitMin = u"12"_s;
-    werte.UebOpt_ZLimitSek = u"30"_s;
-    werte.UebOpt_AbfrageModus = 2;
-    werte.UebOpt_Zuordnungsziele = 0;
+    werte.UebOpt.Zeitlimit = 0;
+    werte.UebOpt.ZLimitMin = u"12"_s;
+    werte.UebOpt.ZLimitSek = u"30"_s;
+    werte.UebOpt.AbfrageModus = 2;
+    werte.UebOpt.Zuordnungsziele = 0;
     const ProgrammEinstellungenTyp vorher = werte;
     fenster.WerteAnzeigen();
     EXPECT_EQ(fenster.ZLimitMin()->text(), u"12"_s);
@@ -192,17 +192,17 @@ TEST_F(UebOptFensterTest, WerteAnzeigenSchaltetZeitlimitNichtEin) {
 }
 
 TEST_F(UebOptFensterTest, BeschaedigteGespeicherteWerteWaehlenEinenVorhandenenPunkt) {
-    werte.UebOpt_AbfrageModus = 7;
-    werte.UebOpt_Zuordnungsziele = -3;
-    werte.UebOpt_Zeitlimit = 2;
+    werte.UebOpt.AbfrageModus = 7;
+    werte.UebOpt.Zuordnungsziele = -3;
+    werte.UebOpt.Zeitlimit = 2;
     fenster.WerteAnzeigen();
     EXPECT_EQ(fenster.AbfrageModus()->checkedId(), 2);
     EXPECT_EQ(fenster.Zuordnungsziele()->checkedId(), 0);
     EXPECT_EQ(fenster.Zeitlimit()->checkedId(), 1);
     // The window and the option fields agree again, so the next quiz runs what is shown.
-    EXPECT_EQ(werte.UebOpt_AbfrageModus, 2);
-    EXPECT_EQ(werte.UebOpt_Zuordnungsziele, 0);
-    EXPECT_EQ(werte.UebOpt_Zeitlimit, 1);
+    EXPECT_EQ(werte.UebOpt.AbfrageModus, 2);
+    EXPECT_EQ(werte.UebOpt.Zuordnungsziele, 0);
+    EXPECT_EQ(werte.UebOpt.Zeitlimit, 1);
 }
 
 TEST_F(UebOptFensterTest, SchliessenBehaeltEineAenderung) {
@@ -214,8 +214,8 @@ TEST_F(UebOptFensterTest, SchliessenBehaeltEineAenderung) {
         QTest::mouseClick(fenster.CloseBtn(), Qt::LeftButton);
     });
     EXPECT_EQ(ergebnis, QDialog::Rejected);
-    EXPECT_EQ(werte.UebOpt_Zuordnungsziele, 2);
-    EXPECT_EQ(werte.UebOpt_ZuordnungRichtig, 1);
+    EXPECT_EQ(werte.UebOpt.Zuordnungsziele, 2);
+    EXPECT_EQ(werte.UebOpt.ZuordnungRichtig, 1);
     UebDataTyp daten;
     OptionenKopieren(werte, 1, daten);
     EXPECT_EQ(daten.Zuordnungsziele, 2);
@@ -230,7 +230,7 @@ TEST_F(UebOptFensterTest, EingabetasteImZeitfeldStartetDieUebung) {
         QTest::keyClick(fenster.ZLimitMin(), Qt::Key_Return);
     });
     EXPECT_EQ(ergebnis, QDialog::Accepted);
-    EXPECT_EQ(werte.UebOpt_Zeitlimit, 1);
+    EXPECT_EQ(werte.UebOpt.Zeitlimit, 1);
 }
 
 TEST_F(UebOptFensterTest, ErweitertSchaltetHoeheUndGruppenUm) {
@@ -354,23 +354,23 @@ TEST_F(UebOptFragenFensterTest, ZeitfeldUndKnoepfeSchreibenInDieFragenOptionen) 
     });
     EXPECT_EQ(ergebnis, QDialog::Accepted);
     EXPECT_EQ(fragen.Zeitlimit()->checkedId(), 1);
-    EXPECT_EQ(werte.UebOptFragen_Zeitlimit, 1);
-    EXPECT_EQ(werte.UebOptFragen_ZLimitMin, u"1"_s);
-    EXPECT_EQ(werte.UebOptFragen_ZuordnungFalsch, 1);
+    EXPECT_EQ(werte.UebOptFragen.Zeitlimit, 1);
+    EXPECT_EQ(werte.UebOptFragen.ZLimitMin, u"1"_s);
+    EXPECT_EQ(werte.UebOptFragen.ZuordnungFalsch, 1);
     // The other window's options are untouched.
-    EXPECT_EQ(werte.UebOpt_Zeitlimit, 0);
-    EXPECT_EQ(werte.UebOpt_ZuordnungFalsch, 0);
-    EXPECT_EQ(werte.UebOpt_ZLimitMin, u"3"_s);
+    EXPECT_EQ(werte.UebOpt.Zeitlimit, 0);
+    EXPECT_EQ(werte.UebOpt.ZuordnungFalsch, 0);
+    EXPECT_EQ(werte.UebOpt.ZLimitMin, u"3"_s);
 }
 
 TEST_F(UebOptFragenFensterTest, WerteAnzeigenSetztOhneZeitlimitZuSchalten) {
-    werte.UebOptFragen_ZLimitSek = u"15"_s;
-    werte.UebOptFragen_Zuordnungsziele = 0;
+    werte.UebOptFragen.ZLimitSek = u"15"_s;
+    werte.UebOptFragen.Zuordnungsziele = 0;
     fragen.WerteAnzeigen();
     EXPECT_EQ(fragen.ZLimitSek()->text(), u"15"_s);
     EXPECT_EQ(fragen.Zuordnungsziele()->checkedId(), 0);
     EXPECT_EQ(fragen.Zeitlimit()->checkedId(), 0);
-    EXPECT_EQ(werte.UebOptFragen_Zeitlimit, 0);
+    EXPECT_EQ(werte.UebOptFragen.Zeitlimit, 0);
 }
 
 TEST_F(UebOptFragenFensterTest, KontrollkaestchenSpiegelnSichInBeideRichtungen) {

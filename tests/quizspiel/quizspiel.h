@@ -73,10 +73,10 @@ protected:
         EXPECT_TRUE(m_fenster->dokument().IstOffen());
         m_fenster->einstellungen().UebNameEingabe = false;
         m_fenster->uebOptForm().setzeZeigenCheck(false);
-        m_fenster->einstellungen().UebOpt_Zuordnungstexte = 0;
-        m_fenster->einstellungen().UebOpt_Zuordnungsziele = 0;
-        m_fenster->einstellungen().UebOptFragen_Zuordnungstexte = 0;
-        m_fenster->einstellungen().UebOptFragen_Zuordnungsziele = 0;
+        m_fenster->einstellungen().UebOpt.Zuordnungstexte = 0;
+        m_fenster->einstellungen().UebOpt.Zuordnungsziele = 0;
+        m_fenster->einstellungen().UebOptFragen.Zuordnungstexte = 0;
+        m_fenster->einstellungen().UebOptFragen.Zuordnungsziele = 0;
         return *m_fenster;
     }
 

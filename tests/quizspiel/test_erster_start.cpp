@@ -119,7 +119,7 @@ bool ZeileFuerZeile(QPoint a, QPoint b) {
 // clicks the focused one, right or wrong.
 TEST_F(QuizSpiel, EinzelfragenMitTabUndLeertaste) {
     TForm1& fenster = oeffnen("hauptstaedte");
-    fenster.einstellungen().UebOptFragen_Zuordnungstexte = 1; // answers shuffled over the places
+    fenster.einstellungen().UebOptFragen.Zuordnungstexte = 1; // answers shuffled over the places
     QTest::keyClick(&fenster, Qt::Key_F7);
     ASSERT_TRUE(fenster.QuizLaeuft());
     QLabel* zaehler = fenster.uebungPan().FrageZaehlerPan();

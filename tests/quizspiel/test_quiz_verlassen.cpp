@@ -66,9 +66,9 @@ TEST_F(QuizSpiel, LernansichtNachDemQuizWieNachDemStart) {
         SCOPED_TRACE(zeitablauf ? "Zeitablauf" : "abgebrochen");
         TForm1& fenster = oeffnen("planeten");
         const Ansicht frisch = AnsichtVon(fenster);
-        fenster.einstellungen().UebOpt_Zeitlimit = zeitablauf ? 1 : 0;
-        fenster.einstellungen().UebOpt_ZLimitMin = QStringLiteral("0");
-        fenster.einstellungen().UebOpt_ZLimitSek = QStringLiteral("5");
+        fenster.einstellungen().UebOpt.Zeitlimit = zeitablauf ? 1 : 0;
+        fenster.einstellungen().UebOpt.ZLimitMin = QStringLiteral("0");
+        fenster.einstellungen().UebOpt.ZLimitSek = QStringLiteral("5");
         QTest::keyClick(&fenster, Qt::Key_F7);
         ASSERT_TRUE(fenster.QuizLaeuft());
         EXPECT_LT(fenster.karte().Steuerelementgroesse().width(), frisch.karte.width());

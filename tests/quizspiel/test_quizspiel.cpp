@@ -26,8 +26,8 @@ class GanzesQuiz : public QuizSpiel, public ::testing::WithParamInterface<Lauf> 
 TEST_P(GanzesQuiz, RichtigGespieltBisZurNoteEins) {
     const Lauf lauf = GetParam();
     TForm1& fenster = oeffnen(lauf.beispiel);
-    fenster.einstellungen().UebOpt_AbfrageModus = lauf.abfrageModus;
-    fenster.einstellungen().UebOptFragen_ZuordnungFalsch = lauf.fragenModus;
+    fenster.einstellungen().UebOpt.AbfrageModus = lauf.abfrageModus;
+    fenster.einstellungen().UebOptFragen.ZuordnungFalsch = lauf.fragenModus;
     QTest::keyClick(&fenster, Qt::Key_F7);
     ASSERT_TRUE(fenster.QuizLaeuft());
     EXPECT_EQ(fenster.Ansichtsmodus(), 3);
@@ -80,8 +80,8 @@ INSTANTIATE_TEST_SUITE_P(Beispiele, GanzesQuiz,
 
 TEST_F(QuizSpiel, FalscheZuordnungMitKreuzUndTeilwiederholung) {
     TForm1& fenster = oeffnen("europa");
-    fenster.einstellungen().UebOpt_ZuordnungFalsch = 1;
-    fenster.einstellungen().UebOpt_ZuordnungRichtig = 1;
+    fenster.einstellungen().UebOpt.ZuordnungFalsch = 1;
+    fenster.einstellungen().UebOpt.ZuordnungRichtig = 1;
     QTest::keyClick(&fenster, Qt::Key_F7);
     ASSERT_TRUE(fenster.QuizLaeuft());
     const int n = quiz().Daten().FragenAnzahl;
@@ -131,9 +131,9 @@ TEST_F(QuizSpiel, FalscheZuordnungMitKreuzUndTeilwiederholung) {
 
 TEST_F(QuizSpiel, ZeitlimitBeendetDasQuizImTakt) {
     TForm1& fenster = oeffnen("planeten");
-    fenster.einstellungen().UebOpt_Zeitlimit = 1;
-    fenster.einstellungen().UebOpt_ZLimitMin = QStringLiteral("0");
-    fenster.einstellungen().UebOpt_ZLimitSek = QStringLiteral("5");
+    fenster.einstellungen().UebOpt.Zeitlimit = 1;
+    fenster.einstellungen().UebOpt.ZLimitMin = QStringLiteral("0");
+    fenster.einstellungen().UebOpt.ZLimitSek = QStringLiteral("5");
     QTest::keyClick(&fenster, Qt::Key_F7);
     ASSERT_TRUE(fenster.QuizLaeuft());
     EXPECT_EQ(status("UebZeitModeLab"), QStringLiteral("Verbleibende Zeit:"));
@@ -314,7 +314,7 @@ TEST_F(QuizSpiel, OptionsfensterVorJederUebung) {
     fenster.menue().aktion(QStringLiteral("QuizStarten1"))->trigger();
     ASSERT_TRUE(fenster.QuizLaeuft());
     EXPECT_EQ(quiz().Daten().AbfrageModus, 1);
-    EXPECT_EQ(fenster.einstellungen().UebOpt_AbfrageModus, 1);
+    EXPECT_EQ(fenster.einstellungen().UebOpt.AbfrageModus, 1);
 }
 
 } // namespace
@@ -360,8 +360,8 @@ class Zuordnung : public QuizSpiel, public ::testing::WithParamInterface<Verhalt
 TEST_P(Zuordnung, FalschDannRichtig) {
     const Verhalten v = GetParam();
     TForm1& fenster = oeffnen("wasserkreislauf");
-    fenster.einstellungen().UebOpt_ZuordnungRichtig = v.richtig;
-    fenster.einstellungen().UebOpt_ZuordnungFalsch = v.falsch;
+    fenster.einstellungen().UebOpt.ZuordnungRichtig = v.richtig;
+    fenster.einstellungen().UebOpt.ZuordnungFalsch = v.falsch;
     QTest::keyClick(&fenster, Qt::Key_F7);
     ASSERT_TRUE(fenster.QuizLaeuft());
     const int n = quiz().Daten().FragenAnzahl;

@@ -20,35 +20,35 @@ ProgrammEinstellungenTyp AllesAnders() {
     w.UebNameEingabe = false;
     w.AutoProtSpeichern = true;
     w.ErgebBestListEintragen = false;
-    w.UebOpt_AbfrageModus = 2;
-    w.UebOpt_Zeitlimit = 1;
-    w.UebOpt_ZLimitMin = QStringLiteral("12");
-    w.UebOpt_ZLimitSek = QStringLiteral("30");
-    w.UebOpt_ZuordnungRichtig = 1;
-    w.UebOpt_ZuordnungFalsch = 2;
-    w.UebOpt_Zuordnungstexte = 0;
-    w.UebOpt_Zuordnungsziele = 0;
-    w.UebOptFragen_ZuordnungFalsch = 1;
-    w.UebOptFragen_Zuordnungstexte = 0;
-    w.UebOptFragen_Zeitlimit = 1;
-    w.UebOptFragen_ZLimitMin = QStringLiteral("0");
-    w.UebOptFragen_ZLimitSek = QStringLiteral("45");
-    w.UebOptFragen_Zuordnungsziele = 0;
+    w.UebOpt.AbfrageModus = 2;
+    w.UebOpt.Zeitlimit = 1;
+    w.UebOpt.ZLimitMin = QStringLiteral("12");
+    w.UebOpt.ZLimitSek = QStringLiteral("30");
+    w.UebOpt.ZuordnungRichtig = 1;
+    w.UebOpt.ZuordnungFalsch = 2;
+    w.UebOpt.Zuordnungstexte = 0;
+    w.UebOpt.Zuordnungsziele = 0;
+    w.UebOptFragen.ZuordnungFalsch = 1;
+    w.UebOptFragen.Zuordnungstexte = 0;
+    w.UebOptFragen.Zeitlimit = 1;
+    w.UebOptFragen.ZLimitMin = QStringLiteral("0");
+    w.UebOptFragen.ZLimitSek = QStringLiteral("45");
+    w.UebOptFragen.Zuordnungsziele = 0;
     return w;
 }
 
 TEST(Programmeinstellungen, Standardwerte) {
     const ProgrammEinstellungenTyp w;
     EXPECT_TRUE(w.Sound && w.UebNameEingabe && !w.AutoProtSpeichern && w.ErgebBestListEintragen);
-    EXPECT_EQ(w.UebOpt_ZLimitMin, QStringLiteral("3"));
-    EXPECT_EQ(w.UebOpt_ZLimitSek, QStringLiteral("0"));
-    EXPECT_EQ(w.UebOpt_Zuordnungstexte, 1);
-    EXPECT_EQ(w.UebOpt_Zuordnungsziele, 1);
-    EXPECT_EQ(w.UebOptFragen_Zuordnungstexte, 1);
-    EXPECT_EQ(w.UebOptFragen_Zuordnungsziele, 1);
-    EXPECT_EQ(w.UebOptFragen_ZLimitMin, QStringLiteral("3"));
-    EXPECT_EQ(w.UebOpt_AbfrageModus + w.UebOpt_Zeitlimit + w.UebOpt_ZuordnungRichtig +
-                  w.UebOpt_ZuordnungFalsch + w.UebOptFragen_ZuordnungFalsch + w.UebOptFragen_Zeitlimit,
+    EXPECT_EQ(w.UebOpt.ZLimitMin, QStringLiteral("3"));
+    EXPECT_EQ(w.UebOpt.ZLimitSek, QStringLiteral("0"));
+    EXPECT_EQ(w.UebOpt.Zuordnungstexte, 1);
+    EXPECT_EQ(w.UebOpt.Zuordnungsziele, 1);
+    EXPECT_EQ(w.UebOptFragen.Zuordnungstexte, 1);
+    EXPECT_EQ(w.UebOptFragen.Zuordnungsziele, 1);
+    EXPECT_EQ(w.UebOptFragen.ZLimitMin, QStringLiteral("3"));
+    EXPECT_EQ(w.UebOpt.AbfrageModus + w.UebOpt.Zeitlimit + w.UebOpt.ZuordnungRichtig +
+                  w.UebOpt.ZuordnungFalsch + w.UebOptFragen.ZuordnungFalsch + w.UebOptFragen.Zeitlimit,
               0);
 }
 
@@ -74,8 +74,8 @@ TEST(Programmeinstellungen, NurEinigeWerteVorhanden) {
 
     ProgrammEinstellungenTyp erwartet;
     erwartet.Sound = false;
-    erwartet.UebOpt_ZLimitMin = QStringLiteral("7");
-    erwartet.UebOptFragen_Zuordnungsziele = 0;
+    erwartet.UebOpt.ZLimitMin = QStringLiteral("7");
+    erwartet.UebOptFragen.Zuordnungsziele = 0;
     EXPECT_EQ(w, erwartet);
     EXPECT_EQ(o.Kanalname, QStringLiteral("TVL-9"));
     EXPECT_EQ(o.Protokollordner, Standardordner().Protokollordner);
@@ -90,7 +90,7 @@ TEST(Programmeinstellungen, ZeitlimitGrossOderKlein) {
         ProgrammEinstellungenTyp w;
         ProgrammOrdnerTyp o;
         EinstellungenLaden(speicher, w, o);
-        EXPECT_EQ(w.UebOpt_Zeitlimit, 2) << name.toStdString();
+        EXPECT_EQ(w.UebOpt.Zeitlimit, 2) << name.toStdString();
     }
 }
 
@@ -207,9 +207,9 @@ TEST(Programmeinstellungen, AlteSchreibweiseImIniBleibtEinWert) {
     {
         EinstellungenQt speicher(datei);
         EinstellungenLaden(speicher, w, o);
-        EXPECT_EQ(w.UebOpt_Zeitlimit, 2);
+        EXPECT_EQ(w.UebOpt.Zeitlimit, 2);
         EXPECT_FALSE(w.Sound);
-        w.UebOpt_Zeitlimit = 1;
+        w.UebOpt.Zeitlimit = 1;
         EinstellungenSpeichern(speicher, w, o);
     }
     QSettings roh(datei, QSettings::IniFormat);
