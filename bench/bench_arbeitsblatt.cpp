@@ -73,7 +73,7 @@ public:
     std::optional<QString> DateiOeffnen(const DateiDialogAuftrag&) override { return std::nullopt; }
     std::optional<QString> DateiSpeichern(const DateiDialogAuftrag&) override { return std::nullopt; }
     std::optional<QString> OrdnerWaehlen(const QString&, const QString&) override { return std::nullopt; }
-    bool DruckerWaehlen(QPrinter&, const QString&, const QString&) override { return false; }
+    bool DruckerWaehlen(QPrinter&, const DateiDialogAuftrag&) override { return false; }
 };
 class KeineAblage final : public Zwischenablage {
 public:

@@ -1,8 +1,10 @@
 // Loading and ranking a best list of 100 000 entries, against std::stable_sort of
 // the same entries by the same keys (the floor any ranking has to pay); and showing
 // a list of 1 000 000 entries in its window, against reading and ranking it alone.
+#include "platform/av_dialoge_qt.h"
 #include "platform/meldungen.h"
 #include "platform/uhr.h"
+#include "platform/zwischenablage.h"
 #include "results/ac_bestlist.h"
 #include "results/bestenliste.h"
 #include "results/bestenliste_datei.h"
@@ -150,11 +152,13 @@ void BM_MillionZeigen(benchmark::State& state) {
     const QString pfad = MillionPfad();
     KeinWarten warten;
     KeineMeldungen meldungen;
+    DialogeQt dialoge; // the window is only shown: it asks for nothing
+    ZwischenablageQt ablage;
     for (auto _ : state) {
         Bestenliste liste(meldungen, warten);
         if (!liste.laden(pfad, false)) state.SkipWithError("Lesefehler");
         liste.rangfolge();
-        TBestListForm fenster(liste, meldungen);
+        TBestListForm fenster(liste, meldungen, dialoge, ablage);
         fenster.show();
         fenster.Grid1()->viewport()->repaint();
         QApplication::processEvents();

@@ -26,8 +26,8 @@ DateiDialogAuftrag OeffnenDialogAuftrag(const Dokument& dok, const QString& them
 }
 
 ThemenAktionen::ThemenAktionen(Dokument& dok, Themenliste& liste, ProgrammOrdnerTyp& ordner,
-                               Meldungen& meldungen, ThemenDialoge dialoge, ThemenHaken haken)
-    : m_dok(dok), m_liste(liste), m_ordner(ordner), m_meldungen(meldungen), m_dialoge(std::move(dialoge)),
+                               Meldungen& meldungen, Dialoge& dialoge, ThemenHaken haken)
+    : m_dok(dok), m_liste(liste), m_ordner(ordner), m_meldungen(meldungen), m_dialoge(dialoge),
       m_haken(std::move(haken)) {}
 
 bool ThemenAktionen::QuizVerlassenErlaubt() {
@@ -102,7 +102,6 @@ void ThemenAktionen::ZuvorAngezeigtes() {
 }
 
 void ThemenAktionen::OrdnerWaehlen() {
-    if (!m_dialoge.OrdnerWaehlen) return;
     const std::optional<QString> gewaehlt =
         m_dialoge.OrdnerWaehlen(QStringLiteral("Aktuellen Ordner wählen"), m_ordner.Themenordner);
     if (!gewaehlt) return;
@@ -114,7 +113,7 @@ void ThemenAktionen::OrdnerWaehlen() {
 }
 
 void ThemenAktionen::Oeffnen() {
-    if (!QuizVerlassenErlaubt() || !m_dialoge.DateiOeffnen) return;
+    if (!QuizVerlassenErlaubt()) return;
     const std::optional<QString> datei =
         m_dialoge.DateiOeffnen(OeffnenDialogAuftrag(m_dok, m_ordner.Themenordner));
     if (!datei || datei->isEmpty()) return;

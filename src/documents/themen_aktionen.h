@@ -1,7 +1,7 @@
 #pragma once
 // The commands of the topic list: open an entry, next and previous, start page,
 // previously shown document, choose folder, open and close. They reach the user
-// only through Meldungen and ThemenDialoge, and the rest of the program through
+// only through Meldungen and Dialoge, and the rest of the program through
 // the hooks of ThemenHaken, so a test can drive every flow without a window.
 #include "documents/dokument.h"
 #include "documents/themenliste.h"
@@ -17,12 +17,6 @@
 
 class Meldungen;
 struct ProgrammOrdnerTyp;
-
-// The modal choosers the flows need; an empty optional means the user cancelled.
-struct ThemenDialoge {
-    std::function<std::optional<QString>(const QString& titel, const QString& vorauswahl)> OrdnerWaehlen;
-    std::function<std::optional<QString>(const DateiDialogAuftrag& auftrag)> DateiOeffnen;
-};
 
 // The rest of the program as seen from the topic list. Unset hooks do nothing.
 struct ThemenHaken {
@@ -56,11 +50,10 @@ DateiDialogAuftrag OeffnenDialogAuftrag(const Dokument& dok, const QString& them
 class ThemenAktionen final {
 public:
     ThemenAktionen(Dokument& dok, Themenliste& liste, ProgrammOrdnerTyp& ordner, Meldungen& meldungen,
-                   ThemenDialoge dialoge, ThemenHaken haken);
+                   Dialoge& dialoge, ThemenHaken haken);
 
     // The picture the base image becomes when the document is closed.
     void setzeStartbild(const QImage& bild) { m_startbild = bild; }
-    const ThemenDialoge& dialoge() const { return m_dialoge; }
     const ThemenHaken& haken() const { return m_haken; }
 
     void OrdnerLesen();
@@ -89,7 +82,7 @@ private:
     Themenliste& m_liste;
     ProgrammOrdnerTyp& m_ordner;
     Meldungen& m_meldungen;
-    ThemenDialoge m_dialoge;
+    Dialoge& m_dialoge;
     ThemenHaken m_haken;
     QImage m_startbild;
 };

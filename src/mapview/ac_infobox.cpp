@@ -3,8 +3,9 @@
 #include "data/av_data.h"
 #include "mapview/infotext.h"
 #include "mapview/markup.h"
+#include "platform/dialoge.h"
 #include "platform/meldungen.h"
-#include "data/richtext_zwischenablage.h"
+#include "platform/zwischenablage.h"
 #include "data/rtf_schreiber.h"
 #include "widgets/bildpanel.h"
 #include "data/hintergrund.h"
@@ -13,18 +14,12 @@
 #include "widgets/drucken.h"
 #include "widgets/ziehrollen.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMimeData>
 #include <QMouseEvent>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -39,25 +34,25 @@ constexpr int ScrollBoxBreite = 440;
 constexpr int BildRand = 30; // the picture is this much narrower than the scroll box
 constexpr int Fensterbreite = ScrollBoxBreite + 16;
 
-QString RtfDateiWaehlen(QWidget* eltern, const QString& titel) {
-    QFileDialog dialog(eltern, titel, Ordner().Protokollordner,
-                       QStringLiteral("Rich Text Dokument (*.rtf);;Alle Dateien (*.*)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("rtf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
+DateiDialogAuftrag RtfSpeichernAuftrag() {
+    DateiDialogAuftrag a;
+    a.Titel = QStringLiteral("Infotext in Datei speichern");
+    a.Filter = {{QStringLiteral("Rich Text Dokument (*.rtf)"), QStringLiteral("*.rtf")},
+                {QStringLiteral("Alle Dateien (*.*)"), QStringLiteral("*.*")}};
+    a.Standardendung = QStringLiteral("rtf");
+    a.Startordner = Ordner().Protokollordner;
+    return a;
 }
 
-bool DruckerWaehlen(QWidget* eltern, QPrinter& drucker) {
-    return DruckerOderPdfWaehlen(eltern, drucker, QStringLiteral("Infotext als PDF-Datei drucken"),
-                                 QDir::homePath() + QStringLiteral("/Infotext.pdf"));
+// The PDF chooser as this window has always shown it: the name is taken as typed.
+DateiDialogAuftrag PdfAuftrag() {
+    DateiDialogAuftrag a = Dialoge::PdfDateiAuftrag(QStringLiteral("Infotext als PDF-Datei drucken"),
+                                                    QDir::homePath() + QStringLiteral("/Infotext.pdf"));
+    a.Standardendung.clear();
+    return a;
 }
 
 } // namespace
-
-InfoboxDialoge InfoboxStandardDialoge() {
-    return {RtfDateiWaehlen, DruckerWaehlen};
-}
 
 QString InfotextOhneStil(const QString& text) {
     static const QRegularExpression stil(QStringLiteral("</?[biu]>"),
@@ -65,9 +60,9 @@ QString InfotextOhneStil(const QString& text) {
     return QString(text).remove(stil);
 }
 
-TInfoboxForm::TInfoboxForm(Meldungen& meldungen, QWidget* eltern)
-    : QDialog(eltern, Qt::Tool | Qt::WindowStaysOnTopHint), m_meldungen(meldungen),
-      m_dialoge(InfoboxStandardDialoge()) {
+TInfoboxForm::TInfoboxForm(Meldungen& meldungen, Dialoge& dialoge, Zwischenablage& ablage, QWidget* eltern)
+    : QDialog(eltern, Qt::Tool | Qt::WindowStaysOnTopHint), m_meldungen(meldungen), m_dialoge(dialoge),
+      m_ablage(ablage) {
     setObjectName(QStringLiteral("InfoboxForm"));
     setWindowTitle(QStringLiteral("Information"));
     setModal(false);
@@ -155,7 +150,7 @@ void TInfoboxForm::Drucken() {
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setDocName(InfotextDruckTitel);
     drucker.setCreator(ProgrammTitel);
-    if (!m_dialoge.drucker || !m_dialoge.drucker(this, drucker)) return;
+    if (!m_dialoge.DruckerWaehlen(drucker, PdfAuftrag())) return;
     Sanduhr sanduhr;
     m_richEdit.print(&drucker);
     if (drucker.printerState() == QPrinter::Error && !drucker.outputFileName().isEmpty())
@@ -163,8 +158,7 @@ void TInfoboxForm::Drucken() {
 }
 
 void TInfoboxForm::Speichern() {
-    if (!m_dialoge.speicherDatei) return;
-    const QString pfad = m_dialoge.speicherDatei(this, QStringLiteral("Infotext in Datei speichern"));
+    const QString pfad = m_dialoge.DateiSpeichern(RtfSpeichernAuftrag()).value_or(QString());
     if (pfad.isEmpty()) return;
     Sanduhr sanduhr;
     // Written whole or not at all: a failure leaves an earlier file as it was.
@@ -175,7 +169,7 @@ void TInfoboxForm::Speichern() {
 }
 
 void TInfoboxForm::InZwischenablage() {
-    QApplication::clipboard()->setMimeData(RichTextMimeDaten(m_richEdit).release());
+    m_ablage.Setzen(RichTextInhalt(m_richEdit));
 }
 
 void TInfoboxForm::Schliessen() {

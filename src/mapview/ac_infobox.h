@@ -5,22 +5,14 @@
 #include <QCursor>
 #include <QDialog>
 #include <QTextDocument>
-#include <functional>
 
+class Dialoge;
 class Meldungen;
 class QLabel;
-class QPrinter;
 class QScrollArea;
 class QWidget;
 class ZiehRollen;
-
-struct InfoboxDialoge {
-    // The RTF file to save to, or empty when the user cancels.
-    std::function<QString(QWidget* eltern, const QString& titel)> speicherDatei;
-    // Lets the user set up `drucker`; false when cancelled. Without a printer: a PDF file.
-    std::function<bool(QWidget* eltern, QPrinter& drucker)> drucker;
-};
-InfoboxDialoge InfoboxStandardDialoge();
+class Zwischenablage;
 
 inline const QString InfotextDruckTitel = QStringLiteral("Infotext");
 
@@ -31,9 +23,8 @@ QString InfotextOhneStil(const QString& text);
 class TInfoboxForm final : public QDialog {
     Q_OBJECT
 public:
-    explicit TInfoboxForm(Meldungen& meldungen, QWidget* eltern = nullptr);
+    TInfoboxForm(Meldungen& meldungen, Dialoge& dialoge, Zwischenablage& ablage, QWidget* eltern = nullptr);
 
-    void setzeDialoge(InfoboxDialoge dialoge) { m_dialoge = std::move(dialoge); }
     void setzeZiehCursor(const QCursor& cursor);
 
     // Lays the text out, sizes the window, places it at the main window's top-right
@@ -60,7 +51,8 @@ private:
     void Platzieren(int bildHoehe);
 
     Meldungen& m_meldungen;
-    InfoboxDialoge m_dialoge;
+    Dialoge& m_dialoge;
+    Zwischenablage& m_ablage;
     QScrollArea* m_scrollBox = nullptr;
     QLabel* m_textImg = nullptr;
     QWidget* m_knopfPan = nullptr;

@@ -50,14 +50,9 @@ std::optional<QString> DialogeQt::OrdnerWaehlen(const QString& titel, const QStr
     return QDir::toNativeSeparators(ordner);
 }
 
-bool DialogeQt::DruckerWaehlen(QPrinter& drucker, const QString& pdfTitel, const QString& pdfVorschlag) {
+bool DialogeQt::DruckerWaehlen(QPrinter& drucker, const DateiDialogAuftrag& pdfDatei) {
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        DateiDialogAuftrag a;
-        a.Titel = pdfTitel;
-        a.Filter = {{QStringLiteral("PDF-Dokument (*.pdf)"), QStringLiteral("*.pdf")}};
-        a.Standardendung = QStringLiteral("pdf");
-        a.Dateiname = pdfVorschlag;
-        const std::optional<QString> pdf = DateiSpeichern(a);
+        const std::optional<QString> pdf = DateiSpeichern(pdfDatei);
         if (!pdf) return false;
         drucker.setOutputFormat(QPrinter::PdfFormat);
         drucker.setOutputFileName(*pdf);

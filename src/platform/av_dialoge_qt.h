@@ -9,7 +9,8 @@ public:
     std::optional<QString> DateiOeffnen(const DateiDialogAuftrag& auftrag) override;
     std::optional<QString> DateiSpeichern(const DateiDialogAuftrag& auftrag) override;
     std::optional<QString> OrdnerWaehlen(const QString& titel, const QString& vorauswahl) override;
-    bool DruckerWaehlen(QPrinter& drucker, const QString& pdfTitel, const QString& pdfVorschlag) override;
+    using Dialoge::DruckerWaehlen;
+    bool DruckerWaehlen(QPrinter& drucker, const DateiDialogAuftrag& pdfDatei) override;
 
     // The window a chooser opens over: the active modal window, else the active window.
     static QWidget* Eltern();

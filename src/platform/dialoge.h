@@ -27,6 +27,21 @@ public:
     virtual std::optional<QString> DateiSpeichern(const DateiDialogAuftrag& auftrag) = 0;
     virtual std::optional<QString> OrdnerWaehlen(const QString& titel, const QString& vorauswahl) = 0;
     // Lets the user set up `drucker`; where no printer is installed the user chooses a PDF
-    // file instead (`pdfTitel`, `pdfVorschlag`). False when cancelled.
-    virtual bool DruckerWaehlen(QPrinter& drucker, const QString& pdfTitel, const QString& pdfVorschlag) = 0;
+    // file instead, asked for as `pdfDatei`. False when cancelled.
+    virtual bool DruckerWaehlen(QPrinter& drucker, const DateiDialogAuftrag& pdfDatei) = 0;
+    // The same with the PDF chooser of PdfDateiAuftrag.
+    bool DruckerWaehlen(QPrinter& drucker, const QString& pdfTitel, const QString& pdfVorschlag) {
+        return DruckerWaehlen(drucker, PdfDateiAuftrag(pdfTitel, pdfVorschlag));
+    }
+
+    // The PDF file chooser: `vorschlag` is the suggested file (with its folder); a name
+    // typed without an ending gets ".pdf".
+    static DateiDialogAuftrag PdfDateiAuftrag(const QString& titel, const QString& vorschlag) {
+        DateiDialogAuftrag a;
+        a.Titel = titel;
+        a.Filter = {{QStringLiteral("PDF-Dokument (*.pdf)"), QStringLiteral("*.pdf")}};
+        a.Standardendung = QStringLiteral("pdf");
+        a.Dateiname = vorschlag;
+        return a;
+    }
 };

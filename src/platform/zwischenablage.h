@@ -7,10 +7,12 @@
 #include <utility>
 #include <vector>
 
+class QTextDocument;
+
 struct ZwischenablageInhalt {
     QString Text;   // text/plain
     QString Html;   // text/html
-    QByteArray Rtf; // text/rtf
+    QByteArray Rtf; // text/rtf and the Windows clipboard format "Rich Text Format"
     QImage Bild;    // image/png and the platform's bitmap forms
     std::vector<std::pair<QString, QByteArray>> Formate; // further MIME types (image/svg+xml, ...)
 };
@@ -31,6 +33,10 @@ public:
         Setzen(i);
     }
 };
+
+// A formatted document as RTF, HTML and plain text, so that word processors paste it
+// formatted and plain editors get the text with its tabs.
+ZwischenablageInhalt RichTextInhalt(const QTextDocument& dokument);
 
 // The clipboard of the running QGuiApplication.
 class ZwischenablageQt final : public Zwischenablage {

@@ -1,24 +1,19 @@
 #include "results/ac_bestlist.h"
 
 #include "data/av_data.h"
-#include "platform/av_fensterstapel.h"
+#include "platform/dialoge.h"
 #include "platform/meldungen.h"
+#include "platform/zwischenablage.h"
 #include "results/bestenliste.h"
 #include "results/bestenliste_druck.h"
 #include "results/bestenliste_text.h"
 
-#include "widgets/drucken.h"
-
 #include <QApplication>
-#include <QClipboard>
 #include <QFile>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QAbstractTableModel>
@@ -30,18 +25,22 @@
 
 namespace {
 
-QString TextDateiWaehlen(QWidget* eltern, const QString& titel, const QString& ordner) {
-    QFileDialog dialog(eltern, titel, ordner, QStringLiteral("Textdatei (*.txt);;Alle Dateien (*.*)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    WieElternObenHalten(&dialog);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
+DateiDialogAuftrag TextSpeichernAuftrag() {
+    DateiDialogAuftrag a;
+    a.Titel = QStringLiteral("Bestenliste in Datei speichern");
+    a.Filter = {{QStringLiteral("Textdatei (*.txt)"), QStringLiteral("*.txt")},
+                {QStringLiteral("Alle Dateien (*.*)"), QStringLiteral("*.*")}};
+    a.Standardendung = QStringLiteral("txt");
+    a.Startordner = Ordner().Protokollordner;
+    return a;
 }
 
-bool DruckerWaehlen(QWidget* eltern, QPrinter& drucker) {
-    return DruckerOderPdfWaehlen(eltern, drucker, QStringLiteral("Bestenliste als PDF-Datei drucken"),
-                                 Ordner().Protokollordner + QStringLiteral("Bestenliste.pdf"));
+// The PDF chooser as this window has always shown it: the name is taken as typed.
+DateiDialogAuftrag PdfAuftrag() {
+    DateiDialogAuftrag a = Dialoge::PdfDateiAuftrag(QStringLiteral("Bestenliste als PDF-Datei drucken"),
+                                                    Ordner().Protokollordner + QStringLiteral("Bestenliste.pdf"));
+    a.Standardendung.clear();
+    return a;
 }
 
 Qt::Alignment AlsQt(Ausrichtung a) {
@@ -128,13 +127,10 @@ QTableView* GridAnlegen(QWidget* eltern, QAbstractItemModel* modell) {
 
 } // namespace
 
-BestListFensterDialoge BestListStandardDialoge() {
-    return {TextDateiWaehlen, DruckerWaehlen};
-}
-
-TBestListForm::TBestListForm(const Bestenliste& liste, Meldungen& meldungen, QWidget* eltern)
+TBestListForm::TBestListForm(const Bestenliste& liste, Meldungen& meldungen, Dialoge& dialoge,
+                             Zwischenablage& ablage, QWidget* eltern)
     : QDialog(eltern, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_liste(liste), m_meldungen(meldungen),
-      m_dialoge(BestListStandardDialoge()) {
+      m_dialoge(dialoge), m_ablage(ablage) {
     setObjectName(QStringLiteral("BestListForm"));
     setWindowTitle(QStringLiteral("Bestenliste"));
     setModal(true);
@@ -196,8 +192,7 @@ std::vector<QStringList> TBestListForm::zeilen() const {
 
 void TBestListForm::Speichern() {
     OrdnerBereitstellen(Ordner().Protokollordner, Ordner()); // the dialog starts there
-    const QString datei =
-        m_dialoge.textDatei(this, QStringLiteral("Bestenliste in Datei speichern"), Ordner().Protokollordner);
+    const QString datei = m_dialoge.DateiSpeichern(TextSpeichernAuftrag()).value_or(QString());
     if (datei.isEmpty()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QSaveFile ziel(datei);
@@ -208,13 +203,13 @@ void TBestListForm::Speichern() {
 }
 
 void TBestListForm::InZwischenablage() {
-    QGuiApplication::clipboard()->setText(BestListGridText(zeilen()));
+    m_ablage.TextSetzen(BestListGridText(zeilen()));
 }
 
 void TBestListForm::Drucken() {
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setDocName(QStringLiteral("Bestenliste"));
-    if (!m_dialoge.drucker(this, drucker)) return;
+    if (!m_dialoge.DruckerWaehlen(drucker, PdfAuftrag())) return;
     if (BestListDrucken(drucker, zeilen()) == 0)
         m_meldungen.fehler(QStringLiteral("Der Druck konnte nicht gestartet werden."));
 }

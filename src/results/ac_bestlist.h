@@ -1,34 +1,25 @@
 #pragma once
 // The best-list window TBestListForm: the ranked list in a grid, saved as grid text,
-// copied to the clipboard or printed. The file and print choosers can be replaced
-// (tests); the rows, the text and the printed page come from the core.
+// copied to the clipboard or printed. The file and print choosers and the clipboard are
+// the program's ports; the rows, the text and the printed page come from the core.
 #include <QDialog>
 #include <QStringList>
-#include <functional>
 #include <vector>
 
 class Bestenliste;
+class Dialoge;
 class Meldungen;
-class QPrinter;
 class BestListModell;
 class QLabel;
 class QPushButton;
 class QTableView;
-
-struct BestListFensterDialoge {
-    // The text file to save to, or empty when the user cancels.
-    std::function<QString(QWidget* eltern, const QString& titel, const QString& ordner)> textDatei;
-    // Lets the user set up `drucker`; false when cancelled.
-    std::function<bool(QWidget* eltern, QPrinter& drucker)> drucker;
-};
-// The Qt dialogs; with no printer installed, printing goes to a PDF file chosen by the user.
-BestListFensterDialoge BestListStandardDialoge();
+class Zwischenablage;
 
 class TBestListForm final : public QDialog {
     Q_OBJECT
 public:
-    TBestListForm(const Bestenliste& liste, Meldungen& meldungen, QWidget* eltern = nullptr);
-    void setzeDialoge(BestListFensterDialoge dialoge) { m_dialoge = std::move(dialoge); }
+    TBestListForm(const Bestenliste& liste, Meldungen& meldungen, Dialoge& dialoge, Zwischenablage& ablage,
+                  QWidget* eltern = nullptr);
 
     // Fills the grid from the list; runs at every activation.
     void GridFuellen();
@@ -49,7 +40,8 @@ private:
 
     const Bestenliste& m_liste;
     Meldungen& m_meldungen;
-    BestListFensterDialoge m_dialoge;
+    Dialoge& m_dialoge;
+    Zwischenablage& m_ablage;
     QTableView* m_grid = nullptr;
     BestListModell* m_modell = nullptr;
     QLabel* m_schaden = nullptr;

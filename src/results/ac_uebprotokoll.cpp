@@ -2,23 +2,18 @@
 
 #include "data/av_data.h"
 #include "platform/av_fensterstapel.h"
+#include "platform/dialoge.h"
 #include "platform/meldungen.h"
+#include "platform/zwischenablage.h"
 #include "results/ac_protkom.h"
 #include "results/protokoll.h"
 #include "results/protokoll_speichern.h"
-#include "data/richtext_zwischenablage.h"
 
 #include "widgets/drucken.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QHBoxLayout>
-#include <QMimeData>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextEdit>
@@ -26,31 +21,30 @@
 
 namespace {
 
-QString RtfDateiWaehlen(QWidget* eltern, const QString& titel, const QString& ordner) {
-    QFileDialog dialog(eltern, titel, ordner,
-                       QStringLiteral("Rich Text Dokument (*.rtf);;Alle Dateien (*.*)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    WieElternObenHalten(&dialog);
-    dialog.setDefaultSuffix(QStringLiteral("rtf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
+DateiDialogAuftrag RtfSpeichernAuftrag() {
+    DateiDialogAuftrag a;
+    a.Titel = QStringLiteral("Übungsprotokoll in Datei speichern");
+    a.Filter = {{QStringLiteral("Rich Text Dokument (*.rtf)"), QStringLiteral("*.rtf")},
+                {QStringLiteral("Alle Dateien (*.*)"), QStringLiteral("*.*")}};
+    a.Standardendung = QStringLiteral("rtf");
+    a.Startordner = Ordner().Protokollordner;
+    return a;
 }
 
-bool DruckerWaehlen(QWidget* eltern, QPrinter& drucker) {
-    return DruckerOderPdfWaehlen(eltern, drucker, QStringLiteral("Quiz-Protokoll als PDF-Datei drucken"),
-                                 Ordner().Protokollordner + QStringLiteral("Quiz-Protokoll.pdf"));
+// The PDF chooser as this window has always shown it: the name is taken as typed.
+DateiDialogAuftrag PdfAuftrag() {
+    DateiDialogAuftrag a = Dialoge::PdfDateiAuftrag(QStringLiteral("Quiz-Protokoll als PDF-Datei drucken"),
+                                                    Ordner().Protokollordner + QStringLiteral("Quiz-Protokoll.pdf"));
+    a.Standardendung.clear();
+    return a;
 }
 
 } // namespace
 
-ProtokollFensterDialoge ProtokollStandardDialoge() {
-    return {RtfDateiWaehlen, DruckerWaehlen};
-}
-
 TUebProtokollForm::TUebProtokollForm(Protokoll& protokoll, TProtKomForm& kommentar, Meldungen& meldungen,
-                                     QWidget* eltern)
+                                     Dialoge& dialoge, Zwischenablage& ablage, QWidget* eltern)
     : QDialog(eltern), m_protokoll(protokoll), m_kommentar(kommentar), m_meldungen(meldungen),
-      m_dialoge(ProtokollStandardDialoge()) {
+      m_dialoge(dialoge), m_ablage(ablage) {
     setObjectName(QStringLiteral("UebProtokollForm"));
     setWindowTitle(QStringLiteral("Quiz-Protokoll"));
     setModal(true);
@@ -109,20 +103,18 @@ void TUebProtokollForm::KommentarHinzufuegen() {
 }
 
 void TUebProtokollForm::Speichern() {
-    if (!m_dialoge.speicherDatei) return;
     OrdnerBereitstellen(Ordner().Protokollordner, Ordner()); // the dialog starts there
-    const QString pfad = m_dialoge.speicherDatei(this, QStringLiteral("Übungsprotokoll in Datei speichern"),
-                                                 Ordner().Protokollordner);
-    if (pfad.isEmpty()) return;
+    const std::optional<QString> pfad = m_dialoge.DateiSpeichern(RtfSpeichernAuftrag());
+    if (!pfad || pfad->isEmpty()) return;
     Sanduhr sanduhr;
-    ProtokollSpeichernUnter(m_protokoll, pfad, m_meldungen);
+    ProtokollSpeichernUnter(m_protokoll, *pfad, m_meldungen);
 }
 
 void TUebProtokollForm::Drucken() {
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setDocName(ProtokollDruckTitel);
     drucker.setCreator(ProgrammTitel);
-    if (!m_dialoge.drucker || !m_dialoge.drucker(this, drucker)) return;
+    if (!m_dialoge.DruckerWaehlen(drucker, PdfAuftrag())) return;
     Sanduhr sanduhr;
     m_protokoll.dokument().print(&drucker);
     if (drucker.printerState() == QPrinter::Error && !drucker.outputFileName().isEmpty())
@@ -130,5 +122,5 @@ void TUebProtokollForm::Drucken() {
 }
 
 void TUebProtokollForm::InZwischenablage() {
-    QApplication::clipboard()->setMimeData(RichTextMimeDaten(m_protokoll.dokument()).release());
+    m_ablage.Setzen(RichTextInhalt(m_protokoll.dokument()));
 }

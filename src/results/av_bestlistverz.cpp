@@ -3,10 +3,10 @@
 #include "widgets/knopfzeile.h"
 
 #include "data/av_data.h"
+#include "platform/dialoge.h"
 #include "platform/meldungen.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,12 +16,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-std::optional<QString> QtOrdnerWaehlen(QWidget* eltern, const QString& titel, const QString& vorauswahl) {
-    const QString ordner = QFileDialog::getExistingDirectory(eltern, titel, vorauswahl);
-    if (ordner.isEmpty()) return std::nullopt;
-    return QDir::toNativeSeparators(ordner);
-}
 
 QGroupBox* Gruppe(QWidget* eltern, const QString& titel, QLineEdit* edit, QPushButton* knopf,
                   const QString& notiz) {
@@ -37,9 +31,10 @@ QGroupBox* Gruppe(QWidget* eltern, const QString& titel, QLineEdit* edit, QPushB
 
 } // namespace
 
-TBestListVerzForm::TBestListVerzForm(ProgrammOrdnerTyp& ordner, Meldungen& meldungen, QWidget* eltern)
-    : QDialog(eltern, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), OrdnerWaehlen(QtOrdnerWaehlen),
-      m_ordner(ordner), m_meldungen(meldungen) {
+TBestListVerzForm::TBestListVerzForm(ProgrammOrdnerTyp& ordner, Meldungen& meldungen, Dialoge& dialoge,
+                                     QWidget* eltern)
+    : QDialog(eltern, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_ordner(ordner), m_meldungen(meldungen),
+      m_dialoge(dialoge) {
     setObjectName(QStringLiteral("BestListVerzForm"));
     setWindowTitle(QStringLiteral("Ordner für Protokolle und Bestenlisten"));
     setModal(true);
@@ -83,7 +78,7 @@ void TBestListVerzForm::Aktivieren() {
 }
 
 void TBestListVerzForm::durchsuchen(QLineEdit* edit, const QString& titel) {
-    if (const auto gewaehlt = OrdnerWaehlen(this, titel, edit->text())) edit->setText(*gewaehlt);
+    if (const auto gewaehlt = m_dialoge.OrdnerWaehlen(titel, edit->text())) edit->setText(*gewaehlt);
     raise();
     activateWindow();
 }

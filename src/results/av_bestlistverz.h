@@ -4,9 +4,8 @@
 // default folders are created when missing. A folder entered without a final
 // separator gets one.
 #include <QDialog>
-#include <functional>
-#include <optional>
 
+class Dialoge;
 class Meldungen;
 class QLineEdit;
 class QPushButton;
@@ -15,11 +14,8 @@ struct ProgrammOrdnerTyp;
 class TBestListVerzForm final : public QDialog {
     Q_OBJECT
 public:
-    TBestListVerzForm(ProgrammOrdnerTyp& ordner, Meldungen& meldungen, QWidget* eltern = nullptr);
-
-    // The folder browser; tests replace it. Empty optional: cancelled.
-    std::function<std::optional<QString>(QWidget* eltern, const QString& titel, const QString& vorauswahl)>
-        OrdnerWaehlen;
+    TBestListVerzForm(ProgrammOrdnerTyp& ordner, Meldungen& meldungen, Dialoge& dialoge,
+                      QWidget* eltern = nullptr);
 
     // Both edits show the current folders.
     void Aktivieren();
@@ -40,6 +36,7 @@ private:
 
     ProgrammOrdnerTyp& m_ordner;
     Meldungen& m_meldungen;
+    Dialoge& m_dialoge; // the folder browser
     QLineEdit* m_prot = nullptr;
     QLineEdit* m_best = nullptr;
 };

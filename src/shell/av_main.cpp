@@ -273,17 +273,19 @@ void TForm1::FarbenSetzen() {
 // first: the single-questions options window mirrors its check box.
 void TForm1::DialogeErzeugen() {
     m_uebOptForm = new TUebOptForm(m_einstellungen, this);
-    m_bestListForm = new TBestListForm(m_bestenliste, m_dienste.meldungen, this);
+    m_bestListForm = new TBestListForm(m_bestenliste, m_dienste.meldungen, m_dienste.dialoge,
+                                       m_dienste.zwischenablage, this);
     m_uebOptFragenForm = new TUebOptFragenForm(m_einstellungen, *m_uebOptForm, this);
     m_uebFertigForm = new TUebFertigForm(this);
     m_infoBox = new TInfoBox(m_dienste.shell, m_dienste.meldungen, this);
     m_kennzInfoBox = new TKennzInfoBox(this);
     m_protKomForm = new TProtKomForm(this);
-    m_uebProtokollForm = new TUebProtokollForm(m_protokoll, *m_protKomForm, m_dienste.meldungen, this);
-    m_infoboxForm = new TInfoboxForm(m_dienste.meldungen, this);
+    m_uebProtokollForm = new TUebProtokollForm(m_protokoll, *m_protKomForm, m_dienste.meldungen,
+                                               m_dienste.dialoge, m_dienste.zwischenablage, this);
+    m_infoboxForm = new TInfoboxForm(m_dienste.meldungen, m_dienste.dialoge, m_dienste.zwischenablage, this);
     m_infoboxForm->setzeZiehCursor(AnwendungsCursor(8));
     m_nameEingabeForm = new TNameEingabeForm(this);
-    m_bestListVerzForm = new TBestListVerzForm(Ordner(), m_dienste.meldungen, this);
+    m_bestListVerzForm = new TBestListVerzForm(Ordner(), m_dienste.meldungen, m_dienste.dialoge, this);
     m_mailForm = new TMailForm(this);
 }
 

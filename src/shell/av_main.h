@@ -99,8 +99,6 @@ public:
     ThemenAktionen& themen() { return *m_themen; }
     TMailForm& mailForm() { return *m_mailForm; }
 
-    // The file and folder choosers; tests replace the Qt dialogs.
-    void setzeDialoge(ThemenDialoge dialoge);
     // The map view's zoom and scroll keys land here (dx, dy in steps; +1/-1 zoom).
     std::function<void(int dx, int dy)> KarteVerschieben;
     std::function<void(int richtung)> KarteZoomen;
@@ -142,7 +140,6 @@ private:
     // While the exercise's best list is shown, it follows the shared file.
     std::unique_ptr<BestListVerfolger> NetzBestenlisteVerfolgen();
     void WerkzeugleisteUmschalten();
-    ThemenDialoge QtDialoge();
     // The map control and its clicks (av_main_karte.cpp).
     void KarteEinrichten();
     void KarteAufbauen();
@@ -170,7 +167,6 @@ private:
     Karte m_karte{m_dokument}; // the composed map of m_dokument, for the whole run
     ProgrammEinstellungenTyp m_einstellungen;
     Themenliste m_themenliste;
-    ThemenDialoge m_dialoge;
     std::unique_ptr<ThemenAktionen> m_themen;
     std::unique_ptr<Hauptmenue> m_menue;
     Protokoll m_protokoll;

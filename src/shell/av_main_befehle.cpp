@@ -18,49 +18,13 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QWidgetAction>
 
-ThemenDialoge TForm1::QtDialoge() {
-    ThemenDialoge d;
-    d.OrdnerWaehlen = [this](const QString& titel, const QString& vorauswahl) -> std::optional<QString> {
-        const QString ordner = QFileDialog::getExistingDirectory(this, titel, vorauswahl);
-        if (ordner.isEmpty()) return std::nullopt;
-        return QDir::toNativeSeparators(ordner);
-    };
-    d.DateiOeffnen = [this](const DateiDialogAuftrag& a) -> std::optional<QString> {
-        QStringList filter;
-        for (const auto& [text, muster] : a.Filter)
-            filter << text;
-        QFileDialog dialog(this, a.Titel, a.Startordner);
-        dialog.setNameFilters(filter);
-        dialog.setDefaultSuffix(a.Standardendung);
-        dialog.setFileMode(a.MussExistieren ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-        if (!a.Dateiname.isEmpty()) dialog.selectFile(a.Dateiname);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-        return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
-    };
-    return d;
-}
-
-void TForm1::setzeDialoge(ThemenDialoge dialoge) {
-    m_dialoge = std::move(dialoge);
-}
-
 void TForm1::ThemenEinrichten() {
-    m_dialoge = QtDialoge();
-    // The flows ask through m_dialoge at the moment they need a chooser, so a test
-    // can replace the Qt dialogs after the window is built.
-    ThemenDialoge weiter;
-    weiter.OrdnerWaehlen = [this](const QString& titel, const QString& vorauswahl) {
-        return m_dialoge.OrdnerWaehlen(titel, vorauswahl);
-    };
-    weiter.DateiOeffnen = [this](const DateiDialogAuftrag& a) { return m_dialoge.DateiOeffnen(a); };
     ThemenHaken h;
     h.DokumentLesen = [this](const QString& pfad, bool uebernehmen) {
         return DokumentLesenMit(pfad, uebernehmen);
@@ -77,7 +41,7 @@ void TForm1::ThemenEinrichten() {
     h.KarteNeuAufbauen = [this] { KartenbereichAnordnen(); };
     h.StartpanelZeigen = [this] { StartInfoZeigen(); };
     m_themen = std::make_unique<ThemenAktionen>(m_dokument, m_themenliste, Ordner(), m_dienste.meldungen,
-                                                std::move(weiter), std::move(h));
+                                                m_dienste.dialoge, std::move(h));
     m_themen->setzeStartbild(RessourcenBild(QStringLiteral("Startbasisbild")));
 }
 

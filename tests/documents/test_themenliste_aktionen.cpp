@@ -2,6 +2,7 @@
 
 #include "data/av_data.h"
 #include "documents/dokument_lesen.h"
+#include "fake_dialoge.h"
 #include "fake_meldungen.h"
 #include "test_themenliste_hilfe.h"
 
@@ -33,15 +34,6 @@ protected:
         m_startbild = QImage(4, 4, QImage::Format_ARGB32);
         m_startbild.fill(Qt::blue);
 
-        ThemenDialoge dialoge;
-        dialoge.OrdnerWaehlen = [this](const QString& titel, const QString& vorauswahl) {
-            m_ordnerDialog = {titel, vorauswahl};
-            return m_gewaehlterOrdner;
-        };
-        dialoge.DateiOeffnen = [this](const DateiDialogAuftrag& auftrag) {
-            m_dateiAuftrag = auftrag;
-            return m_gewaehlteDatei;
-        };
         ThemenHaken haken;
         haken.DokumentLesen = [this](const QString& pfad, bool uebernehmen) {
             ++m_gelesen;
@@ -66,7 +58,7 @@ protected:
         haken.BestenlisteLeeren = [this] { ++m_bestenlisteGeleert; };
         haken.KarteNeuAufbauen = [this] { ++m_karteAufgebaut; };
         haken.StartpanelZeigen = [this] { ++m_startpanel; };
-        m_aktionen = std::make_unique<ThemenAktionen>(m_dok, m_liste, m_ordner, m_meldungen, dialoge, haken);
+        m_aktionen = std::make_unique<ThemenAktionen>(m_dok, m_liste, m_ordner, m_meldungen, m_dialoge, haken);
         m_aktionen->setzeStartbild(m_startbild);
         m_aktionen->OrdnerLesen();
     }
@@ -82,15 +74,16 @@ protected:
     Themenliste m_liste;
     ProgrammOrdnerTyp m_ordner;
     FakeMeldungen m_meldungen;
+    FakeDialoge m_dialoge;
     QImage m_startbild;
     std::unique_ptr<ThemenAktionen> m_aktionen;
 
     bool m_quizLaeuft = false;
     int m_ansichtsmodus = 2;
-    std::optional<QString> m_gewaehlterOrdner;
-    std::optional<QString> m_gewaehlteDatei;
-    std::pair<QString, QString> m_ordnerDialog;
-    std::optional<DateiDialogAuftrag> m_dateiAuftrag;
+    // The last open dialog asked for.
+    const DateiDialogAuftrag* dateiAuftrag() const {
+        return m_dialoge.oeffnenAuftraege.empty() ? nullptr : &m_dialoge.oeffnenAuftraege.back();
+    }
     int m_gelesen = 0;
     QStringList m_menue;
     int m_haken = -2;
@@ -251,19 +244,19 @@ TEST_F(ThemenAktionenTest, ZuvorAngezeigtesDokument) {
 }
 
 TEST_F(ThemenAktionenTest, OeffnenAusAnderemOrdnerWechseltDieListe) {
-    m_gewaehlteDatei = pfadIn(zwei(), "y.tvl");
+    m_dialoge.dateien.push_back(pfadIn(zwei(), "y.tvl"));
     m_aktionen->Oeffnen();
-    ASSERT_TRUE(m_dateiAuftrag.has_value());
-    EXPECT_EQ(m_dateiAuftrag->Titel, QStringLiteral("Dokument öffnen"));
-    ASSERT_EQ(m_dateiAuftrag->Filter.size(), 2u);
-    EXPECT_EQ(m_dateiAuftrag->Filter[0].first, QStringLiteral("Tavolo - Dokument (*.tvl)"));
-    EXPECT_EQ(m_dateiAuftrag->Filter[0].second, QStringLiteral("*.tvl"));
-    EXPECT_EQ(m_dateiAuftrag->Filter[1].first, QStringLiteral("Alle Dateien (*.*)"));
-    EXPECT_EQ(m_dateiAuftrag->Filter[1].second, QStringLiteral("*.*"));
-    EXPECT_EQ(m_dateiAuftrag->Standardendung, QStringLiteral("tvl"));
-    EXPECT_TRUE(m_dateiAuftrag->MussExistieren);
-    EXPECT_EQ(m_dateiAuftrag->Startordner, MitTrenner(eins().path()));
-    EXPECT_TRUE(m_dateiAuftrag->Dateiname.isEmpty());
+    ASSERT_NE(dateiAuftrag(), nullptr);
+    EXPECT_EQ(dateiAuftrag()->Titel, QStringLiteral("Dokument öffnen"));
+    ASSERT_EQ(dateiAuftrag()->Filter.size(), 2u);
+    EXPECT_EQ(dateiAuftrag()->Filter[0].first, QStringLiteral("Tavolo - Dokument (*.tvl)"));
+    EXPECT_EQ(dateiAuftrag()->Filter[0].second, QStringLiteral("*.tvl"));
+    EXPECT_EQ(dateiAuftrag()->Filter[1].first, QStringLiteral("Alle Dateien (*.*)"));
+    EXPECT_EQ(dateiAuftrag()->Filter[1].second, QStringLiteral("*.*"));
+    EXPECT_EQ(dateiAuftrag()->Standardendung, QStringLiteral("tvl"));
+    EXPECT_TRUE(dateiAuftrag()->MussExistieren);
+    EXPECT_EQ(dateiAuftrag()->Startordner, MitTrenner(eins().path()));
+    EXPECT_TRUE(dateiAuftrag()->Dateiname.isEmpty());
 
     EXPECT_EQ(m_ordner.Themenordner, MitTrenner(zwei().path()));
     EXPECT_EQ(m_menue, (QStringList{QStringLiteral("&1:  Titel x"), QStringLiteral("&2:  Titel y")}));
@@ -272,25 +265,26 @@ TEST_F(ThemenAktionenTest, OeffnenAusAnderemOrdnerWechseltDieListe) {
     EXPECT_EQ(m_doktitel, QStringLiteral("Titel y (0 Fragen)"));
 
     // With a document open the dialog starts at it.
-    m_gewaehlteDatei.reset();
+    m_dialoge.dateien.push_back(std::nullopt);
     m_aktionen->Oeffnen();
-    EXPECT_EQ(m_dateiAuftrag->Startordner, MitTrenner(zwei().path()));
-    EXPECT_EQ(m_dateiAuftrag->Dateiname, pfadIn(zwei(), "y.tvl"));
+    EXPECT_EQ(dateiAuftrag()->Startordner, MitTrenner(zwei().path()));
+    EXPECT_EQ(dateiAuftrag()->Dateiname, pfadIn(zwei(), "y.tvl"));
     EXPECT_EQ(m_dok.Header.Dateiname, pfadIn(zwei(), "y.tvl"));
 }
 
 TEST_F(ThemenAktionenTest, OeffnenAbgebrochenAendertNichts) {
     m_aktionen->Oeffnen();
-    EXPECT_TRUE(m_dateiAuftrag.has_value());
+    EXPECT_NE(dateiAuftrag(), nullptr);
     EXPECT_EQ(m_gelesen, 0);
 }
 
 TEST_F(ThemenAktionenTest, OrdnerWaehlen) {
     m_aktionen->ListeneintragOeffnen(0);
-    m_gewaehlterOrdner = zwei().path(); // without a separator at the end
+    m_dialoge.ordner.push_back(zwei().path()); // without a separator at the end
     m_aktionen->OrdnerWaehlen();
-    EXPECT_EQ(m_ordnerDialog.first, QStringLiteral("Aktuellen Ordner wählen"));
-    EXPECT_EQ(m_ordnerDialog.second, MitTrenner(eins().path()));
+    ASSERT_EQ(m_dialoge.ordnerTitel.size(), 1u);
+    EXPECT_EQ(m_dialoge.ordnerTitel[0], QStringLiteral("Aktuellen Ordner wählen"));
+    EXPECT_EQ(m_dialoge.ordnerVorauswahl[0], MitTrenner(eins().path()));
     EXPECT_EQ(m_ordner.Themenordner, MitTrenner(zwei().path()));
     EXPECT_FALSE(m_dok.IstOffen());
     EXPECT_EQ(m_menue.size(), 2);

@@ -2,9 +2,12 @@
 // drag, and the plain rich-text copy that is printed, saved and copied.
 #include "mapview/ac_infobox.h"
 
+#include "fake_dialoge.h"
 #include "fake_meldungen.h"
+#include "fake_zwischenablage.h"
 #include "mapview/ac_kennzinfo.h"
 #include "mapview/infotext.h"
+#include "platform/zwischenablage.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,7 +17,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -33,7 +35,7 @@ QString LangerText(int absaetze) {
 
 class InfoboxTest : public ::testing::Test {
 protected:
-    InfoboxTest() : m_form(m_meldungen, &m_haupt) {
+    InfoboxTest() : m_form(m_meldungen, m_dialoge, m_ablage, &m_haupt) {
         m_haupt.setGeometry(100, 100, 900, 650);
         m_haupt.show();
     }
@@ -47,6 +49,8 @@ protected:
 
     QMainWindow m_haupt;
     FakeMeldungen m_meldungen;
+    FakeDialoge m_dialoge;
+    FakeZwischenablage m_ablage;
     TInfoboxForm m_form;
 };
 
@@ -122,26 +126,15 @@ TEST_F(InfoboxTest, SpeichernDruckenKopierenOhneStilTags) {
     QTemporaryDir tmp;
     ASSERT_TRUE(tmp.isValid());
     const QString rtf = tmp.filePath(QStringLiteral("info.rtf"));
-    QString titel;
-    QString druckName;
-    InfoboxDialoge d;
-    d.speicherDatei = [&](QWidget*, const QString& t) {
-        titel = t;
-        return rtf;
-    };
-    d.drucker = [&](QWidget*, QPrinter& drucker) {
-        druckName = drucker.docName();
-        drucker.setOutputFormat(QPrinter::PdfFormat);
-        drucker.setOutputFileName(tmp.filePath(QStringLiteral("info.pdf")));
-        return true;
-    };
-    m_form.setzeDialoge(d);
+    m_dialoge.dateien.push_back(rtf);
+    m_dialoge.druckPdf = tmp.filePath(QStringLiteral("info.pdf"));
     m_form.InfotextZeigen(QStringLiteral("<B>Rom</B> liegt am <i>Tiber</I>.\r\n<@LINIE>Ende"));
     EXPECT_EQ(m_form.RichEdit1().toPlainText(), QStringLiteral("Rom liegt am Tiber.\n<@LINIE>Ende"));
     EXPECT_EQ(m_form.RichEdit1().defaultFont().pointSize(), 11);
 
     m_form.Speichern();
-    EXPECT_EQ(titel, QStringLiteral("Infotext in Datei speichern"));
+    ASSERT_EQ(m_dialoge.speichernAuftraege.size(), 1u);
+    EXPECT_EQ(m_dialoge.speichernAuftraege[0].Titel, QStringLiteral("Infotext in Datei speichern"));
     QFile datei(rtf);
     ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
     const QByteArray inhalt = datei.readAll();
@@ -150,10 +143,14 @@ TEST_F(InfoboxTest, SpeichernDruckenKopierenOhneStilTags) {
     EXPECT_FALSE(inhalt.contains("<B>"));
 
     m_form.Drucken();
-    EXPECT_EQ(druckName, QStringLiteral("Infotext"));
+    ASSERT_EQ(m_dialoge.druckDokumente.size(), 1u);
+    EXPECT_EQ(m_dialoge.druckDokumente[0], QStringLiteral("Infotext"));
     EXPECT_GT(QFileInfo(tmp.filePath(QStringLiteral("info.pdf"))).size(), 100);
 
     m_form.InZwischenablage();
+    ASSERT_EQ(m_ablage.inhalte.size(), 1u);
+    // What the window hands over reaches the system clipboard in these forms.
+    ZwischenablageQt().Setzen(m_ablage.inhalte[0]);
     const QMimeData* daten = QApplication::clipboard()->mimeData();
     ASSERT_NE(daten, nullptr);
     EXPECT_TRUE(daten->text().startsWith(QStringLiteral("Rom liegt am Tiber.")));
@@ -162,9 +159,7 @@ TEST_F(InfoboxTest, SpeichernDruckenKopierenOhneStilTags) {
 }
 
 TEST_F(InfoboxTest, SpeichernInUnschreibbareDateiMeldetFehler) {
-    InfoboxDialoge d;
-    d.speicherDatei = [](QWidget*, const QString&) { return QStringLiteral("/gibt/es/nicht/info.rtf"); };
-    m_form.setzeDialoge(d);
+    m_dialoge.dateien.push_back(QStringLiteral("/gibt/es/nicht/info.rtf"));
     m_form.InfotextZeigen(QStringLiteral("Text"));
     m_form.Speichern();
     ASSERT_EQ(m_meldungen.eintraege.size(), 1u);
@@ -173,10 +168,8 @@ TEST_F(InfoboxTest, SpeichernInUnschreibbareDateiMeldetFehler) {
 }
 
 TEST_F(InfoboxTest, AbbrechenTutNichts) {
-    InfoboxDialoge d;
-    d.speicherDatei = [](QWidget*, const QString&) { return QString(); };
-    d.drucker = [](QWidget*, QPrinter&) { return false; };
-    m_form.setzeDialoge(d);
+    m_dialoge.dateien.push_back(std::nullopt);
+    m_dialoge.druckPdf.clear();
     m_form.InfotextZeigen(QStringLiteral("Text"));
     m_form.Speichern();
     m_form.Drucken();

@@ -5,6 +5,7 @@
 #include "data/av_data.h"
 #include "documents/themen_aktionen.h"
 #include "documents/tvl_datei.h"
+#include "fake_dialoge.h"
 #include "fake_meldungen.h"
 #include "fake_shell.h"
 
@@ -148,7 +149,7 @@ protected:
             return ok;
         };
         haken.StartpanelZeigen = [this] { ++m_startpanel; };
-        m_themen = std::make_unique<ThemenAktionen>(m_dok, m_liste, m_ordner, m_meldungen, ThemenDialoge{},
+        m_themen = std::make_unique<ThemenAktionen>(m_dok, m_liste, m_ordner, m_meldungen, m_dialoge,
                                                     std::move(haken));
     }
     void Dokument_(const QString& pfad, const QString& titel) {
@@ -165,6 +166,7 @@ protected:
     Themenliste m_liste;
     ProgrammOrdnerTyp m_ordner;
     FakeMeldungen m_meldungen;
+    FakeDialoge m_dialoge;
     std::unique_ptr<ThemenAktionen> m_themen;
     QStringList m_gelesen;
     int m_startpanel = 0;

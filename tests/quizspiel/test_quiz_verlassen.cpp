@@ -31,9 +31,7 @@ TEST_F(QuizSpiel, DokumentOeffnenWaehrendDesQuizBeendetEsWieAbbrechen) {
     EXPECT_EQ(frisch.karte.width(), pan->width() - 17);
     const QString anderes = m_tmp.filePath(QStringLiteral("planeten.tvl"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(KARTELLO_BIN_ORDNER "/planeten.tvl"), anderes));
-    ThemenDialoge dialoge;
-    dialoge.DateiOeffnen = [&](const DateiDialogAuftrag&) -> std::optional<QString> { return anderes; };
-    fenster.setzeDialoge(dialoge);
+    m_dialoge.dateien.push_back(anderes);
 
     QTest::keyClick(&fenster, Qt::Key_F7);
     ASSERT_TRUE(fenster.QuizLaeuft());

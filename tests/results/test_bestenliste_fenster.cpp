@@ -5,17 +5,17 @@
 #include "results/bestenliste_text.h"
 
 #include "data/av_data.h"
+#include "fake_dialoge.h"
 #include "fake_meldungen.h"
+#include "fake_zwischenablage.h"
 #include "test_bestenliste_hilfe.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QLabel>
 #include <QTableView>
@@ -45,12 +45,14 @@ protected:
     }
     QTemporaryDir m_ordner;
     FakeMeldungen m_meldungen;
+    FakeDialoge m_dialoge;
+    FakeZwischenablage m_ablage;
     AktionsWarten m_warten;
     Bestenliste m_liste{m_meldungen, m_warten};
 };
 
 TEST_F(BestListFenster, GridZeigtDieGeordneteListeBeimAktivieren) {
-    TBestListForm f(m_liste, m_meldungen);
+    TBestListForm f(m_liste, m_meldungen, m_dialoge, m_ablage);
     f.show();
     QTableView* g = f.Grid1();
     const QAbstractItemModel* m = g->model();
@@ -85,7 +87,7 @@ TEST_F(BestListFenster, BeschaedigteListeZeigtDieWarnung) {
     Schreiben(p,
               HscBytes().kopf().eintrag("Anna", "PC", 1, 2, 0.5).ganzzahl(-1).bytes() + QByteArray(40, 'x'));
     ASSERT_TRUE(m_liste.laden(p, false));
-    TBestListForm f(m_liste, m_meldungen);
+    TBestListForm f(m_liste, m_meldungen, m_dialoge, m_ablage);
     f.show();
     auto* warnung = f.findChild<QLabel*>(QStringLiteral("SchadenLab"));
     EXPECT_TRUE(warnung->isVisible());
@@ -105,7 +107,7 @@ TEST_F(BestListFenster, BeschaedigteListeZeigtDieWarnung) {
 
 TEST_F(BestListFenster, LeereListeZeigtEineLeereZeile) {
     m_liste.leeren();
-    TBestListForm f(m_liste, m_meldungen);
+    TBestListForm f(m_liste, m_meldungen, m_dialoge, m_ablage);
     f.show();
     ASSERT_EQ(f.Grid1()->model()->rowCount(), 1);
     EXPECT_TRUE(Zelle(f.Grid1(), 0, 1).isEmpty());
@@ -113,26 +115,22 @@ TEST_F(BestListFenster, LeereListeZeigtEineLeereZeile) {
 }
 
 TEST_F(BestListFenster, SpeichernSchreibtDenGridText) {
-    TBestListForm f(m_liste, m_meldungen);
+    TBestListForm f(m_liste, m_meldungen, m_dialoge, m_ablage);
     const QString ziel = m_ordner.filePath(QStringLiteral("liste.txt"));
-    QString titel;
-    f.setzeDialoge({[&](QWidget*, const QString& t, const QString&) {
-                        titel = t;
-                        return ziel;
-                    },
-                    {}});
+    m_dialoge.dateien.push_back(ziel);
     f.show();
     QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("SaveBtn")), Qt::LeftButton);
-    EXPECT_EQ(titel, QStringLiteral("Bestenliste in Datei speichern"));
+    ASSERT_EQ(m_dialoge.speichernAuftraege.size(), 1u);
+    EXPECT_EQ(m_dialoge.speichernAuftraege[0].Titel, QStringLiteral("Bestenliste in Datei speichern"));
     EXPECT_EQ(Inhalt(ziel), BestListGridBytes(BestListZeilen(m_liste.eintraege())));
     EXPECT_TRUE(m_meldungen.eintraege.empty());
     f.close();
 }
 
 TEST_F(BestListFenster, SpeichernInUngueltigenOrdnerMeldetFehler) {
-    TBestListForm f(m_liste, m_meldungen);
+    TBestListForm f(m_liste, m_meldungen, m_dialoge, m_ablage);
     const QString ziel = m_ordner.filePath(QStringLiteral("nicht/da.txt"));
-    f.setzeDialoge({[&](QWidget*, const QString&, const QString&) { return ziel; }, {}});
+    m_dialoge.dateien.push_back(ziel);
     f.show();
     f.Speichern();
     EXPECT_EQ(m_meldungen.texte(), std::vector<QString>{SchreibfehlerText(ziel)});
@@ -140,21 +138,18 @@ TEST_F(BestListFenster, SpeichernInUngueltigenOrdnerMeldetFehler) {
 }
 
 TEST_F(BestListFenster, ZwischenablageBekommtDenGridText) {
-    TBestListForm f(m_liste, m_meldungen);
+    TBestListForm f(m_liste, m_meldungen, m_dialoge, m_ablage);
     f.show();
     QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("ClipBtn")), Qt::LeftButton);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), BestListGridText(BestListZeilen(m_liste.eintraege())));
+    ASSERT_EQ(m_ablage.inhalte.size(), 1u);
+    EXPECT_EQ(m_ablage.inhalte[0].Text, BestListGridText(BestListZeilen(m_liste.eintraege())));
     f.close();
 }
 
 TEST_F(BestListFenster, DruckenInEinePdfDatei) {
-    TBestListForm f(m_liste, m_meldungen);
+    TBestListForm f(m_liste, m_meldungen, m_dialoge, m_ablage);
     const QString pdf = m_ordner.filePath(QStringLiteral("b.pdf"));
-    f.setzeDialoge({{}, [&](QWidget*, QPrinter& d) {
-                        d.setOutputFormat(QPrinter::PdfFormat);
-                        d.setOutputFileName(pdf);
-                        return true;
-                    }});
+    m_dialoge.druckPdf = pdf;
     f.show();
     QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("DruckBtn")), Qt::LeftButton);
     EXPECT_TRUE(Inhalt(pdf).startsWith("%PDF"));
@@ -162,7 +157,7 @@ TEST_F(BestListFenster, DruckenInEinePdfDatei) {
 }
 
 TEST_F(BestListFenster, EscapeSchliesst) {
-    TBestListForm f(m_liste, m_meldungen);
+    TBestListForm f(m_liste, m_meldungen, m_dialoge, m_ablage);
     f.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     QTest::keyClick(&f, Qt::Key_Escape);
@@ -182,10 +177,11 @@ protected:
     QTemporaryDir m_basis;
     ProgrammOrdnerTyp m_ordner;
     FakeMeldungen m_meldungen;
+    FakeDialoge m_dialoge;
 };
 
 TEST_F(VerzFenster, OrdnerOhneTrennerWirdMitTrennerGespeichert) {
-    TBestListVerzForm f(m_ordner, m_meldungen);
+    TBestListVerzForm f(m_ordner, m_meldungen, m_dialoge);
     f.show();
     EXPECT_EQ(f.ProtVerzEdit1()->text(), QStringLiteral("/alt/prot/"));
     EXPECT_EQ(f.BestListVerzEdit1()->text(), QStringLiteral("/alt/best/"));
@@ -214,7 +210,7 @@ TEST_F(VerzFenster, UngueltigerOrdnerBleibtOffenUndSpeichertNichts) {
     };
     for (const Fall& fall : faelle) {
         m_meldungen.eintraege.clear();
-        TBestListVerzForm f(m_ordner, m_meldungen);
+        TBestListVerzForm f(m_ordner, m_meldungen, m_dialoge);
         f.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
         f.ProtVerzEdit1()->setText(fall.prot);
@@ -237,7 +233,7 @@ TEST_F(VerzFenster, EigeneStandardordnerWerdenAngelegt) {
     const QString prot = unter(QStringLiteral("daten/nutzer/protokolle")) + QDir::separator();
     const QString best = unter(QStringLiteral("daten/nutzer/bestenlisten")) + QDir::separator();
     m_ordner.EigeneOrdner = {prot, best};
-    TBestListVerzForm f(m_ordner, m_meldungen);
+    TBestListVerzForm f(m_ordner, m_meldungen, m_dialoge);
     f.show();
     f.ProtVerzEdit1()->setText(QDir::cleanPath(prot)); // typed without the final separator
     f.BestListVerzEdit1()->setText(best);
@@ -250,28 +246,22 @@ TEST_F(VerzFenster, EigeneStandardordnerWerdenAngelegt) {
 }
 
 TEST_F(VerzFenster, DurchsuchenUebernimmtDieWahl) {
-    TBestListVerzForm f(m_ordner, m_meldungen);
-    QStringList titel, vorauswahl;
-    std::optional<QString> antwort = unter(QStringLiteral("best"));
-    f.OrdnerWaehlen = [&](QWidget*, const QString& t, const QString& v) {
-        titel << t;
-        vorauswahl << v;
-        return antwort;
-    };
+    TBestListVerzForm f(m_ordner, m_meldungen, m_dialoge);
+    m_dialoge.ordner = {unter(QStringLiteral("best")), std::nullopt};
     f.show();
     QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("BestListVerzBtn")), Qt::LeftButton);
     EXPECT_EQ(f.BestListVerzEdit1()->text(), unter(QStringLiteral("best")));
-    antwort.reset();
     QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("ProtVerzBtn")), Qt::LeftButton);
     EXPECT_EQ(f.ProtVerzEdit1()->text(), QStringLiteral("/alt/prot/"));
-    EXPECT_EQ(titel, (QStringList{QStringLiteral("Ordner für Bestenlisten festlegen"),
-                                  QStringLiteral("Ordner für Protokolle festlegen")}));
-    EXPECT_EQ(vorauswahl, (QStringList{QStringLiteral("/alt/best/"), QStringLiteral("/alt/prot/")}));
+    EXPECT_EQ(m_dialoge.ordnerTitel, (std::vector<QString>{QStringLiteral("Ordner für Bestenlisten festlegen"),
+                                                            QStringLiteral("Ordner für Protokolle festlegen")}));
+    EXPECT_EQ(m_dialoge.ordnerVorauswahl,
+              (std::vector<QString>{QStringLiteral("/alt/best/"), QStringLiteral("/alt/prot/")}));
     f.close();
 }
 
 TEST_F(VerzFenster, AbbrechenAendertNichts) {
-    TBestListVerzForm f(m_ordner, m_meldungen);
+    TBestListVerzForm f(m_ordner, m_meldungen, m_dialoge);
     f.show();
     f.ProtVerzEdit1()->setText(unter(QStringLiteral("prot")));
     QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("AbbrechenBtn")), Qt::LeftButton);

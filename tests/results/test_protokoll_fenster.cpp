@@ -3,9 +3,12 @@
 #include "results/ac_uebprotokoll.h"
 
 #include "data/av_data.h"
+#include "fake_dialoge.h"
 #include "fake_meldungen.h"
+#include "fake_zwischenablage.h"
 #include "results/protokoll.h"
 #include "data/richtext_zwischenablage.h"
+#include "platform/zwischenablage.h"
 #include "results/rtf_leser.h"
 
 #include <QApplication>
@@ -14,7 +17,6 @@
 #include <QFile>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -38,18 +40,6 @@ protected:
         ASSERT_TRUE(tmp.isValid());
         alteOrdner = Ordner();
         Ordner().Protokollordner = tmp.path() + u'/';
-        fenster.setzeDialoge({[this](QWidget*, const QString& titel, const QString& ordner) {
-                                  dialogTitel = titel;
-                                  dialogOrdner = ordner;
-                                  return speicherAntwort;
-                              },
-                              [this](QWidget*, QPrinter& drucker) {
-                                  druckTitel = drucker.docName();
-                                  if (pdfAntwort.isEmpty()) return false;
-                                  drucker.setOutputFormat(QPrinter::PdfFormat);
-                                  drucker.setOutputFileName(pdfAntwort);
-                                  return true;
-                              }});
     }
     void TearDown() override { Ordner() = alteOrdner; }
 
@@ -78,11 +68,11 @@ protected:
     QTemporaryDir tmp;
     ProgrammOrdnerTyp alteOrdner;
     FakeMeldungen meldungen;
+    FakeDialoge dialoge;
+    FakeZwischenablage ablage;
     Protokoll protokoll;
     TProtKomForm kommentar;
-    TUebProtokollForm fenster{protokoll, kommentar, meldungen};
-    QString speicherAntwort, pdfAntwort;
-    QString dialogTitel, dialogOrdner, druckTitel;
+    TUebProtokollForm fenster{protokoll, kommentar, meldungen, dialoge, ablage};
 };
 
 TEST_F(ProtokollFenster, VorDemErstenQuizLeer) {
@@ -134,10 +124,12 @@ TEST_F(ProtokollFenster, KommentarPerOkAbbrechenUndLeer) {
 
 TEST_F(ProtokollFenster, SpeichernSchreibtRtf) {
     protokoll.ersetzen(u"<tit>Quiz-Protokoll\r\nTitel:\tFlüsse"_s);
-    speicherAntwort = tmp.path() + u"/von Hand.rtf"_s;
+    const QString speicherAntwort = tmp.path() + u"/von Hand.rtf"_s;
+    dialoge.dateien.push_back(speicherAntwort);
     klick("SaveBtn");
-    EXPECT_EQ(dialogTitel, u"Übungsprotokoll in Datei speichern"_s);
-    EXPECT_EQ(dialogOrdner, Ordner().Protokollordner);
+    ASSERT_EQ(dialoge.speichernAuftraege.size(), 1u);
+    EXPECT_EQ(dialoge.speichernAuftraege[0].Titel, u"Übungsprotokoll in Datei speichern"_s);
+    EXPECT_EQ(dialoge.speichernAuftraege[0].Startordner, Ordner().Protokollordner);
     const QByteArray rtf = Lesen(speicherAntwort);
     EXPECT_EQ(rtf, protokoll.rtf());
     RtfInhaltTyp inhalt;
@@ -149,10 +141,10 @@ TEST_F(ProtokollFenster, SpeichernSchreibtRtf) {
 
 TEST_F(ProtokollFenster, SpeichernAbgebrochenOderGescheitert) {
     protokoll.ersetzen(u"x"_s);
-    speicherAntwort.clear();
+    dialoge.dateien.push_back(std::nullopt);
     klick("SaveBtn");
     EXPECT_TRUE(meldungen.eintraege.empty());
-    speicherAntwort = tmp.path() + u"/fehlt/x.rtf"_s;
+    dialoge.dateien.push_back(tmp.path() + u"/fehlt/x.rtf"_s);
     klick("SaveBtn");
     ASSERT_EQ(meldungen.eintraege.size(), 1u);
     EXPECT_TRUE(meldungen.eintraege[0].text.contains(u"kann nicht geschrieben werden"_s));
@@ -163,10 +155,11 @@ TEST_F(ProtokollFenster, DruckenInPdfDatei) {
     for (int i = 0; i < 150; ++i) // more than one page
         text += u"00:%1 - RICHTIG - Zeile\r\n"_s.arg(i, 2, 10, QChar(u'0'));
     protokoll.ersetzen(text);
-    pdfAntwort = tmp.path() + u"/protokoll.pdf"_s;
+    dialoge.druckPdf = tmp.path() + u"/protokoll.pdf"_s;
     klick("DruckBtn");
-    EXPECT_EQ(druckTitel, u"Quiz-Protokoll"_s);
-    const QByteArray pdf = Lesen(pdfAntwort);
+    ASSERT_EQ(dialoge.druckDokumente.size(), 1u);
+    EXPECT_EQ(dialoge.druckDokumente[0], u"Quiz-Protokoll"_s);
+    const QByteArray pdf = Lesen(dialoge.druckPdf);
     EXPECT_TRUE(pdf.startsWith("%PDF")) << pdf.left(20).toStdString();
     EXPECT_GE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 2);
     EXPECT_TRUE(meldungen.eintraege.empty());
@@ -174,16 +167,20 @@ TEST_F(ProtokollFenster, DruckenInPdfDatei) {
 
 TEST_F(ProtokollFenster, DruckenAbgebrochen) {
     protokoll.ersetzen(u"x"_s);
-    pdfAntwort.clear();
+    dialoge.druckPdf.clear();
     klick("DruckBtn");
-    EXPECT_EQ(druckTitel, u"Quiz-Protokoll"_s);
+    ASSERT_EQ(dialoge.druckDokumente.size(), 1u);
+    EXPECT_EQ(dialoge.druckDokumente[0], u"Quiz-Protokoll"_s);
     EXPECT_TRUE(QDir(tmp.path()).entryList(QDir::Files).isEmpty());
 }
 
 TEST_F(ProtokollFenster, ZwischenablageMitRtfHtmlUndText) {
     protokoll.ersetzen(u"<tit>Quiz-Protokoll\r\nSchulnote:\t1"_s);
-    QApplication::clipboard()->clear();
     klick("InClipBtn");
+    ASSERT_EQ(ablage.inhalte.size(), 1u);
+    // What the window hands over reaches the system clipboard in these forms.
+    QApplication::clipboard()->clear();
+    ZwischenablageQt().Setzen(ablage.inhalte[0]);
     const QMimeData* daten = QApplication::clipboard()->mimeData();
     ASSERT_NE(daten, nullptr);
     EXPECT_EQ(daten->data(u"text/rtf"_s), protokoll.rtf());

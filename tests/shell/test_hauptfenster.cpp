@@ -141,15 +141,10 @@ TEST_F(Fenster, QuizSperrtDieQuizauswahlUndAendertDieKnoepfe) {
 TEST_F(Fenster, StrgOOeffnetDenDialogDesVerstecktenDateimenues) {
     dokument(QStringLiteral("a.tvl"), QStringLiteral("Alpen"));
     starten();
-    QString titel;
-    ThemenDialoge dialoge;
-    dialoge.DateiOeffnen = [&](const DateiDialogAuftrag& a) -> std::optional<QString> {
-        titel = a.Titel;
-        return ordner + QStringLiteral("a.tvl");
-    };
-    f->setzeDialoge(dialoge);
+    dialoge.dateien.push_back(ordner + QStringLiteral("a.tvl"));
     QTest::keyClick(f.get(), Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(titel, QStringLiteral("Dokument öffnen"));
+    ASSERT_EQ(dialoge.oeffnenAuftraege.size(), 1u);
+    EXPECT_EQ(dialoge.oeffnenAuftraege[0].Titel, QStringLiteral("Dokument öffnen"));
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Velmora Kartello-Quiz - Alpen"));
 }
 

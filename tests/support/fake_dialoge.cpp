@@ -5,8 +5,12 @@
 #include <QPrinter>
 #endif
 
-bool FakeDialoge::DruckerWaehlen([[maybe_unused]] QPrinter& drucker, const QString&, const QString&) {
+bool FakeDialoge::DruckerWaehlen([[maybe_unused]] QPrinter& drucker, const DateiDialogAuftrag& pdfDatei) {
     ++druckerAnfragen;
+    pdfAuftraege.push_back(pdfDatei);
+#ifdef KARTELLO_TEST_FENSTER
+    druckDokumente.push_back(drucker.docName());
+#endif
     if (druckPdf.isEmpty()) return false;
 #ifdef KARTELLO_TEST_FENSTER
     drucker.setOutputFormat(QPrinter::PdfFormat);

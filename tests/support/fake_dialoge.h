@@ -8,8 +8,11 @@
 class FakeDialoge final : public Dialoge {
 public:
     std::vector<DateiDialogAuftrag> oeffnenAuftraege, speichernAuftraege;
-    std::vector<QString> ordnerTitel;
+    std::vector<QString> ordnerTitel, ordnerVorauswahl;
     int druckerAnfragen = 0;
+    // Per print request: the printer's document name (window tests only) and the PDF chooser.
+    std::vector<QString> druckDokumente;
+    std::vector<DateiDialogAuftrag> pdfAuftraege;
     // Answers in order; an empty queue (or nullopt) cancels.
     std::deque<std::optional<QString>> dateien, ordner;
     // Where a print goes: a PDF file path; empty cancels.
@@ -23,11 +26,13 @@ public:
         speichernAuftraege.push_back(a);
         return naechste(dateien);
     }
-    std::optional<QString> OrdnerWaehlen(const QString& titel, const QString&) override {
+    std::optional<QString> OrdnerWaehlen(const QString& titel, const QString& vorauswahl) override {
         ordnerTitel.push_back(titel);
+        ordnerVorauswahl.push_back(vorauswahl);
         return naechste(ordner);
     }
-    bool DruckerWaehlen(QPrinter& drucker, const QString&, const QString&) override;
+    using Dialoge::DruckerWaehlen;
+    bool DruckerWaehlen(QPrinter& drucker, const DateiDialogAuftrag& pdfDatei) override;
 
 private:
     static std::optional<QString> naechste(std::deque<std::optional<QString>>& q) {
