@@ -44,19 +44,19 @@ TKartenBild::TKartenBild(Karte& karte, Zufall& zufall, QWidget* eltern)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_moveAnker = new TMarkenRahmen(this);
-    HooksSetzen();
+    KarteVerbinden(true);
 }
 
-void TKartenBild::HooksSetzen() {
-    m_karte.NeuZeichnen = [this] { update(); };
-    m_karte.BereichNeuZeichnen = [this](const QRect& bereich) { update(bereich); };
-    m_karte.MarkeGeaendert = [this](const QRect& r, bool sichtbar) { MarkeSetzen(r, sichtbar); };
-}
-
-TKartenBild::~TKartenBild() {
-    m_karte.NeuZeichnen = nullptr;
-    m_karte.BereichNeuZeichnen = nullptr;
-    m_karte.MarkeGeaendert = nullptr;
+void TKartenBild::KarteVerbinden(bool an) {
+    for (QMetaObject::Connection& v : m_verbindungen)
+        disconnect(v);
+    if (!an) return;
+    m_verbindungen = {
+        connect(&m_karte, &Karte::neuZeichnenNoetig, this, [this] { update(); }),
+        connect(&m_karte, &Karte::bereichNeuZeichnenNoetig, this,
+                [this](const QRect& bereich) { update(bereich); }),
+        connect(&m_karte, &Karte::markeGeaendert, this, &TKartenBild::MarkeSetzen),
+    };
 }
 
 void TKartenBild::Aufbauen() {

@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QRegion>
 #include <QWidget>
+#include <array>
 #include <functional>
 
 class Zufall;
@@ -17,15 +18,15 @@ class TKartenBild final : public QWidget {
     Q_OBJECT
 public:
     TKartenBild(Karte& karte, Zufall& zufall, QWidget* eltern = nullptr);
-    ~TKartenBild() override;
 
     // What a click needs from the window: info window, link, document marker.
     std::function<void(const KlickErgebnis&)> BeiKlick;
     // Cursor while the map is dragged ("HAND"); the arrow when unset.
     void setzeZiehCursor(const QCursor& cursor) { m_ziehCursor = cursor; }
 
-    // The map's repaint and marker hooks lead to this control again (after a quiz had them).
-    void HooksSetzen();
+    // The map's repaint and marker signals reach this control, or, while a quiz paints the
+    // map into its own background, they do not.
+    void KarteVerbinden(bool an);
     // The map takes the control's size and is composed again.
     void Aufbauen();
     bool ZiehtGerade() const { return m_zieht; }
@@ -52,4 +53,5 @@ private:
     QPoint m_ziehUrsprung;
     QRegion m_letzterMalbereich;
     int m_malvorgaenge = 0;
+    std::array<QMetaObject::Connection, 3> m_verbindungen;
 };

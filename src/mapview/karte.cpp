@@ -65,7 +65,7 @@ const QImage& Karte::ErweitertesBasisbild() {
 }
 
 void Karte::AnsichtAufbauen() {
-    if (VorAufbau) VorAufbau();
+    emit vorAufbau();
     HintergrundAufbauen();
     ZeichneAlleObjekte(true, false, false);
     m_beschriftungsbild = m_kartenbild;
@@ -142,7 +142,7 @@ void Karte::FragenVorbereiten() {
 void Karte::ZeichneAlleObjekte(bool mitLinie, bool inAnsicht, bool auffrischen) {
     for (int i = 0; i < static_cast<int>(m_dok.Objekte.size()); ++i)
         ZeichneObjekt(i, m_kartenbild, Bildschirm, mitLinie, inAnsicht, false);
-    if (auffrischen && NeuZeichnen) NeuZeichnen();
+    if (auffrischen) emit neuZeichnenNoetig();
 }
 
 void Karte::BeschriftungenErneuern() {

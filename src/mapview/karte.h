@@ -1,17 +1,19 @@
 #pragma once
 // The composed map of the open document: the five rasters, the size scale, zoom,
 // the visible window and the geometry that the learning view and the quiz use.
+// What the windows must do about a change is announced by signals: the map control, the
+// quiz and the main window each connect while they show the map.
 #include "documents/dokument.h"
 #include "mapview/kartensymbole.h"
 
 #include <QFont>
 #include <QImage>
+#include <QObject>
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
 #include <QSize>
 #include <array>
-#include <functional>
 
 // Visible part of the map as fractions 0..1 of the whole map.
 struct AusschnittTyp {
@@ -33,7 +35,8 @@ class Zufall;
 
 enum Zeichenvariante : int { Bildschirm = 0, LeereAntwortkaesten = 1, NurLoesung = 2, KaestenMitLoesung = 3 };
 
-class Karte final {
+class Karte final : public QObject {
+    Q_OBJECT
 public:
     static constexpr std::array<double, 5> Zoomtabelle{1.0, 1.25, 1.5, 1.75, 2.0};
     static constexpr int Lernansicht = Ansichtsart::Lernansicht;
@@ -117,14 +120,14 @@ public:
     double Massstab() const { return m_massstab; }
     double Seitenverhaeltnis() const { return m_seitenverhaeltnis; }
 
-    // Window hooks; each may stay empty.
-    std::function<void()> NeuZeichnen; // repaint the map control
-    // Repaint only this rectangle of the map control (one object redrawn in place);
-    // when empty, NeuZeichnen repaints the whole control instead.
-    std::function<void(const QRect&)> BereichNeuZeichnen;
-    std::function<void()> VorAufbau;                        // hide the question counter panel
-    std::function<void()> NachObjekt;                       // quiz: re-place the instruction panel
-    std::function<void(const QRect&, bool)> MarkeGeaendert; // marker frame, visibility
+signals:
+    void neuZeichnenNoetig(); // repaint the map control
+    // Repaint only this rectangle of the map control (one object redrawn in place). It
+    // comes instead of neuZeichnenNoetig: a listener that repaints only whole connects both.
+    void bereichNeuZeichnenNoetig(const QRect& bereich);
+    void vorAufbau();                                          // hide the question counter panel
+    void nachObjekt();                                         // quiz: re-place the instruction panel
+    void markeGeaendert(const QRect& rechteck, bool sichtbar); // marker frame, visibility
 
 private:
     struct Messung {

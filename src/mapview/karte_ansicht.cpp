@@ -93,7 +93,7 @@ void Karte::AusschnittZeigen() {
     else if (!deckend)
         m_ansichtskopie.fill(Qt::white);
     KopiereRechteck(m_beschriftungsbild, quelle, m_ansichtskopie, QPoint(0, 0));
-    if (NeuZeichnen) NeuZeichnen();
+    emit neuZeichnenNoetig();
     MarkeZeigen(m_markenobjekt);
 }
 
@@ -153,7 +153,7 @@ void Karte::MarkeZeigen(int index) {
     if (index < 0 || !QuizLaeuft() || index >= static_cast<int>(m_dok.Objekte.size())) {
         m_markenobjekt = -1;
         m_markenrechteck = QRect();
-        if (MarkeGeaendert) MarkeGeaendert(m_markenrechteck, false);
+        emit markeGeaendert(m_markenrechteck, false);
         return;
     }
     m_markenobjekt = index;
@@ -161,5 +161,5 @@ void Karte::MarkeZeigen(int index) {
     const QPoint lo = AnteilZuPunkt(QPointF(o.Box[0], o.Box[1]));
     const QPoint ru = AnteilZuPunkt(QPointF(o.Box[2], o.Box[3]));
     m_markenrechteck = QRect(lo.x() - 4, lo.y() - 4, ru.x() - lo.x() + 8, ru.y() - lo.y() + 8);
-    if (MarkeGeaendert) MarkeGeaendert(m_markenrechteck, true);
+    emit markeGeaendert(m_markenrechteck, true);
 }

@@ -249,13 +249,11 @@ void Karte::ZeichneObjekt(int index, QImage& ziel, int variante, bool mitLinie, 
     maler.end();
 
     if (inAnsicht) InAnsichtKopieren(QRect(k.links, k.oben, k.Breite(), k.Hoehe()), m_kartenbild);
-    if (auffrischen && BereichNeuZeichnen) {
+    if (auffrischen) {
         const QRect bereich = alteBox.united(QRect(k.links, k.oben, k.Breite(), k.Hoehe()));
-        BereichNeuZeichnen(bereich.translated(Ansichtsversatz() - Ansichtsursprung()));
-    } else if (auffrischen && NeuZeichnen) {
-        NeuZeichnen();
+        emit bereichNeuZeichnenNoetig(bereich.translated(Ansichtsversatz() - Ansichtsursprung()));
     }
-    if (QuizLaeuft() && (inAnsicht || auffrischen) && NachObjekt) NachObjekt();
+    if (QuizLaeuft() && (inAnsicht || auffrischen)) emit nachObjekt();
 }
 
 void Karte::ZeichneSymbole(QPainter& maler, int index, const KastenTyp& k, const Messung& m) const {

@@ -114,21 +114,29 @@ bool TQuizAnzeige::OptionenZeigen(int dokTyp) {
 }
 
 void TQuizAnzeige::QuizmodusSetzen(bool an) {
-    if (an) KarteUmleiten();
+    KarteUmleiten(an);
     if (Modus) Modus(an);
 }
 
-// While the quiz runs the map composes into the quiz background instead of its control.
-void TQuizAnzeige::KarteUmleiten() {
+// While the quiz runs the map composes into the quiz background instead of its control;
+// the window hands the map back to its control when the quiz mode ends.
+void TQuizAnzeige::KarteUmleiten(bool an) {
+    for (QMetaObject::Connection& v : m_kartenVerbindungen)
+        disconnect(v);
+    if (!an) return;
     TUebungPan* pan = m_fenster.uebungPan;
     pan->HintergrundQuelle = [this] { return m_quiz.Hintergrundbild(); };
-    m_karte.NeuZeichnen = [pan] { pan->HintergrundErneuern(); };
-    m_karte.BereichNeuZeichnen = [this, pan](const QRect& bereich) {
-        const QRect steuerelement(QPoint(0, 0), m_karte.Steuerelementgroesse());
-        pan->BereichErneuern(bereich.intersected(steuerelement), m_karte.Ansichtsbild(),
-                             m_karte.Ansichtsversatz());
+    m_kartenVerbindungen = {
+        connect(&m_karte, &Karte::neuZeichnenNoetig, this, [pan] { pan->HintergrundErneuern(); }),
+        connect(&m_karte, &Karte::bereichNeuZeichnenNoetig, this,
+                [this, pan](const QRect& bereich) {
+                    const QRect steuerelement(QPoint(0, 0), m_karte.Steuerelementgroesse());
+                    pan->BereichErneuern(bereich.intersected(steuerelement), m_karte.Ansichtsbild(),
+                                         m_karte.Ansichtsversatz());
+                }),
+        connect(&m_karte, &Karte::markeGeaendert, this,
+                [pan](const QRect& r, bool sichtbar) { pan->MarkeSetzen(r, sichtbar); }),
     };
-    m_karte.MarkeGeaendert = [pan](const QRect& r, bool sichtbar) { pan->MarkeSetzen(r, sichtbar); };
 }
 
 QSize TQuizAnzeige::PanelGroesse() const {

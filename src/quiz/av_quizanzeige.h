@@ -11,6 +11,7 @@
 #include <QCursor>
 #include <QObject>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -100,7 +101,7 @@ private:
     void ElementeErzeugen();
     TAntwortElement* ElementAusVorrat(int k);
     void ElementeEntfernen();
-    void KarteUmleiten();
+    void KarteUmleiten(bool an);
     void Tick();
 
     Dokument& m_dok;
@@ -113,4 +114,5 @@ private:
     QTimer m_zeitTimer;
     std::vector<TAntwortElement*> m_elemente; // by element number; nullptr once removed
     std::vector<TAntwortElement*> m_vorrat;   // every widget made so far, children of UebungPan
+    std::array<QMetaObject::Connection, 3> m_kartenVerbindungen; // while the quiz mode lasts
 };

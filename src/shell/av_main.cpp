@@ -117,12 +117,9 @@ TForm1::TForm1(const Dienste& dienste, const QString& befehlszeile, QWidget* elt
 }
 
 TForm1::~TForm1() {
-    // The map control holds hooks of m_karte, a member that dies before the child widgets.
     m_schliessen = true;  // no relayout while the window is taken apart
     delete m_quizAnzeige; // before the panels it works on
     m_quizAnzeige = nullptr;
-    delete m_lernKartPicImg;
-    m_lernKartPicImg = nullptr;
 }
 
 QCursor TForm1::AnwendungsCursor(int nummer) {

@@ -15,7 +15,6 @@
 #include "widgets/hoverpanel.h"
 
 #include <QLabel>
-#include <QPointer>
 #include <algorithm>
 
 void TForm1::QuizEinrichten() {
@@ -32,9 +31,8 @@ void TForm1::QuizEinrichten() {
     m_quizAnzeige = new TQuizAnzeige(m_dokument, m_karte, m_einstellungen, dienste, fenster, this);
     m_quizAnzeige->ZiehCursor = ZiehCursor();
     // Building the map hides the question counter; a single question shows it again.
-    m_karte.VorAufbau = [pan = QPointer<TUebungPan>(m_uebungPan)] {
-        if (pan) pan->FrageZaehlerPan()->hide();
-    };
+    connect(&m_karte, &Karte::vorAufbau, m_uebungPan,
+            [pan = m_uebungPan] { pan->FrageZaehlerPan()->hide(); });
     m_quizAnzeige->Modus = [this](bool an) { QuizmodusWechseln(an); };
     m_quizAnzeige->Protokoll = [this](const QString& text) { m_protokoll.ersetzen(text); };
     m_quizAnzeige->ProtokollSpeichern = [this] {
@@ -84,11 +82,13 @@ void TForm1::QuizVerlassen() {
 
 void TForm1::QuizmodusWechseln(bool an) {
     if (an) {
+        // The quiz paints the map into its own background meanwhile.
+        m_lernKartPicImg->KarteVerbinden(false);
         QuizansichtZeigen();
         return;
     }
     m_uebungPan->MarkeSetzen(QRect(), false);
-    m_lernKartPicImg->HooksSetzen();
+    m_lernKartPicImg->KarteVerbinden(true);
     LernansichtZeigen();
 }
 

@@ -109,10 +109,10 @@ TEST_F(GeometrieTest, MarkeRahmtDenKastenNurImQuiz) {
     m_karte.AnsichtAufbauen();
     QRect gemeldet;
     bool sichtbar = true;
-    m_karte.MarkeGeaendert = [&](const QRect& r, bool s) {
+    QObject::connect(&m_karte, &Karte::markeGeaendert, [&](const QRect& r, bool s) {
         gemeldet = r;
         sichtbar = s;
-    };
+    });
     m_karte.MarkeZeigen(i);
     EXPECT_FALSE(sichtbar);
     EXPECT_EQ(m_karte.Markenobjekt(), -1);

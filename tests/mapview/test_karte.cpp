@@ -249,7 +249,8 @@ TEST_F(KarteTest, ZustandswechselZeichnetNurDenKastenNeu) {
     m_karte.SetzeAnsichtsmodus(Karte::Quizansicht);
     m_karte.AnsichtAufbauen();
     int neuZeichnen = 0;
-    m_karte.NeuZeichnen = [&] { ++neuZeichnen; };
+    QObject::connect(&m_karte, &Karte::neuZeichnenNoetig, [&] { ++neuZeichnen; });
+    QObject::connect(&m_karte, &Karte::bereichNeuZeichnenNoetig, [&] { ++neuZeichnen; });
     const QImage vorher = m_karte.Kartenbild().copy();
     const qint64 hintergrund = m_karte.Hintergrundbild().cacheKey();
     m_dok.Objekte[a].Zustand = 0;

@@ -9,7 +9,7 @@ protected:
     // A map that fills the control's width at 100 % and 400 of its 600 rows.
     ZoomTest() : m_dok(TestDokument(QSize(870, 400))), m_karte(m_dok) {
         m_karte.SetzeSteuerelementgroesse(QSize(870, 600));
-        m_karte.VorAufbau = [this] { ++m_aufbauten; };
+        QObject::connect(&m_karte, &Karte::vorAufbau, [this] { ++m_aufbauten; });
         m_dok.Objekte.push_back(Beschriftung(QStringLiteral("Rhein"), 0.2, 0.3, 0.3, 0.3));
         m_karte.AnsichtAufbauen();
     }
