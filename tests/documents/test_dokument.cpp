@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  {{QStringLiteral("x"), QStringLiteral("---")},
                                   {QStringLiteral("y"), QStringLiteral("---")}}},
                       FragenFall{"Leer", QString(), {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& fall) { return std::string(fall.param.name); });
 
 TEST(Dokument, DokTypNamen) {
     EXPECT_EQ(DokTypName(0), QStringLiteral("Bildbeschriftung"));

@@ -157,14 +157,15 @@ TEST_P(TvlBeschaedigt, ScheitertSchnellUndLaesstDasDokument) {
     EXPECT_LT(uhr.elapsed(), 2000);
     EXPECT_EQ(leser.fehler(), TvlLeser::Fehler::Lesefehler);
     EXPECT_GE(leser.fehlerOffset(), 0);
-    if (GetParam().imText)
+    if (GetParam().imText) {
         EXPECT_TRUE(leser.errorString().contains(QString::fromUtf8(GetParam().imText)))
             << leser.errorString().toStdString();
+    }
     ErwarteUnberuehrt(d);
 }
 
 INSTANTIATE_TEST_SUITE_P(Faelle, TvlBeschaedigt, ::testing::ValuesIn(Faelle()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& fall) { return std::string(fall.param.name); });
 
 TEST(TvlBeschaedigt, FehlertextNenntDenOffset) {
     Datei d;

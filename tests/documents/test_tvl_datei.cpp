@@ -147,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(Formate, TvlBildformat,
                                            FormatFall{QImage::Format_Grayscale8, "Grau8"},
                                            FormatFall{QImage::Format_Indexed8, "Index8"},
                                            FormatFall{QImage::Format_RGBA64, "RGBA64"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& fall) { return std::string(fall.param.name); });
 
 TEST(TvlDatei, AndereVersionNachKrf) {
     Datei f;
@@ -191,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MagicFall{QByteArray("\x89PNG\r\n\x1a\n") + QByteArray(300, 'x'), "png"},
                       MagicFall{QByteArray(), "leer"},
                       MagicFall{QByteArray::fromHex("f8ffffff") + "KRF-1.01", "negativ"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& fall) { return std::string(fall.param.name); });
 
 TEST(TvlDatei, OhneFrageNummerSchluessel) {
     QByteArray liste(TvlSchluesselliste);

@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(Faelle, TvlKopfUnlesbar,
                                            KopfFall{"FalscheMagic",
                                                     QByteArray::fromHex("08000000") + "XRF-1.01"},
                                            Gekuerzt(), NegativerTitel(), RiesigeListe()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& fall) { return std::string(fall.param.name); });
 
 TEST(TvlKopf, FehlendeDatei) {
     QTemporaryDir ordner;

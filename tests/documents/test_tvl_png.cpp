@@ -140,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(Arten, PngVarianten,
                                            PngFall{"Rgb16", PNG_COLOR_TYPE_RGB, 16, false, false},
                                            PngFall{"Rgba8", PNG_COLOR_TYPE_RGBA, 8, false, false},
                                            PngFall{"Rgba16Interlaced", PNG_COLOR_TYPE_RGBA, 16, true, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& fall) { return std::string(fall.param.name); });
 
 struct Chunk {
     QByteArray typ;

@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Faelle, TvlSchreiberPfad,
                          ::testing::Values(PfadFall{"OrdnerFehlt", "fehlt/a.tvl"},
                                            PfadFall{"OrdnerIstDatei", "datei/a.tvl"},
                                            PfadFall{"ZielIstOrdner", "ordner"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& fall) { return std::string(fall.param.name); });
 
 TEST(TvlSchreiber, SchreibfehlerDesGeraetsKommtAn) {
     const qint64 groesse = AlsBytes(Beispiel()).size();

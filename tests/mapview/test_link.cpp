@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LinkFall{"data", QStringLiteral("data:text/html,<script>x</script>"), false},
                       LinkFall{"zeilenumbruch", QStringLiteral("http://a.example\n/bin/sh"), false},
                       LinkFall{"ordner", QStringLiteral("/tmp"), false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& fall) { return std::string(fall.param.name); });
 
 class LinkDateiTest : public ::testing::Test {
 protected:

@@ -54,7 +54,7 @@ protected:
     std::vector<BestListDataTyp> liste(const QString& pfad) {
         std::vector<BestListDataTyp> e;
         QString fehler;
-        if (QFile::exists(pfad)) EXPECT_TRUE(BestListLesenVersuch(pfad, e, fehler));
+        if (QFile::exists(pfad)) { EXPECT_TRUE(BestListLesenVersuch(pfad, e, fehler)); }
         return e;
     }
 };

@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DateiFall{"Bildbeschriftung", Bildbeschriftung, {0, 1, 1, 0, 2, 1, 1, 150}},
                       DateiFall{"Lueckentext", Lueckentext, {0, 1, 1, 0, 2, 1, 1, 150}},
                       DateiFall{"Einzelfragen", Einzelfragen, {0, 0, 1, 0, 0, 0, 1, 150}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& fall) { return std::string(fall.param.name); });
 
 TEST_F(NetzTest, AndererKanalLaesstTvl1Unberuehrt) {
     const NetzDateienTyp tvl1 = dateien();
@@ -240,7 +240,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EndeFall{"InzwischenAndererLehrer", true, "LEHRER-PC", false},
                       EndeFall{"BeschaedigtEigene", true, nullptr, true},
                       EndeFall{"BeschaedigtFremde", false, nullptr, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& fall) { return std::string(fall.param.name); });
 
 TEST_F(NetzTest, TeilnehmenLiestEinstellungenUndDokument) {
     Dokument gelesen;

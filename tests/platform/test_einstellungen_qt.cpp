@@ -116,11 +116,11 @@ INSTANTIATE_TEST_SUITE_P(Einstellungen, IniSchalter,
                          ::testing::Values(Schalter{"true", true}, Schalter{"false", false},
                                            Schalter{"True", true}, Schalter{" FALSE ", false},
                                            Schalter{"1", true}, Schalter{"0", false}, Schalter{"7", true}),
-                         [](const ::testing::TestParamInfo<Schalter>& info) {
+                         [](const ::testing::TestParamInfo<Schalter>& fall) {
                              std::string name;
-                             for (const char* c = info.param.zeile; *c; ++c)
+                             for (const char* c = fall.param.zeile; *c; ++c)
                                  if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
-                             return name + "_" + std::to_string(info.index);
+                             return name + "_" + std::to_string(fall.index);
                          });
 
 TEST_F(IniSpeicher, TrueIstKeineZahl) {

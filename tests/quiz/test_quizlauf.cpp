@@ -7,10 +7,6 @@ using Art = QuizSchritt::Art;
 
 namespace {
 
-int Zaehle(const std::vector<Art>& arten, Art art) {
-    return static_cast<int>(std::count(arten.begin(), arten.end(), art));
-}
-
 QStringList Zeilen(const QString& text) {
     QStringList z = text.split(QStringLiteral("\r\n"));
     if (!z.isEmpty() && z.back().isEmpty()) z.pop_back();

@@ -74,8 +74,8 @@ INSTANTIATE_TEST_SUITE_P(Beispiele, GanzesQuiz,
                                            Lauf{"wasserkreislauf", 2, 0, "LueckentextEinzelpositionen"},
                                            Lauf{"hauptstaedte", 0, 0, "EinzelfragenBisAllesRichtig"},
                                            Lauf{"hauptstaedte", 0, 1, "EinzelfragenNurEinmal"}),
-                         [](const ::testing::TestParamInfo<Lauf>& info) {
-                             return std::string(info.param.name);
+                         [](const ::testing::TestParamInfo<Lauf>& fall) {
+                             return std::string(fall.param.name);
                          });
 
 TEST_F(QuizSpiel, FalscheZuordnungMitKreuzUndTeilwiederholung) {
@@ -105,7 +105,7 @@ TEST_F(QuizSpiel, FalscheZuordnungMitKreuzUndTeilwiederholung) {
         const bool letzte = quiz().Daten().Offen == 1;
         if (letzte) ergebnisBeantworten(true, 1);
         ziehen(a.Nummer, a.Tag);
-        if (!letzte) EXPECT_EQ(fenster.dokument().Objekte[static_cast<size_t>(a.Tag)].Zustand, -2);
+        if (!letzte) { EXPECT_EQ(fenster.dokument().Objekte[static_cast<size_t>(a.Tag)].Zustand, -2); }
     }
     ASSERT_EQ(m_ergebnisse.size(), 1u);
     EXPECT_TRUE(m_ergebnisse[0].wiederholenAktiv);

@@ -72,7 +72,7 @@ TEST_F(BestListFenster, GridZeigtDieGeordneteListeBeimAktivieren) {
     for (int s = 0; s < 6; ++s) {
         const int text = masse.horizontalAdvance(m->headerData(s, Qt::Horizontal).toString()) + 2;
         EXPECT_GE(g->columnWidth(s), std::max(breiten[s], text)) << s;
-        if (text + 20 < breiten[s]) EXPECT_EQ(g->columnWidth(s), breiten[s]) << s;
+        if (text + 20 < breiten[s]) { EXPECT_EQ(g->columnWidth(s), breiten[s]) << s; }
     }
     EXPECT_LE(g->horizontalHeader()->length(), g->viewport()->width());
     EXPECT_EQ(g->horizontalHeader()->sectionResizeMode(0), QHeaderView::Interactive);
@@ -221,8 +221,9 @@ TEST_F(VerzFenster, UngueltigerOrdnerBleibtOffenUndSpeichertNichts) {
         EXPECT_TRUE((fall.fokusProt ? f.ProtVerzEdit1() : f.BestListVerzEdit1())->hasFocus());
         EXPECT_EQ(m_ordner.Protokollordner, QStringLiteral("/alt/prot/"));
         EXPECT_EQ(m_ordner.Bestenlistenordner, QStringLiteral("/alt/best/"));
-        if (!fall.prot.isEmpty())
+        if (!fall.prot.isEmpty()) {
             EXPECT_TRUE(f.ProtVerzEdit1()->text().endsWith(QDir::separator())); // shown with the separator
+        }
         f.close();
     }
 }

@@ -110,12 +110,12 @@ TEST(BestenlisteFormat, AbgeschnittenerLetzterEintragBehaeltSeineVollstaendigenF
     const std::vector<Fall> faelle{
         {1, {}},
         {6, {}}, // name count complete, its bytes not
-        {8, {QStringLiteral("Zwei")}},
-        {14, {QStringLiteral("Zwei"), QStringLiteral("R2")}},
-        {20, {QStringLiteral("Zwei"), QStringLiteral("R2")}},
-        {22, {QStringLiteral("Zwei"), QStringLiteral("R2"), 2.5}},
-        {26, {QStringLiteral("Zwei"), QStringLiteral("R2"), 2.5, 20}},
-        {zweiter.size() - 1, {QStringLiteral("Zwei"), QStringLiteral("R2"), 2.5, 20}},
+        {8, {QStringLiteral("Zwei"), QString(), 0, 0, 0}},
+        {14, {QStringLiteral("Zwei"), QStringLiteral("R2"), 0, 0, 0}},
+        {20, {QStringLiteral("Zwei"), QStringLiteral("R2"), 0, 0, 0}},
+        {22, {QStringLiteral("Zwei"), QStringLiteral("R2"), 2.5, 0, 0}},
+        {26, {QStringLiteral("Zwei"), QStringLiteral("R2"), 2.5, 20, 0}},
+        {zweiter.size() - 1, {QStringLiteral("Zwei"), QStringLiteral("R2"), 2.5, 20, 0}},
     };
     for (const Fall& f : faelle) {
         std::vector<BestListDataTyp> l;
@@ -154,7 +154,7 @@ TEST(BestenlisteFormat, LaengeUeberDasDateiendeOderNegativ) {
         ASSERT_EQ(l.size(), f.eintraege) << f.laenge;
         EXPECT_EQ(ab, f.beschaedigtAb) << f.laenge;
         EXPECT_EQ(l[0].Name, QStringLiteral("A"));
-        if (f.eintraege == 2) EXPECT_EQ(l[1], (BestListDataTyp{QStringLiteral("B")})) << f.laenge;
+        if (f.eintraege == 2) { EXPECT_EQ(l[1], (BestListDataTyp{QStringLiteral("B"), QString(), 0, 0, 0})) << f.laenge; }
     }
 }
 

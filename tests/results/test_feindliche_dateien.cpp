@@ -45,7 +45,7 @@ void Ablegen(const QString& pfad, const QByteArray& bytes, qint64 groesse = -1) 
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     ASSERT_EQ(f.write(bytes), bytes.size());
     // Growing by resize leaves a sparse tail of zeros: gigabytes that cost no disk.
-    if (groesse > bytes.size()) ASSERT_TRUE(f.resize(groesse));
+    if (groesse > bytes.size()) { ASSERT_TRUE(f.resize(groesse)); }
 }
 
 QByteArray DokumentLesen(const QString& pfad) {
@@ -145,6 +145,6 @@ TEST_P(FeindlicheDatei, BleibtInZeitUndSpeicher) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabelle, FeindlicheDatei, ::testing::ValuesIn(Faelle()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& fall) { return std::string(fall.param.name); });
 
 } // namespace

@@ -81,7 +81,7 @@ TEST(ProtokollTitel, TagInJederSchreibweiseAmZeilenanfang) {
 }
 
 TEST(ProtokollRendern, UeberschriftFettMitAbstandInJederSchreibweise) {
-    for (const QString tag : {u"<tit>"_s, u"<TIT>"_s, u"<Tit>"_s, u"<tiT>"_s}) {
+    for (const QString& tag : {u"<tit>"_s, u"<TIT>"_s, u"<Tit>"_s, u"<tiT>"_s}) {
         QTextDocument dok;
         ProtokollRendern(dok, tag + u"Übungseinstellungen\r\nTitel:\tEuropa"_s, true);
         ErwarteAbsaetze(
@@ -173,7 +173,7 @@ TEST(Protokoll, KommentarWirdMitUeberschriftAngehaengt) {
 TEST(Protokoll, LeererKommentarFuegtNichtsHinzu) {
     Protokoll p;
     p.ersetzen(u"a"_s);
-    for (const QString k : {u""_s, u"   "_s, u"\r\n \r\n"_s, u"\t\x01 \n"_s}) {
+    for (const QString& k : {u""_s, u"   "_s, u"\r\n \r\n"_s, u"\t\x01 \n"_s}) {
         EXPECT_FALSE(p.kommentarHinzufuegen(k));
         EXPECT_EQ(p.dokument().blockCount(), 1);
         EXPECT_EQ(p.klartext(), u"a"_s);

@@ -83,7 +83,7 @@ TEST(Programmeinstellungen, NurEinigeWerteVorhanden) {
 }
 
 TEST(Programmeinstellungen, ZeitlimitGrossOderKlein) {
-    for (const QString name : {QStringLiteral("UebOpt-Zeitlimit"), QStringLiteral("UebOpt-ZeitLimit"),
+    for (const QString& name : {QStringLiteral("UebOpt-Zeitlimit"), QStringLiteral("UebOpt-ZeitLimit"),
                                QStringLiteral("UEBOPT-ZEITLIMIT")}) {
         FakeEinstellungen speicher;
         speicher.setze(name, 2);

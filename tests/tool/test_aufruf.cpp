@@ -53,6 +53,6 @@ INSTANTIATE_TEST_SUITE_P(
                                  {QStringLiteral("build"), QStringLiteral("a.json")},
                                  2,
                                  QStringLiteral("Aufruf: kartello-tool build DOKUMENT.json AUS.tvl")}),
-    [](const ::testing::TestParamInfo<AufrufFall>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<AufrufFall>& fall) { return std::string(fall.param.name); });
 
 } // namespace

@@ -170,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
                 j[u"Basisbild"] = QJsonObject{{QStringLiteral("datei"), QStringLiteral("dokument.json")}};
             },
             QStringLiteral("dokument.json\" kann nicht gelesen werden.")}),
-    [](const ::testing::TestParamInfo<Fehlerfall>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<Fehlerfall>& fall) { return std::string(fall.param.name); });
 
 TEST_F(Build, KaputtesJsonNenntDieStelle) {
     QFile datei(pfad(u"dokument.json"));

@@ -83,7 +83,7 @@ TEST(Seite, AuflegefolieNurLoesungenGenauWieAufDemLoesungsblatt) {
             rotFolie.push_back({t.basis, t.text});
         }
         EXPECT_EQ(rotFolie, rotVoll);
-        if (typ == Lueckentext) EXPECT_EQ(rotFolie.size(), 2u);
+        if (typ == Lueckentext) { EXPECT_EQ(rotFolie.size(), 2u); }
         if (typ != Bildbeschriftung) continue;
         // The map: same place; every solution pixel of the overlay is there on the solution sheet.
         ASSERT_EQ(auflage.von(Art::Bild).size(), 1u);
@@ -116,8 +116,9 @@ TEST(Seite, EinzelfragenNummeriertMitAntwortUndStrichen) {
     EXPECT_EQ(texte.filter(QStringLiteral("2. Ohne Antwort")).size(), 1);
     EXPECT_EQ(texte.filter(QStringLiteral("---")).size(), 1);
     for (const auto& t : a.von(Art::Text))
-        if (t.text.contains(QStringLiteral("---")) || t.text.contains(QStringLiteral("Italien")))
+        if (t.text.contains(QStringLiteral("---")) || t.text.contains(QStringLiteral("Italien"))) {
             EXPECT_EQ(t.farbe, QColor(255, 0, 0));
+        }
     EXPECT_EQ(a.info.letzteFrage, 2);
     // Two separators across the page, the frame and the footer line.
     int quer = 0;
