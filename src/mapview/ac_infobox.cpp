@@ -34,24 +34,6 @@ constexpr int ScrollBoxBreite = 440;
 constexpr int BildRand = 30; // the picture is this much narrower than the scroll box
 constexpr int Fensterbreite = ScrollBoxBreite + 16;
 
-DateiDialogAuftrag RtfSpeichernAuftrag() {
-    DateiDialogAuftrag a;
-    a.Titel = QStringLiteral("Infotext in Datei speichern");
-    a.Filter = {{QStringLiteral("Rich Text Dokument (*.rtf)"), QStringLiteral("*.rtf")},
-                {QStringLiteral("Alle Dateien (*.*)"), QStringLiteral("*.*")}};
-    a.Standardendung = QStringLiteral("rtf");
-    a.Startordner = Ordner().Protokollordner;
-    return a;
-}
-
-// The PDF chooser as this window has always shown it: the name is taken as typed.
-DateiDialogAuftrag PdfAuftrag() {
-    DateiDialogAuftrag a = Dialoge::PdfDateiAuftrag(QStringLiteral("Infotext als PDF-Datei drucken"),
-                                                    QDir::homePath() + QStringLiteral("/Infotext.pdf"));
-    a.Standardendung.clear();
-    return a;
-}
-
 } // namespace
 
 QString InfotextOhneStil(const QString& text) {
@@ -150,7 +132,10 @@ void TInfoboxForm::Drucken() {
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setDocName(InfotextDruckTitel);
     drucker.setCreator(ProgrammTitel);
-    if (!m_dialoge.DruckerWaehlen(drucker, PdfAuftrag())) return;
+    if (!m_dialoge.DruckerWaehlen(
+            drucker, Dialoge::PdfDateiAuftrag(QStringLiteral("Infotext als PDF-Datei drucken"),
+                                              QDir::homePath() + QStringLiteral("/Infotext.pdf"), false)))
+        return;
     Sanduhr sanduhr;
     m_richEdit.print(&drucker);
     if (drucker.printerState() == QPrinter::Error && !drucker.outputFileName().isEmpty())
@@ -158,7 +143,12 @@ void TInfoboxForm::Drucken() {
 }
 
 void TInfoboxForm::Speichern() {
-    const QString pfad = m_dialoge.DateiSpeichern(RtfSpeichernAuftrag()).value_or(QString());
+    const QString pfad =
+        m_dialoge
+            .DateiSpeichern(Dialoge::SpeichernAuftrag(QStringLiteral("Infotext in Datei speichern"),
+                                                      QStringLiteral("Rich Text Dokument"),
+                                                      QStringLiteral("rtf"), Ordner().Protokollordner))
+            .value_or(QString());
     if (pfad.isEmpty()) return;
     Sanduhr sanduhr;
     // Written whole or not at all: a failure leaves an earlier file as it was.

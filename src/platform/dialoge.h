@@ -13,11 +13,11 @@ class QPrinter;
 struct DateiDialogAuftrag {
     QString Titel;
     std::vector<std::pair<QString, QString>> Filter; // description, pattern
-    QString Standardendung;                           // without the dot
+    QString Standardendung;                          // without the dot
     QString Startordner;
     QString Dateiname;
-    bool MussExistieren = true;        // open: the file must exist
-    bool UeberschreibenFragen = true;  // save: ask before replacing a file
+    bool MussExistieren = true;       // open: the file must exist
+    bool UeberschreibenFragen = true; // save: ask before replacing a file
 };
 
 class Dialoge {
@@ -34,14 +34,30 @@ public:
         return DruckerWaehlen(drucker, PdfDateiAuftrag(pdfTitel, pdfVorschlag));
     }
 
-    // The PDF file chooser: `vorschlag` is the suggested file (with its folder); a name
-    // typed without an ending gets ".pdf".
-    static DateiDialogAuftrag PdfDateiAuftrag(const QString& titel, const QString& vorschlag) {
+    // The PDF file chooser: `vorschlag` is the suggested file (with its folder). With
+    // `endungErgaenzen` a name typed without an ending gets ".pdf"; the older windows take
+    // the name as typed.
+    static DateiDialogAuftrag PdfDateiAuftrag(const QString& titel, const QString& vorschlag,
+                                              bool endungErgaenzen = true) {
         DateiDialogAuftrag a;
         a.Titel = titel;
         a.Filter = {{QStringLiteral("PDF-Dokument (*.pdf)"), QStringLiteral("*.pdf")}};
-        a.Standardendung = QStringLiteral("pdf");
+        if (endungErgaenzen) a.Standardendung = QStringLiteral("pdf");
         a.Dateiname = vorschlag;
+        return a;
+    }
+
+    // A save chooser for one kind of file ("`art` (*.`endung`)") and "Alle Dateien (*.*)",
+    // starting in `ordner`; a name typed without an ending gets `endung`.
+    static DateiDialogAuftrag SpeichernAuftrag(const QString& titel, const QString& art,
+                                               const QString& endung, const QString& ordner) {
+        const QString muster = QStringLiteral("*.") + endung;
+        DateiDialogAuftrag a;
+        a.Titel = titel;
+        a.Filter = {{art + QStringLiteral(" (") + muster + QStringLiteral(")"), muster},
+                    {QStringLiteral("Alle Dateien (*.*)"), QStringLiteral("*.*")}};
+        a.Standardendung = endung;
+        a.Startordner = ordner;
         return a;
     }
 };

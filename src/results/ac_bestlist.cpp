@@ -25,24 +25,6 @@
 
 namespace {
 
-DateiDialogAuftrag TextSpeichernAuftrag() {
-    DateiDialogAuftrag a;
-    a.Titel = QStringLiteral("Bestenliste in Datei speichern");
-    a.Filter = {{QStringLiteral("Textdatei (*.txt)"), QStringLiteral("*.txt")},
-                {QStringLiteral("Alle Dateien (*.*)"), QStringLiteral("*.*")}};
-    a.Standardendung = QStringLiteral("txt");
-    a.Startordner = Ordner().Protokollordner;
-    return a;
-}
-
-// The PDF chooser as this window has always shown it: the name is taken as typed.
-DateiDialogAuftrag PdfAuftrag() {
-    DateiDialogAuftrag a = Dialoge::PdfDateiAuftrag(QStringLiteral("Bestenliste als PDF-Datei drucken"),
-                                                    Ordner().Protokollordner + QStringLiteral("Bestenliste.pdf"));
-    a.Standardendung.clear();
-    return a;
-}
-
 Qt::Alignment AlsQt(Ausrichtung a) {
     switch (a) {
     case Ausrichtung::Mitte:
@@ -192,7 +174,12 @@ std::vector<QStringList> TBestListForm::zeilen() const {
 
 void TBestListForm::Speichern() {
     OrdnerBereitstellen(Ordner().Protokollordner, Ordner()); // the dialog starts there
-    const QString datei = m_dialoge.DateiSpeichern(TextSpeichernAuftrag()).value_or(QString());
+    const QString datei =
+        m_dialoge
+            .DateiSpeichern(Dialoge::SpeichernAuftrag(QStringLiteral("Bestenliste in Datei speichern"),
+                                                      QStringLiteral("Textdatei"), QStringLiteral("txt"),
+                                                      Ordner().Protokollordner))
+            .value_or(QString());
     if (datei.isEmpty()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QSaveFile ziel(datei);
@@ -209,7 +196,11 @@ void TBestListForm::InZwischenablage() {
 void TBestListForm::Drucken() {
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setDocName(QStringLiteral("Bestenliste"));
-    if (!m_dialoge.DruckerWaehlen(drucker, PdfAuftrag())) return;
+    if (!m_dialoge.DruckerWaehlen(
+            drucker,
+            Dialoge::PdfDateiAuftrag(QStringLiteral("Bestenliste als PDF-Datei drucken"),
+                                     Ordner().Protokollordner + QStringLiteral("Bestenliste.pdf"), false)))
+        return;
     if (BestListDrucken(drucker, zeilen()) == 0)
         m_meldungen.fehler(QStringLiteral("Der Druck konnte nicht gestartet werden."));
 }

@@ -19,28 +19,6 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-namespace {
-
-DateiDialogAuftrag RtfSpeichernAuftrag() {
-    DateiDialogAuftrag a;
-    a.Titel = QStringLiteral("Übungsprotokoll in Datei speichern");
-    a.Filter = {{QStringLiteral("Rich Text Dokument (*.rtf)"), QStringLiteral("*.rtf")},
-                {QStringLiteral("Alle Dateien (*.*)"), QStringLiteral("*.*")}};
-    a.Standardendung = QStringLiteral("rtf");
-    a.Startordner = Ordner().Protokollordner;
-    return a;
-}
-
-// The PDF chooser as this window has always shown it: the name is taken as typed.
-DateiDialogAuftrag PdfAuftrag() {
-    DateiDialogAuftrag a = Dialoge::PdfDateiAuftrag(QStringLiteral("Quiz-Protokoll als PDF-Datei drucken"),
-                                                    Ordner().Protokollordner + QStringLiteral("Quiz-Protokoll.pdf"));
-    a.Standardendung.clear();
-    return a;
-}
-
-} // namespace
-
 TUebProtokollForm::TUebProtokollForm(Protokoll& protokoll, TProtKomForm& kommentar, Meldungen& meldungen,
                                      Dialoge& dialoge, Zwischenablage& ablage, QWidget* eltern)
     : QDialog(eltern), m_protokoll(protokoll), m_kommentar(kommentar), m_meldungen(meldungen),
@@ -104,7 +82,9 @@ void TUebProtokollForm::KommentarHinzufuegen() {
 
 void TUebProtokollForm::Speichern() {
     OrdnerBereitstellen(Ordner().Protokollordner, Ordner()); // the dialog starts there
-    const std::optional<QString> pfad = m_dialoge.DateiSpeichern(RtfSpeichernAuftrag());
+    const std::optional<QString> pfad = m_dialoge.DateiSpeichern(Dialoge::SpeichernAuftrag(
+        QStringLiteral("Übungsprotokoll in Datei speichern"), QStringLiteral("Rich Text Dokument"),
+        QStringLiteral("rtf"), Ordner().Protokollordner));
     if (!pfad || pfad->isEmpty()) return;
     Sanduhr sanduhr;
     ProtokollSpeichernUnter(m_protokoll, *pfad, m_meldungen);
@@ -114,7 +94,11 @@ void TUebProtokollForm::Drucken() {
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setDocName(ProtokollDruckTitel);
     drucker.setCreator(ProgrammTitel);
-    if (!m_dialoge.DruckerWaehlen(drucker, PdfAuftrag())) return;
+    if (!m_dialoge.DruckerWaehlen(
+            drucker,
+            Dialoge::PdfDateiAuftrag(QStringLiteral("Quiz-Protokoll als PDF-Datei drucken"),
+                                     Ordner().Protokollordner + QStringLiteral("Quiz-Protokoll.pdf"), false)))
+        return;
     Sanduhr sanduhr;
     m_protokoll.dokument().print(&drucker);
     if (drucker.printerState() == QPrinter::Error && !drucker.outputFileName().isEmpty())
