@@ -8,23 +8,22 @@
 #include <QTime>
 
 QString MitTrenner(const QString& pfad) {
-    if (pfad.isEmpty() || pfad.endsWith(QDir::separator()) || pfad.endsWith(u'/'))
-        return pfad;
+    if (pfad.isEmpty() || pfad.endsWith(QDir::separator()) || pfad.endsWith(u'/')) return pfad;
     return pfad + QDir::separator();
 }
 
 namespace {
 
-QString Nativ(const QString& pfad) { return MitTrenner(QDir::toNativeSeparators(pfad)); }
+QString Nativ(const QString& pfad) {
+    return MitTrenner(QDir::toNativeSeparators(pfad));
+}
 
 // A read-only resource folder: beside the program, else in the installed share folder.
 QString Ressourcenordner(const QString& programmordner, const QString& name) {
     const QString nebenan = programmordner + name;
-    if (QFileInfo(nebenan).isDir())
-        return Nativ(nebenan);
+    if (QFileInfo(nebenan).isDir()) return Nativ(nebenan);
     const QString geteilt = InstallierterDatenordner(programmordner);
-    if (!geteilt.isEmpty() && QFileInfo(geteilt + name).isDir())
-        return Nativ(geteilt + name);
+    if (!geteilt.isEmpty() && QFileInfo(geteilt + name).isDir()) return Nativ(geteilt + name);
     return Nativ(nebenan);
 }
 
@@ -66,8 +65,7 @@ ProgrammOrdnerTyp OrdnerAusProgrammordner(const QString& programmordner) {
     // unpacked copy): the per-user data folder keeps every user's files apart.
     if (!InstallierterDatenordner(o.Programmordner).isEmpty() || !Beschreibbar(programmordner)) {
         const QString daten = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        if (!daten.isEmpty())
-            schreibbasis = Nativ(daten);
+        if (!daten.isEmpty()) schreibbasis = Nativ(daten);
     }
     o.Protokollordner = Nativ(schreibbasis + QStringLiteral("protokolle"));
     o.Bestenlistenordner = Nativ(schreibbasis + QStringLiteral("bestenlisten"));
@@ -138,16 +136,14 @@ QString DoppelteLeerzeichenHalbieren(const QString& s) {
     aus.reserve(s.size());
     for (qsizetype i = 0; i < s.size(); ++i) {
         aus.append(s.at(i));
-        if (s.at(i) == u' ' && i + 1 < s.size() && s.at(i + 1) == u' ')
-            ++i;
+        if (s.at(i) == u' ' && i + 1 < s.size() && s.at(i + 1) == u' ') ++i;
     }
     return aus;
 }
 
 QString DateiSatz(const QString& datei, const QString& rest, const QString& zusatz) {
     QString text = QStringLiteral("Die Datei \"") + datei + u'"' + rest;
-    if (!zusatz.isEmpty())
-        text += QStringLiteral("\r\n\r\n") + zusatz;
+    if (!zusatz.isEmpty()) text += QStringLiteral("\r\n\r\n") + zusatz;
     return text;
 }
 

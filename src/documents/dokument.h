@@ -98,8 +98,8 @@ struct Dokument {
     std::vector<ObjDataTyp> Objekte;
     QImage Basisbild; // 32-bit; the start picture while no document is open
     int32_t AktuelleFrage = 0;
-    int32_t Listenindex = -1;        // index of the open document in the topic list
-    QString VorherigesDokument;       // path open before the last reset
+    int32_t Listenindex = -1;   // index of the open document in the topic list
+    QString VorherigesDokument; // path open before the last reset
 
     bool IstOffen() const { return !Header.Dateiname.isEmpty(); }
 

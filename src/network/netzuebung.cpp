@@ -41,14 +41,26 @@ bool GleicherRechner(const QString& a, const QString& b) {
 
 NetzUebungDataTyp NetzWerteAus(const UebungsWerte& w, const QString& master) {
     // Feedback always comes at once for every assignment.
-    return {master,          0,           w.ZuordnungRichtig, w.ZuordnungFalsch, w.Zuordnungstexte,
-            w.Zuordnungsziele, w.AbfrageModus, w.Zeitlimit,        w.ZeitlimitSek};
+    return {master,
+            0,
+            w.ZuordnungRichtig,
+            w.ZuordnungFalsch,
+            w.Zuordnungstexte,
+            w.Zuordnungsziele,
+            w.AbfrageModus,
+            w.Zeitlimit,
+            w.ZeitlimitSek};
 }
 
 UebungsWerte UebungsWerteAus(const NetzUebungDataTyp& d) {
-    return {d.RiFaRueckmeldungItemIndex, d.ZuordnungRichtigItemIndex, d.ZuordnungFalschItemIndex,
-            d.ZuordnungstexteItemIndex,  d.ZuordnungszieleItemIndex,  d.AbfrageModusItemIndex,
-            d.ZeitLimitIndex,            d.ZeitLimitWert};
+    return {d.RiFaRueckmeldungItemIndex,
+            d.ZuordnungRichtigItemIndex,
+            d.ZuordnungFalschItemIndex,
+            d.ZuordnungstexteItemIndex,
+            d.ZuordnungszieleItemIndex,
+            d.AbfrageModusItemIndex,
+            d.ZeitLimitIndex,
+            d.ZeitLimitWert};
 }
 
 QString NetzKeineUebungText(const QString& kommunikationsordner, const QString& kanal) {
@@ -68,8 +80,8 @@ NetzErgebnis Netzuebung::Initiieren(const Dokument& dok, const ProgrammEinstellu
         m_meldungen.fehler(KanalUnzulaessigText(ordner.Kanalname));
         return NetzErgebnis::Fehlgeschlagen;
     }
-    if (quizLaeuft && m_meldungen.zeigen(MeldungsArt::Bestaetigung, QuizAbbrechenFrage, Knoepfe::JaNein) ==
-                          Antwort::Nein)
+    if (quizLaeuft &&
+        m_meldungen.zeigen(MeldungsArt::Bestaetigung, QuizAbbrechenFrage, Knoepfe::JaNein) == Antwort::Nein)
         return NetzErgebnis::Abgebrochen;
     const int32_t typ = dok.Header.HD_DokTyp;
     if (!haken.optionenZeigen || !haken.optionenZeigen(typ)) return NetzErgebnis::Abgebrochen;
@@ -98,8 +110,8 @@ bool Netzuebung::Schreiben(const Dokument& dok, const NetzDateienTyp& dateien, c
     // leaves the previous exercise, its best list included, exactly as it was.
     QSaveFile dokument(dateien.Dokument);
     // flush() hands the buffered bytes to the system now, so a full disk shows here.
-    if (!dokument.open(QIODevice::WriteOnly) || !TvlSchreiber().schreiben(dokument, dok) || !dokument.flush() ||
-        dokument.error() != QFileDevice::NoError)
+    if (!dokument.open(QIODevice::WriteOnly) || !TvlSchreiber().schreiben(dokument, dok) ||
+        !dokument.flush() || dokument.error() != QFileDevice::NoError)
         return scheitern(dateien.Dokument);
     NetzUebungEntwurf einstellungen(dateien.Einstellungen);
     if (!einstellungen.schreiben(daten)) return scheitern(dateien.Einstellungen);

@@ -87,13 +87,13 @@ bool NetzUebungLeser::scheitern(Fehler art, const QString& text, qint64 offset) 
 bool NetzUebungLeser::lesen(const QString& pfad, NetzUebungDataTyp& daten) {
     QFile datei(pfad);
     if (!datei.exists()) return scheitern(Fehler::FehltDatei, QStringLiteral("Die Datei fehlt."), -1);
-    if (!datei.open(QIODevice::ReadOnly))
-        return scheitern(Fehler::Lesefehler, datei.errorString(), -1);
+    if (!datei.open(QIODevice::ReadOnly)) return scheitern(Fehler::Lesefehler, datei.errorString(), -1);
     // Bounded: a settings file is small, anything far larger is refused unread.
     const QByteArray bytes = datei.read(NetzUebungHoechstgroesse + 1);
     if (datei.error() != QFileDevice::NoError) return scheitern(Fehler::Lesefehler, datei.errorString(), -1);
     if (bytes.size() > NetzUebungHoechstgroesse)
-        return scheitern(Fehler::FalschesFormat, QStringLiteral("Die Datei ist zu groß."), NetzUebungHoechstgroesse);
+        return scheitern(Fehler::FalschesFormat, QStringLiteral("Die Datei ist zu groß."),
+                         NetzUebungHoechstgroesse);
     return lesenAusDaten(bytes, daten);
 }
 
@@ -105,7 +105,8 @@ bool NetzUebungLeser::lesenAusDaten(const QByteArray& bytes, NetzUebungDataTyp& 
     const char* anfang = nullptr;
     int32_t laenge = 0;
     if (!p.text(anfang, laenge) || QByteArray(anfang, laenge) != NetzEinstellungenName.toLatin1())
-        return scheitern(Fehler::FalschesFormat, QStringLiteral("Die Kennung \"tvlnetzuebung.dat\" fehlt."), 0);
+        return scheitern(Fehler::FalschesFormat, QStringLiteral("Die Kennung \"tvlnetzuebung.dat\" fehlt."),
+                         0);
     const qint64 liste = p.position();
     if (!p.text(anfang, laenge) || QByteArray(anfang, laenge) != QByteArray(NetzUebungSchluesselliste))
         return scheitern(Fehler::FalschesFormat, QStringLiteral("Unbekannte Schlüsselliste."), liste);
@@ -129,9 +130,10 @@ bool NetzUebungLeser::lesenAusDaten(const QByteArray& bytes, NetzUebungDataTyp& 
         neu.*(w.feld) = wert;
     }
     if (p.rest() != 0)
-        return scheitern(Fehler::FalschesFormat,
-                         QStringLiteral("Unerwartete Daten nach dem letzten Wert bei Byte %1.").arg(p.position()),
-                         p.position());
+        return scheitern(
+            Fehler::FalschesFormat,
+            QStringLiteral("Unerwartete Daten nach dem letzten Wert bei Byte %1.").arg(p.position()),
+            p.position());
     daten = std::move(neu);
     return true;
 }

@@ -108,11 +108,11 @@ void TUebOptForm::erweiterteGruppenAnlegen() {
     Text(kasten, QStringLiteral("B D A C ..."), QRect(240, 42, 80, RadioHoehe));
     m_erweitert[2] = kasten;
 
-    m_zuordnungsziele = OptionsGruppe(
-        QStringLiteral("Zuordnungsziele"), QStringLiteral(" Zuordnungsziele (Positionen) "),
-        {QStringLiteral(" geordnet nummeriert "), QStringLiteral(" zufällig gemischt nummeriert "),
-         QStringLiteral(" Fragezeichen ")},
-        QRect(350, 308, 338, 96), &UebOptionenTyp::Zuordnungsziele, &kasten);
+    m_zuordnungsziele =
+        OptionsGruppe(QStringLiteral("Zuordnungsziele"), QStringLiteral(" Zuordnungsziele (Positionen) "),
+                      {QStringLiteral(" geordnet nummeriert "),
+                       QStringLiteral(" zufällig gemischt nummeriert "), QStringLiteral(" Fragezeichen ")},
+                      QRect(350, 308, 338, 96), &UebOptionenTyp::Zuordnungsziele, &kasten);
     Text(kasten, QStringLiteral("1 2 3 4 ..."), QRect(250, 20, 80, RadioHoehe));
     Text(kasten, QStringLiteral("2 4 1 3 ..."), QRect(250, 42, 80, RadioHoehe));
     Text(kasten, QStringLiteral("?"), QRect(250, 64, 80, RadioHoehe));

@@ -220,7 +220,7 @@ private:
     bool m_quizmodus = false;
     // Every start and every end of a run gets a new number; 0 is never a run.
     uint32_t m_lauf = 1;
-    uint32_t m_urteilLauf = 0;       // the run whose answer is being judged, 0 for none
+    uint32_t m_urteilLauf = 0;        // the run whose answer is being judged, 0 for none
     uint32_t m_abgeschlossenLauf = 0; // the run that was completed last
     bool m_zeitAbgelaufen = false;    // the time ran out while an answer was being judged
     int64_t m_endeMs = -1;            // the clock's time at the end of the run, -1 while it runs

@@ -34,7 +34,8 @@ void Quiz::Abschliessen() {
     m_protokoll = m_daten.Zusammenfassung + m_daten.Ablauf;
     m_ui.ProtokollUebergeben(m_protokoll);
     if (m_einstellungen.AutoProtSpeichern) m_ui.ProtokollAutomatischSpeichern();
-    if ((m_einstellungen.ErgebBestListEintragen || NetzUebung()) && m_daten.FragenAnzahl == m_daten.FragenGesamt)
+    if ((m_einstellungen.ErgebBestListEintragen || NetzUebung()) &&
+        m_daten.FragenAnzahl == m_daten.FragenGesamt)
         m_ui.BestenlisteEintragen({m_daten.TeilnehmerName, m_dienste.systemInfo.rechnername(),
                                    m_daten.StartZeit, m_zeitMs, m_daten.Gesamtleistung, NetzUebung()});
     for (;;) {

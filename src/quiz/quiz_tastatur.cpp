@@ -39,8 +39,7 @@ void Quiz::FokusWeiter(bool rueckwaerts) {
     if (n == 0) return;
     const auto hier = std::find(folge.begin(), folge.end(), m_fokus);
     int platz = rueckwaerts ? n - 1 : 0;
-    if (hier != folge.end())
-        platz = (static_cast<int>(hier - folge.begin()) + (rueckwaerts ? n - 1 : 1)) % n;
+    if (hier != folge.end()) platz = (static_cast<int>(hier - folge.begin()) + (rueckwaerts ? n - 1 : 1)) % n;
     FokusSetzen(folge[static_cast<size_t>(platz)]);
 }
 

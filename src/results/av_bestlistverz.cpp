@@ -33,8 +33,8 @@ QGroupBox* Gruppe(QWidget* eltern, const QString& titel, QLineEdit* edit, QPushB
 
 TBestListVerzForm::TBestListVerzForm(ProgrammOrdnerTyp& ordner, Meldungen& meldungen, Dialoge& dialoge,
                                      QWidget* eltern)
-    : QDialog(eltern, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_ordner(ordner), m_meldungen(meldungen),
-      m_dialoge(dialoge) {
+    : QDialog(eltern, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_ordner(ordner),
+      m_meldungen(meldungen), m_dialoge(dialoge) {
     setObjectName(QStringLiteral("BestListVerzForm"));
     setWindowTitle(QStringLiteral("Ordner für Protokolle und Bestenlisten"));
     setModal(true);

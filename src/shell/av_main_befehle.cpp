@@ -166,7 +166,8 @@ void TForm1::WerkzeugleisteUmschalten() {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* ereignis) {
-    if (m_ansichtsmodus == Ansichtsart::Quizansicht && m_quizAnzeige != nullptr && m_quizAnzeige->Taste(ereignis))
+    if (m_ansichtsmodus == Ansichtsart::Quizansicht && m_quizAnzeige != nullptr &&
+        m_quizAnzeige->Taste(ereignis))
         return;
     const Qt::KeyboardModifiers mod = ereignis->modifiers() & ~Qt::KeypadModifier;
     const bool ziffernblock = ereignis->modifiers().testFlag(Qt::KeypadModifier);

@@ -46,10 +46,10 @@ bool TForm1::NetzOptionenZeigen(int32_t dokTyp) {
 
 void TForm1::NetzTeilnehmen() {
     if (QuizLaeuft()) {
-        m_dienste.meldungen.information(
-            QStringLiteral("Um an einer Netzwerk-Übung teilnehmen zu können, muss die aktuelle Übung zunächst "
-                           "beendet werden. Wählen Sie \"Übung abbrechen\", um die aktuelle Übung vorzeitig "
-                           "abzubrechen."));
+        m_dienste.meldungen.information(QStringLiteral(
+            "Um an einer Netzwerk-Übung teilnehmen zu können, muss die aktuelle Übung zunächst "
+            "beendet werden. Wählen Sie \"Übung abbrechen\", um die aktuelle Übung vorzeitig "
+            "abzubrechen."));
         return;
     }
     Dokument neu;

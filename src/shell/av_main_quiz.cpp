@@ -40,7 +40,8 @@ void TForm1::QuizEinrichten() {
                                       m_dienste.systemInfo, m_dienste.meldungen);
     };
     m_quizAnzeige->Bestenliste = [this](const BestenlistenErgebnis& e) { BestenlisteEintragen(e); };
-    // The result window stays on top (a joined exercise shows the exercise's list): what it opens must be its child to be seen.
+    // The result window stays on top (a joined exercise shows the exercise's list): what it opens must be its
+    // child to be seen.
     m_uebFertigForm->ProtokollZeigen = [this] {
         const UeberFenster oben(m_uebProtokollForm, m_uebFertigForm);
         m_uebProtokollForm->exec();
@@ -104,9 +105,9 @@ void TForm1::BestenlisteZeigen(bool netz) {
 void TForm1::BestenlisteEintragen(const BestenlistenErgebnis& e) {
     if (e.Netzuebung) {
         const auto dauer = static_cast<int32_t>(std::clamp<int64_t>(e.ZeitMs, 0, INT32_MAX));
-        m_bestenliste.anhaengen(NetzBestListPfad(Ordner().Kommunikationsordner, Ordner().Kanalname),
-                                BestListEintrag(e.TeilnehmerName, e.Rechnername, e.StartZeit, dauer,
-                                                e.Gesamtleistung));
+        m_bestenliste.anhaengen(
+            NetzBestListPfad(Ordner().Kommunikationsordner, Ordner().Kanalname),
+            BestListEintrag(e.TeilnehmerName, e.Rechnername, e.StartZeit, dauer, e.Gesamtleistung));
         return;
     }
     m_bestenliste.dokumentErgebnisAnhaengen(m_dokument, Ordner(), e.TeilnehmerName, e.Rechnername,

@@ -16,8 +16,7 @@ using O = UebOptionenTyp;
 using Ordner = ProgrammOrdnerTyp;
 
 // A field of one of the two options records, reached through the record's member of P.
-template <class T>
-struct OptGlied {
+template <class T> struct OptGlied {
     O P::*satz;
     T O::*feld;
 };
@@ -104,23 +103,19 @@ const std::vector<Eintrag>& Tabelle() {
 }
 
 // The value a table entry stands for, in the settings record or the folder record.
-template <class W, class R>
-auto& Ziel(bool P::*f, W& werte, R&) {
+template <class W, class R> auto& Ziel(bool P::*f, W& werte, R&) {
     return werte.*f;
 }
-template <class W, class R>
-auto& Ziel(QString Ordner::*f, W&, R& ordner) {
+template <class W, class R> auto& Ziel(QString Ordner::*f, W&, R& ordner) {
     return ordner.*f;
 }
-template <class T, class W, class R>
-auto& Ziel(OptGlied<T> f, W& werte, R&) {
+template <class T, class W, class R> auto& Ziel(OptGlied<T> f, W& werte, R&) {
     return (werte.*f.satz).*f.feld;
 }
 template <class F>
 using WertVon = std::decay_t<decltype(Ziel(std::declval<F>(), std::declval<P&>(), std::declval<Ordner&>()))>;
 
-template <class T>
-std::optional<T> Lesen(const Einstellungen& speicher, const QString& name) {
+template <class T> std::optional<T> Lesen(const Einstellungen& speicher, const QString& name) {
     if constexpr (std::is_same_v<T, bool>)
         return speicher.leseBool(name);
     else if constexpr (std::is_same_v<T, int>)

@@ -72,8 +72,8 @@ QStringList NetzuebungsDateien(const ProgrammOrdnerTyp& ordner) {
 }
 
 bool Schliessen(bool quizLaeuft, Meldungen& meldungen, Einstellungen& speicher,
-                const ProgrammEinstellungenTyp& werte, const ProgrammOrdnerTyp& ordner, const QString& rechner,
-                bool veroeffentlicht) {
+                const ProgrammEinstellungenTyp& werte, const ProgrammOrdnerTyp& ordner,
+                const QString& rechner, bool veroeffentlicht) {
     if (!QuizVerlassenBestaetigen(meldungen, quizLaeuft)) return false;
     NetzuebungAufraeumen(ordner, rechner, veroeffentlicht);
     EinstellungenSpeichern(speicher, werte, ordner);

@@ -39,5 +39,5 @@ QStringList NetzuebungsDateien(const ProgrammOrdnerTyp& ordner);
 // published them, and the settings are saved. Returns false when the window must stay
 // open (nothing was touched).
 bool Schliessen(bool quizLaeuft, Meldungen& meldungen, Einstellungen& speicher,
-                const ProgrammEinstellungenTyp& werte, const ProgrammOrdnerTyp& ordner, const QString& rechner,
-                bool veroeffentlicht);
+                const ProgrammEinstellungenTyp& werte, const ProgrammOrdnerTyp& ordner,
+                const QString& rechner, bool veroeffentlicht);

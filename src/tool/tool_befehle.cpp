@@ -51,7 +51,8 @@ const std::vector<Befehl>& AlleBefehle() {
          2, 2, &BefehlBuild},
         {QStringLiteral("bestenliste"),
          QStringLiteral("Zeigt eine Bestenliste (*.hsc) oder trägt ein Ergebnis ein."),
-         QStringLiteral("bestenliste zeigen DATEI.hsc [--datei AUS.txt] | bestenliste eintragen DATEI.hsc OPTIONEN"),
+         QStringLiteral(
+             "bestenliste zeigen DATEI.hsc [--datei AUS.txt] | bestenliste eintragen DATEI.hsc OPTIONEN"),
          QStringLiteral(
              "\"zeigen\" gibt die Bestenliste nach Rang geordnet als Text aus (Spalten durch Tabulatoren\n"
              "getrennt, UTF-8). Mit --datei AUS.txt entsteht stattdessen die Datei AUS.txt genau so, wie\n"
@@ -68,9 +69,11 @@ const std::vector<Befehl>& AlleBefehle() {
              "  --anzahl K          das Ergebnis K-mal eintragen, jedes Mal einzeln gesperrt (für "
              "Lasttests)"),
          2, 14, &BefehlBestenliste},
-        {QStringLiteral("render"), QStringLiteral("Zeichnet die Karte eines Themendokuments als PNG-, JPEG- oder BMP-Bild."),
-         QStringLiteral("render DATEI.tvl AUS.png|AUS.jpg|AUS.bmp [--breite W] [--hoehe H] [--zoom 100|150|200] "
-                        "[--aufgedeckt]"),
+        {QStringLiteral("render"),
+         QStringLiteral("Zeichnet die Karte eines Themendokuments als PNG-, JPEG- oder BMP-Bild."),
+         QStringLiteral(
+             "render DATEI.tvl AUS.png|AUS.jpg|AUS.bmp [--breite W] [--hoehe H] [--zoom 100|150|200] "
+             "[--aufgedeckt]"),
          QStringLiteral(
              "Setzt die Karte von DATEI.tvl so zusammen, wie sie das Programm in einem Kartenfeld von\n"
              "W x H Pixeln (ohne Angabe 870 x 650) in der Zoomstufe 100, 150 oder 200 % zeigt, und\n"
@@ -84,9 +87,10 @@ const std::vector<Befehl>& AlleBefehle() {
          2, 7, &BefehlRender},
         {QStringLiteral("arbeitsblatt"),
          QStringLiteral("Erzeugt Arbeitsblatt, Lösungsblatt oder Auflegefolie eines Themendokuments."),
-         QStringLiteral("arbeitsblatt DATEI.tvl AUS [--art arbeitsblatt|loesung|folie] [--ohne-name]\n"
-                        "    [--ohne-klasse] [--ohne-datum] [--titel TEXT] [--aufgabe TEXT] [--ohne-textvorgabe]\n"
-                        "    [--ab-frage N] [--breite W] [--hoehe H]"),
+         QStringLiteral(
+             "arbeitsblatt DATEI.tvl AUS [--art arbeitsblatt|loesung|folie] [--ohne-name]\n"
+             "    [--ohne-klasse] [--ohne-datum] [--titel TEXT] [--aufgabe TEXT] [--ohne-textvorgabe]\n"
+             "    [--ab-frage N] [--breite W] [--hoehe H]"),
          QStringLiteral(
              "Schreibt die Seite, die das Fenster \"Arbeitsblatt\" mit denselben Einstellungen erzeugt.\n"
              "Ohne Angaben: Arbeitsblatt mit Name, Klasse und Datum, dem Titel des Dokuments, der\n"

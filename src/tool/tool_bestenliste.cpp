@@ -126,7 +126,8 @@ int Eintragen(const QString& pfad, const QStringList& optionen) {
 int BefehlBestenliste(const QStringList& argumente) {
     const QString unterbefehl = argumente.at(0);
     if (unterbefehl == QLatin1String("zeigen") && argumente.size() == 2) return Zeigen(argumente.at(1));
-    if (unterbefehl == QLatin1String("zeigen") && argumente.size() == 4 && argumente.at(2) == QLatin1String("--datei"))
+    if (unterbefehl == QLatin1String("zeigen") && argumente.size() == 4 &&
+        argumente.at(2) == QLatin1String("--datei"))
         return Zeigen(argumente.at(1), argumente.at(3));
     if (unterbefehl == QLatin1String("eintragen")) return Eintragen(argumente.at(1), argumente.mid(2));
     FehlerAusgeben(QStringLiteral("Unbekannter Unterbefehl oder falsche Argumente.\n"

@@ -28,8 +28,7 @@ QJsonValue Reell(double wert) {
 template <class Satz>
 using Glied = std::variant<QString Satz::*, int32_t Satz::*, double Satz::*, std::array<double, 4> Satz::*>;
 
-template <class Satz>
-struct Feld {
+template <class Satz> struct Feld {
     QString name;
     Glied<Satz> glied;
 };
@@ -72,8 +71,7 @@ const std::vector<Feld<ObjDataTyp>>& ObjektTabelle() {
     return tabelle;
 }
 
-template <class Satz>
-QJsonObject SatzAlsJson(const Satz& satz, const std::vector<Feld<Satz>>& tabelle) {
+template <class Satz> QJsonObject SatzAlsJson(const Satz& satz, const std::vector<Feld<Satz>>& tabelle) {
     QJsonObject json;
     for (const Feld<Satz>& feld : tabelle) {
         std::visit(
@@ -81,8 +79,8 @@ QJsonObject SatzAlsJson(const Satz& satz, const std::vector<Feld<Satz>>& tabelle
                 const auto& wert = satz.*glied;
                 using Typ = std::decay_t<decltype(wert)>;
                 if constexpr (std::is_same_v<Typ, std::array<double, 4>>)
-                    json.insert(feld.name, QJsonArray{Reell(wert[0]), Reell(wert[1]), Reell(wert[2]),
-                                                      Reell(wert[3])});
+                    json.insert(feld.name,
+                                QJsonArray{Reell(wert[0]), Reell(wert[1]), Reell(wert[2]), Reell(wert[3])});
                 else if constexpr (std::is_same_v<Typ, double>)
                     json.insert(feld.name, Reell(wert));
                 else
@@ -93,8 +91,7 @@ QJsonObject SatzAlsJson(const Satz& satz, const std::vector<Feld<Satz>>& tabelle
     return json;
 }
 
-template <class Satz>
-bool SatzLesen(JsonLeser& leser, Satz& satz, const std::vector<Feld<Satz>>& tabelle) {
+template <class Satz> bool SatzLesen(JsonLeser& leser, Satz& satz, const std::vector<Feld<Satz>>& tabelle) {
     for (const Feld<Satz>& feld : tabelle) {
         const bool gelesen = std::visit(
             [&](auto glied) {
@@ -115,8 +112,7 @@ bool SatzLesen(JsonLeser& leser, Satz& satz, const std::vector<Feld<Satz>>& tabe
     return true;
 }
 
-template <class Satz>
-QStringList Namen(const std::vector<Feld<Satz>>& tabelle) {
+template <class Satz> QStringList Namen(const std::vector<Feld<Satz>>& tabelle) {
     QStringList namen;
     for (const Feld<Satz>& feld : tabelle)
         namen.append(feld.name);

@@ -34,40 +34,59 @@ QString Eintrag(const Zeile& z) {
 std::vector<Zeile> Zeilen(const NetzUebungDataTyp& d, int32_t dokTyp) {
     const QString ordnung = QStringLiteral(" alphabetisch geordnet ");
     const QString gemischt = QStringLiteral(" zufällig gemischt ");
-    const Zeile rifa{"RiFaRueckmeldungItemIndex", d.RiFaRueckmeldungItemIndex,
-                     QStringLiteral(" Richtig-/Falsch-Rückmeldung "),
-                     {QStringLiteral(" sofort bei jeder Zuordnung "), QStringLiteral(" erst am Ende der Übung ")}};
+    const Zeile rifa{
+        "RiFaRueckmeldungItemIndex",
+        d.RiFaRueckmeldungItemIndex,
+        QStringLiteral(" Richtig-/Falsch-Rückmeldung "),
+        {QStringLiteral(" sofort bei jeder Zuordnung "), QStringLiteral(" erst am Ende der Übung ")}};
     if (dokTyp == Einzelfragen)
         return {rifa,
                 {"ZuordnungRichtigItemIndex", d.ZuordnungRichtigItemIndex, {}, {}},
-                {"ZuordnungFalschItemIndex", d.ZuordnungFalschItemIndex, QStringLiteral(" Abfragemodus "),
+                {"ZuordnungFalschItemIndex",
+                 d.ZuordnungFalschItemIndex,
+                 QStringLiteral(" Abfragemodus "),
                  {QStringLiteral(" solange wiederholen, bis jede Frage richtig beantwortet wurde "),
                   QStringLiteral(" jede Frage nur einmal stellen ")}},
-                {"ZuordnungstexteItemIndex", d.ZuordnungstexteItemIndex,
-                 QStringLiteral(" Antwortmöglichkeiten "), {ordnung, gemischt}},
-                {"ZuordnungszieleItemIndex", d.ZuordnungszieleItemIndex,
-                 QStringLiteral(" Reihenfolge der Fragen "), {QStringLiteral(" geordnet "), gemischt}},
+                {"ZuordnungstexteItemIndex",
+                 d.ZuordnungstexteItemIndex,
+                 QStringLiteral(" Antwortmöglichkeiten "),
+                 {ordnung, gemischt}},
+                {"ZuordnungszieleItemIndex",
+                 d.ZuordnungszieleItemIndex,
+                 QStringLiteral(" Reihenfolge der Fragen "),
+                 {QStringLiteral(" geordnet "), gemischt}},
                 {"AbfrageModusItemIndex", d.AbfrageModusItemIndex, {}, {}},
-                {"ZeitLimitIndex", d.ZeitLimitIndex, QStringLiteral(" Zeitlimit "),
+                {"ZeitLimitIndex",
+                 d.ZeitLimitIndex,
+                 QStringLiteral(" Zeitlimit "),
                  {QStringLiteral(" ohne Zeitlimit "), QStringLiteral(" Zeitlimit von: ")}}};
     return {rifa,
-            {"ZuordnungRichtigItemIndex", d.ZuordnungRichtigItemIndex,
+            {"ZuordnungRichtigItemIndex",
+             d.ZuordnungRichtigItemIndex,
              QStringLiteral(" Verhalten bei richtiger Zuordnung "),
              {QStringLiteral(" Beschriftung einblenden "), QStringLiteral(" grünes Häkchen setzen ")}},
-            {"ZuordnungFalschItemIndex", d.ZuordnungFalschItemIndex,
+            {"ZuordnungFalschItemIndex",
+             d.ZuordnungFalschItemIndex,
              QStringLiteral(" Verhalten bei falscher Zuordnung (Fehlversuch) "),
              {QStringLiteral(" beliebig viele Zuordnungsversuche erlaubt "),
               QStringLiteral(" rotes Kreuz setzen, keine erneute Zuordnung an dieser Position")}},
-            {"ZuordnungstexteItemIndex", d.ZuordnungstexteItemIndex, QStringLiteral(" Zuordnungstexte "),
+            {"ZuordnungstexteItemIndex",
+             d.ZuordnungstexteItemIndex,
+             QStringLiteral(" Zuordnungstexte "),
              {ordnung, gemischt}},
-            {"ZuordnungszieleItemIndex", d.ZuordnungszieleItemIndex,
+            {"ZuordnungszieleItemIndex",
+             d.ZuordnungszieleItemIndex,
              QStringLiteral(" Zuordnungsziele (Positionen) "),
              {QStringLiteral(" geordnet nummeriert "), QStringLiteral(" zufällig gemischt nummeriert "),
               QStringLiteral(" Fragezeichen ")}},
-            {"AbfrageModusItemIndex", d.AbfrageModusItemIndex, QStringLiteral(" Abfragemodus "),
+            {"AbfrageModusItemIndex",
+             d.AbfrageModusItemIndex,
+             QStringLiteral(" Abfragemodus "),
              {QStringLiteral(" freie Zuordnung "), QStringLiteral(" Einzelabfrage Texte "),
               QStringLiteral(" Einzelabfrage Positionen ")}},
-            {"ZeitLimitIndex", d.ZeitLimitIndex, QStringLiteral(" Zeitlimit "),
+            {"ZeitLimitIndex",
+             d.ZeitLimitIndex,
+             QStringLiteral(" Zeitlimit "),
              {QStringLiteral(" ohne Zeitlimit"), QStringLiteral(" mit Zeitlimit:")}}};
 }
 
@@ -76,7 +95,9 @@ QString Bericht(const Dokument& dok, const NetzUebungDataTyp& d) {
     text += QStringLiteral("NetzUebungMaster: %1\n").arg(d.NetzUebungMaster);
     for (const Zeile& z : Zeilen(d, dok.Header.HD_DokTyp))
         text += QStringLiteral("%1 = %2  %3\n").arg(QLatin1String(z.schluessel)).arg(z.wert).arg(Eintrag(z));
-    text += QStringLiteral("ZeitLimitWert = %1  Zeitlimit (Min:Sek): %2").arg(d.ZeitLimitWert).arg(UhrText(d.ZeitLimitWert));
+    text += QStringLiteral("ZeitLimitWert = %1  Zeitlimit (Min:Sek): %2")
+                .arg(d.ZeitLimitWert)
+                .arg(UhrText(d.ZeitLimitWert));
     return text;
 }
 

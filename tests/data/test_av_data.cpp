@@ -13,7 +13,8 @@ TEST(Zufall, FolgtDerLcgFormel) {
 
 TEST(TextNormalisieren, TrennungenUndLeerzeichen) {
     EXPECT_EQ(TextNormalisieren(QStringLiteral("Was-\r\nser")), QStringLiteral("Wasser"));
-    EXPECT_EQ(TextNormalisieren(QStringLiteral("Müller-\r\nLüdenscheidt")), QStringLiteral("Müller-Lüdenscheidt"));
+    EXPECT_EQ(TextNormalisieren(QStringLiteral("Müller-\r\nLüdenscheidt")),
+              QStringLiteral("Müller-Lüdenscheidt"));
     EXPECT_EQ(TextNormalisieren(QStringLiteral("Nord\r\nsee")), QStringLiteral("Nord see"));
     EXPECT_EQ(TextNormalisieren(QStringLiteral("a    b")), QStringLiteral("a  b"));
     EXPECT_EQ(TextNormalisieren(QStringLiteral("  x \t")), QStringLiteral("x"));
@@ -22,7 +23,9 @@ TEST(TextNormalisieren, TrennungenUndLeerzeichen) {
 
 TEST(Dateimeldungen, Wortlaut) {
     EXPECT_EQ(FehltText(QStringLiteral("a.tvl")), QStringLiteral("Die Datei \"a.tvl\" existiert nicht."));
-    EXPECT_TRUE(LesefehlerText(QStringLiteral("x"), QStringLiteral("Z")).endsWith(QStringLiteral("Netzwerk\r\n\r\nZ")));
-    EXPECT_TRUE(SchreibfehlerText(QStringLiteral("x")).startsWith(
-        QStringLiteral("Die Datei \"x\" kann nicht geschrieben werden. Mögliche Ursachen:\r\n")));
+    EXPECT_TRUE(LesefehlerText(QStringLiteral("x"), QStringLiteral("Z"))
+                    .endsWith(QStringLiteral("Netzwerk\r\n\r\nZ")));
+    EXPECT_TRUE(SchreibfehlerText(QStringLiteral("x"))
+                    .startsWith(QStringLiteral(
+                        "Die Datei \"x\" kann nicht geschrieben werden. Mögliche Ursachen:\r\n")));
 }

@@ -58,7 +58,8 @@ protected:
         haken.BestenlisteLeeren = [this] { ++m_bestenlisteGeleert; };
         haken.KarteNeuAufbauen = [this] { ++m_karteAufgebaut; };
         haken.StartpanelZeigen = [this] { ++m_startpanel; };
-        m_aktionen = std::make_unique<ThemenAktionen>(m_dok, m_liste, m_ordner, m_meldungen, m_dialoge, haken);
+        m_aktionen =
+            std::make_unique<ThemenAktionen>(m_dok, m_liste, m_ordner, m_meldungen, m_dialoge, haken);
         m_aktionen->setzeStartbild(m_startbild);
         m_aktionen->OrdnerLesen();
     }

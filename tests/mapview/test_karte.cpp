@@ -371,7 +371,9 @@ TEST(KartensymboleTest, AbdeckungMit3PixelnBleibtImKasten) {
     const QRect kasten(20, 10, 60, 3);
     for (int y = 0; y < bild.height(); ++y)
         for (int x = 0; x < bild.width(); ++x)
-            if (!kasten.contains(x, y)) { ASSERT_EQ(bild.pixelColor(x, y), QColor(Qt::white)) << x << "," << y; }
+            if (!kasten.contains(x, y)) {
+                ASSERT_EQ(bild.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+            }
     EXPECT_GT(ZaehleFarbe(bild, kasten, Kartenfarbe::AbdeckungRand), 0);
     QImage leer = NeuesBild(QSize(10, 10));
     QPainter maler(&leer);

@@ -267,7 +267,8 @@ TEST_F(MarkupTest, MessenUndAuflegefolieZeichnenNieKlartextAuchImQuiz) {
             for (int x = 0; x < 200; ++x) {
                 const QColor c = m_bild.pixelColor(x, y);
                 // Only the red keyword may have left marks.
-                ASSERT_TRUE(c == QColor(Qt::white) || (c.red() > c.green() && c.red() > c.blue())) << x << "," << y;
+                ASSERT_TRUE(c == QColor(Qt::white) || (c.red() > c.green() && c.red() > c.blue()))
+                    << x << "," << y;
             }
     }
 }

@@ -59,8 +59,8 @@ TEST_F(NetzTest, AnsichtFolgtDerGeteiltenDatei) {
         },
         50);
     const auto eintrag = [](const char* name, double leistung) {
-        return BestListEintrag(QString::fromUtf8(name), QStringLiteral("PC"), QDateTime::currentDateTime(), 1000,
-                               leistung);
+        return BestListEintrag(QString::fromUtf8(name), QStringLiteral("PC"), QDateTime::currentDateTime(),
+                               1000, leistung);
     };
     QString fehler;
     ASSERT_TRUE(BestListAnhaengen(pfad, eintrag("Ada", 0.5), w, fehler));

@@ -54,7 +54,9 @@ protected:
     std::vector<BestListDataTyp> liste(const QString& pfad) {
         std::vector<BestListDataTyp> e;
         QString fehler;
-        if (QFile::exists(pfad)) { EXPECT_TRUE(BestListLesenVersuch(pfad, e, fehler)); }
+        if (QFile::exists(pfad)) {
+            EXPECT_TRUE(BestListLesenVersuch(pfad, e, fehler));
+        }
         return e;
     }
 };
@@ -115,7 +117,8 @@ TEST_F(NetzFenster, F8NimmtMitDenWertenDerUebungTeil) {
         EXPECT_EQ(quiz().Daten().AbfrageModus, 1);
         EXPECT_EQ(quiz().Daten().Zeitlimit, 1);
         EXPECT_EQ(quiz().Daten().ZeitlimitSek, 150);
-        EXPECT_EQ(fenster.uebOptForm().AbfrageModus()->checkedId(), 0) << "the window keeps the learner's own";
+        EXPECT_EQ(fenster.uebOptForm().AbfrageModus()->checkedId(), 0)
+            << "the window keeps the learner's own";
         EXPECT_EQ(fenster.einstellungen().UebOpt.Zeitlimit, 0);
         ergebnisBeantworten(false);
         while (fenster.QuizLaeuft())
@@ -163,8 +166,8 @@ TEST_F(NetzFenster, F8OhneUebungUndMitBeschaedigterDatei) {
     taste(Qt::Key_F8);
     ASSERT_EQ(m_meldungen.eintraege.size(), 1u);
     EXPECT_EQ(m_meldungen.eintraege[0].art, MeldungsArt::Information);
-    EXPECT_EQ(m_meldungen.eintraege[0].text, NetzKeineUebungText(Ordner().Kommunikationsordner,
-                                                                 QStringLiteral("TVL-1")));
+    EXPECT_EQ(m_meldungen.eintraege[0].text,
+              NetzKeineUebungText(Ordner().Kommunikationsordner, QStringLiteral("TVL-1")));
     veroeffentlichen(true);
     QFile datei(dateien().Einstellungen);
     ASSERT_TRUE(datei.open(QIODevice::WriteOnly | QIODevice::Truncate));

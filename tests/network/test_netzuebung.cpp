@@ -59,7 +59,8 @@ TEST_P(Einstellungsdatei, ByteFuerByte) {
         erwartet += Zahl(w);
     const QByteArray datei = Inhalt(dateien().Einstellungen);
     EXPECT_EQ(datei.toHex(), erwartet.toHex());
-    EXPECT_EQ(datei.left(21), QByteArray("\x11\0\0\0tvlnetzuebung.dat", 21)) << "17 bytes after a count of 17";
+    EXPECT_EQ(datei.left(21), QByteArray("\x11\0\0\0tvlnetzuebung.dat", 21))
+        << "17 bytes after a count of 17";
 
     // The quiz state has the same values and the teacher's computer.
     EXPECT_EQ(master, QStringLiteral("SCHULPC-07"));
@@ -101,7 +102,8 @@ TEST_F(NetzTest, AbbruchImOptionsfensterAendertKeineDatei) {
     Anlegen(dateien().Bestenliste, "liste");
     optionenStarten = false;
     EXPECT_EQ(initiieren(), NetzErgebnis::Abgebrochen);
-    EXPECT_EQ(QDir(m_tmp.path()).entryList(QDir::Files), QStringList{QStringLiteral("TVL-1-tvlnetzuebung.hsc")});
+    EXPECT_EQ(QDir(m_tmp.path()).entryList(QDir::Files),
+              QStringList{QStringLiteral("TVL-1-tvlnetzuebung.hsc")});
     EXPECT_EQ(Inhalt(dateien().Bestenliste), QByteArray("liste"));
     EXPECT_EQ(geleert, 0);
     EXPECT_FALSE(netz.Veroeffentlicht());
@@ -209,8 +211,8 @@ INSTANTIATE_TEST_SUITE_P(Arten, Schreibfehler,
 // Program end on each computer of a class: only the publisher removes the exercise.
 struct EndeFall {
     const char* name;
-    bool veroeffentlicht;   // this run published
-    const char* inDatei;    // computer named in the settings file; nullptr: damaged file
+    bool veroeffentlicht; // this run published
+    const char* inDatei;  // computer named in the settings file; nullptr: damaged file
     bool entfernt;
 };
 
@@ -232,15 +234,14 @@ TEST_P(Programmende, NurDerVeroeffentlichendeRechnerRaeumtAuf) {
     NetzuebungAufraeumen(ordner, QStringLiteral("SCHULPC-07"), true); // missing files are no error
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rechner, Programmende,
-    ::testing::Values(EndeFall{"Lehrerrechner", true, "SCHULPC-07", true},
-                      EndeFall{"LehrerrechnerNachAbsturz", false, "schulpc-07", true},
-                      EndeFall{"Schuelerrechner", false, "LEHRER-PC", false},
-                      EndeFall{"InzwischenAndererLehrer", true, "LEHRER-PC", false},
-                      EndeFall{"BeschaedigtEigene", true, nullptr, true},
-                      EndeFall{"BeschaedigtFremde", false, nullptr, false}),
-    [](const auto& fall) { return std::string(fall.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rechner, Programmende,
+                         ::testing::Values(EndeFall{"Lehrerrechner", true, "SCHULPC-07", true},
+                                           EndeFall{"LehrerrechnerNachAbsturz", false, "schulpc-07", true},
+                                           EndeFall{"Schuelerrechner", false, "LEHRER-PC", false},
+                                           EndeFall{"InzwischenAndererLehrer", true, "LEHRER-PC", false},
+                                           EndeFall{"BeschaedigtEigene", true, nullptr, true},
+                                           EndeFall{"BeschaedigtFremde", false, nullptr, false}),
+                         [](const auto& fall) { return std::string(fall.param.name); });
 
 TEST_F(NetzTest, TeilnehmenLiestEinstellungenUndDokument) {
     Dokument gelesen;

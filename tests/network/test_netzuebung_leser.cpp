@@ -26,7 +26,9 @@ TEST(NetzUebungLeser, RundreiseUndUmlaute) {
     NetzUebungLeser leser;
     ASSERT_TRUE(leser.lesenAusDaten(bytes, gelesen)) << leser.errorString().toStdString();
     EXPECT_EQ(gelesen, Beispiel());
-    EXPECT_TRUE(bytes.contains("LEHRER-PC-B\xfc" "ro")) << "Windows-1252 text";
+    EXPECT_TRUE(bytes.contains("LEHRER-PC-B\xfc"
+                               "ro"))
+        << "Windows-1252 text";
 }
 
 TEST(NetzUebungLeser, BeschaedigteDatenWerdenAbgelehnt) {

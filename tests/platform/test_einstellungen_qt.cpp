@@ -147,7 +147,8 @@ TEST_F(IniSpeicher, VorgabenDesSystems) {
         EXPECT_EQ(s.leseText(QStringLiteral("Opt-ProtOrdner")), QStringLiteral("/srv/klasse7/protokolle/"));
         EXPECT_EQ(s.leseBool(QStringLiteral("Opt-Sound")), false);
         EXPECT_EQ(s.leseBool(QStringLiteral("Opt-AutoProtSpeichern")), true);
-        EXPECT_EQ(s.leseInt(QStringLiteral("UebOpt-AbfrageModus")), 2) << "an unreadable own value leaves the preset";
+        EXPECT_EQ(s.leseInt(QStringLiteral("UebOpt-AbfrageModus")), 2)
+            << "an unreadable own value leaves the preset";
         EXPECT_FALSE(s.leseInt(QStringLiteral("UebOpt-Zuordnungstexte")));
         ASSERT_NE(s.system(), nullptr);
         EXPECT_TRUE(s.system()->enthaelt(QStringLiteral("netzkomkanal")));

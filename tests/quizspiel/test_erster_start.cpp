@@ -148,7 +148,9 @@ TEST_F(QuizSpiel, EinzelfragenMitTabUndLeertaste) {
         const bool letzte = !falsch && quiz().Daten().Offen == 1;
         if (letzte) ergebnisBeantworten(false);
         QTest::keyClick(element(quiz().Fokus()), Qt::Key_Space);
-        if (falsch) { EXPECT_EQ(status("FalschLab"), QStringLiteral("1")); }
+        if (falsch) {
+            EXPECT_EQ(status("FalschLab"), QStringLiteral("1"));
+        }
         falschGeantwortet = true;
     }
     ASSERT_EQ(m_ergebnisse.size(), 1u);

@@ -105,7 +105,9 @@ TEST_F(QuizSpiel, FalscheZuordnungMitKreuzUndTeilwiederholung) {
         const bool letzte = quiz().Daten().Offen == 1;
         if (letzte) ergebnisBeantworten(true, 1);
         ziehen(a.Nummer, a.Tag);
-        if (!letzte) { EXPECT_EQ(fenster.dokument().Objekte[static_cast<size_t>(a.Tag)].Zustand, -2); }
+        if (!letzte) {
+            EXPECT_EQ(fenster.dokument().Objekte[static_cast<size_t>(a.Tag)].Zustand, -2);
+        }
     }
     ASSERT_EQ(m_ergebnisse.size(), 1u);
     EXPECT_TRUE(m_ergebnisse[0].wiederholenAktiv);

@@ -72,7 +72,9 @@ TEST_F(BestListFenster, GridZeigtDieGeordneteListeBeimAktivieren) {
     for (int s = 0; s < 6; ++s) {
         const int text = masse.horizontalAdvance(m->headerData(s, Qt::Horizontal).toString()) + 2;
         EXPECT_GE(g->columnWidth(s), std::max(breiten[s], text)) << s;
-        if (text + 20 < breiten[s]) { EXPECT_EQ(g->columnWidth(s), breiten[s]) << s; }
+        if (text + 20 < breiten[s]) {
+            EXPECT_EQ(g->columnWidth(s), breiten[s]) << s;
+        }
     }
     EXPECT_LE(g->horizontalHeader()->length(), g->viewport()->width());
     EXPECT_EQ(g->horizontalHeader()->sectionResizeMode(0), QHeaderView::Interactive);
@@ -254,8 +256,9 @@ TEST_F(VerzFenster, DurchsuchenUebernimmtDieWahl) {
     EXPECT_EQ(f.BestListVerzEdit1()->text(), unter(QStringLiteral("best")));
     QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("ProtVerzBtn")), Qt::LeftButton);
     EXPECT_EQ(f.ProtVerzEdit1()->text(), QStringLiteral("/alt/prot/"));
-    EXPECT_EQ(m_dialoge.ordnerTitel, (std::vector<QString>{QStringLiteral("Ordner für Bestenlisten festlegen"),
-                                                            QStringLiteral("Ordner für Protokolle festlegen")}));
+    EXPECT_EQ(m_dialoge.ordnerTitel,
+              (std::vector<QString>{QStringLiteral("Ordner für Bestenlisten festlegen"),
+                                    QStringLiteral("Ordner für Protokolle festlegen")}));
     EXPECT_EQ(m_dialoge.ordnerVorauswahl,
               (std::vector<QString>{QStringLiteral("/alt/best/"), QStringLiteral("/alt/prot/")}));
     f.close();

@@ -154,7 +154,9 @@ TEST(BestenlisteFormat, LaengeUeberDasDateiendeOderNegativ) {
         ASSERT_EQ(l.size(), f.eintraege) << f.laenge;
         EXPECT_EQ(ab, f.beschaedigtAb) << f.laenge;
         EXPECT_EQ(l[0].Name, QStringLiteral("A"));
-        if (f.eintraege == 2) { EXPECT_EQ(l[1], (BestListDataTyp{QStringLiteral("B"), QString(), 0, 0, 0})) << f.laenge; }
+        if (f.eintraege == 2) {
+            EXPECT_EQ(l[1], (BestListDataTyp{QStringLiteral("B"), QString(), 0, 0, 0})) << f.laenge;
+        }
     }
 }
 

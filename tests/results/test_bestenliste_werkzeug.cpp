@@ -71,15 +71,17 @@ TEST(BestenlisteWerkzeug, ZeigenGibtDenGridTextDerGeordnetenListe) {
     // The terminal gets UTF-8 with LF; --datei writes the bytes of "Speichern...".
     const Lauf lauf = Starten({QStringLiteral("bestenliste"), QStringLiteral("zeigen"), datei});
     EXPECT_EQ(lauf.exitCode, 0) << lauf.fehler.toStdString();
-    EXPECT_EQ(lauf.ausgabe, BestListGridText(BestListZeilen(l)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toUtf8());
+    EXPECT_EQ(
+        lauf.ausgabe,
+        BestListGridText(BestListZeilen(l)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toUtf8());
     EXPECT_TRUE(lauf.ausgabe.contains("\n1\tZo\xc3\xab\tPC-7\t100.0 %\t00:59\t"));
     EXPECT_TRUE(lauf.ausgabe.contains("\n2\t(kein Name)\tPC-7\t87.5 %\t00:30\t"));
     EXPECT_TRUE(lauf.ausgabe.contains("J\xc3\xb6rg"));
     EXPECT_FALSE(lauf.ausgabe.contains('\r'));
 
     const QString export_ = ordner.filePath(QStringLiteral("Europa.txt"));
-    const Lauf datei_ = Starten({QStringLiteral("bestenliste"), QStringLiteral("zeigen"), datei,
-                                 QStringLiteral("--datei"), export_});
+    const Lauf datei_ = Starten(
+        {QStringLiteral("bestenliste"), QStringLiteral("zeigen"), datei, QStringLiteral("--datei"), export_});
     EXPECT_EQ(datei_.exitCode, 0) << datei_.fehler.toStdString();
     EXPECT_TRUE(datei_.ausgabe.isEmpty());
     QFile aus(export_);
@@ -88,10 +90,12 @@ TEST(BestenlisteWerkzeug, ZeigenGibtDenGridTextDerGeordnetenListe) {
     EXPECT_EQ(bytes, BestListGridBytes(BestListZeilen(l)));
     EXPECT_TRUE(bytes.contains("\r\n1\tZo\xeb\tPC-7\t100.0 %\t00:59\t"));
 
-    const Lauf gesperrt = Starten({QStringLiteral("bestenliste"), QStringLiteral("zeigen"), datei,
-                                   QStringLiteral("--datei"), ordner.filePath(QStringLiteral("fehlt/aus.txt"))});
+    const Lauf gesperrt =
+        Starten({QStringLiteral("bestenliste"), QStringLiteral("zeigen"), datei, QStringLiteral("--datei"),
+                 ordner.filePath(QStringLiteral("fehlt/aus.txt"))});
     EXPECT_EQ(gesperrt.exitCode, 1);
-    EXPECT_TRUE(gesperrt.fehler.contains(QStringLiteral("kann nicht geschrieben werden"))) << gesperrt.fehler.toStdString();
+    EXPECT_TRUE(gesperrt.fehler.contains(QStringLiteral("kann nicht geschrieben werden")))
+        << gesperrt.fehler.toStdString();
 }
 
 TEST(BestenlisteWerkzeug, FehlendeOderUnlesbareDatei) {

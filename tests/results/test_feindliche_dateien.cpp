@@ -45,7 +45,9 @@ void Ablegen(const QString& pfad, const QByteArray& bytes, qint64 groesse = -1) 
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     ASSERT_EQ(f.write(bytes), bytes.size());
     // Growing by resize leaves a sparse tail of zeros: gigabytes that cost no disk.
-    if (groesse > bytes.size()) { ASSERT_TRUE(f.resize(groesse)); }
+    if (groesse > bytes.size()) {
+        ASSERT_TRUE(f.resize(groesse));
+    }
 }
 
 QByteArray DokumentLesen(const QString& pfad) {

@@ -181,7 +181,9 @@ TEST(RtfLeser, ZufallsdatenFuehrenNieZumAbsturz) {
         }
         RtfInhaltTyp inhalt;
         RtfLeser leser;
-        if (!leser.lesen(d, inhalt)) { EXPECT_FALSE(leser.errorString().isEmpty()); }
+        if (!leser.lesen(d, inhalt)) {
+            EXPECT_FALSE(leser.errorString().isEmpty());
+        }
     }
 }
 

@@ -84,7 +84,7 @@ TEST(Programmeinstellungen, NurEinigeWerteVorhanden) {
 
 TEST(Programmeinstellungen, ZeitlimitGrossOderKlein) {
     for (const QString& name : {QStringLiteral("UebOpt-Zeitlimit"), QStringLiteral("UebOpt-ZeitLimit"),
-                               QStringLiteral("UEBOPT-ZEITLIMIT")}) {
+                                QStringLiteral("UEBOPT-ZEITLIMIT")}) {
         FakeEinstellungen speicher;
         speicher.setze(name, 2);
         ProgrammEinstellungenTyp w;

@@ -54,7 +54,9 @@ struct Fenster : ::testing::Test {
         ASSERT_TRUE(schreiber.schreiben(ordner + name, dok));
     }
     TForm1& starten() {
-        f = std::make_unique<TForm1>(Dienste{meldungen, speicher, system, uhr, warten, shell, ton, dialoge, zwischenablage}, QString());
+        f = std::make_unique<TForm1>(
+            Dienste{meldungen, speicher, system, uhr, warten, shell, ton, dialoge, zwischenablage},
+            QString());
         f->show();
         f->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(f.get()));

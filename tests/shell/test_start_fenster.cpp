@@ -34,7 +34,8 @@ protected:
     void TearDown() override { Ordner() = ProgrammOrdnerTyp{}; }
 
     TForm1& fenster(const QString& argument = {}) {
-        m_fenster = std::make_unique<TForm1>(Dienste{meldungen, speicher, system, uhr, warten, shell, ton, dialoge, zwischenablage}, argument);
+        m_fenster = std::make_unique<TForm1>(
+            Dienste{meldungen, speicher, system, uhr, warten, shell, ton, dialoge, zwischenablage}, argument);
         return *m_fenster;
     }
     QString dokumentSchreiben(const QString& name, const QString& titel) {

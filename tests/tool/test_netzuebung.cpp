@@ -33,12 +33,13 @@ TEST(NetzuebungZeigen, VeroeffentlichteUebungUndKeine) {
     QString fehler;
     ASSERT_TRUE(NetzUebungSchreiben(d.Einstellungen, werte, fehler));
 
-    e = WerkzeugStarten({QStringLiteral("netzuebung"), QStringLiteral("zeigen"), kom, QStringLiteral("--kanal"),
-                         QStringLiteral("Raum-12")});
+    e = WerkzeugStarten({QStringLiteral("netzuebung"), QStringLiteral("zeigen"), kom,
+                         QStringLiteral("--kanal"), QStringLiteral("Raum-12")});
     ASSERT_EQ(e.exitCode, 0) << e.fehler.toStdString();
     const QString text = QString::fromUtf8(e.ausgabe);
     for (const QString& zeile :
-         {QString(QStringLiteral("Dokument: ") + dok.Header.HD_titel), QStringLiteral("NetzUebungMaster: LEHRER-PC"),
+         {QString(QStringLiteral("Dokument: ") + dok.Header.HD_titel),
+          QStringLiteral("NetzUebungMaster: LEHRER-PC"),
           QStringLiteral("ZuordnungFalschItemIndex = 1  Abfragemodus: jede Frage nur einmal stellen"),
           QStringLiteral("ZuordnungszieleItemIndex = 0  Reihenfolge der Fragen: geordnet"),
           QStringLiteral("AbfrageModusItemIndex = 0  (bei diesem Dokumenttyp nicht verwendet)"),
@@ -53,12 +54,12 @@ TEST(NetzuebungZeigen, VeroeffentlichteUebungUndKeine) {
     ASSERT_TRUE(kaputt.open(QIODevice::WriteOnly | QIODevice::Truncate));
     kaputt.write("\x11\0\0\0tvlnetzuebung.da", 20);
     kaputt.close();
-    e = WerkzeugStarten({QStringLiteral("netzuebung"), QStringLiteral("zeigen"), kom, QStringLiteral("--kanal"),
-                         QStringLiteral("Raum-12")});
+    e = WerkzeugStarten({QStringLiteral("netzuebung"), QStringLiteral("zeigen"), kom,
+                         QStringLiteral("--kanal"), QStringLiteral("Raum-12")});
     EXPECT_EQ(e.exitCode, 1);
     EXPECT_TRUE(e.fehler.contains(QStringLiteral("kann nicht gelesen werden"))) << e.fehler.toStdString();
-    e = WerkzeugStarten({QStringLiteral("netzuebung"), QStringLiteral("zeigen"), kom, QStringLiteral("--kanal"),
-                         QStringLiteral("../x")});
+    e = WerkzeugStarten({QStringLiteral("netzuebung"), QStringLiteral("zeigen"), kom,
+                         QStringLiteral("--kanal"), QStringLiteral("../x")});
     EXPECT_EQ(e.exitCode, 1);
     EXPECT_TRUE(e.fehler.contains(QStringLiteral("\"../x\"")));
 }

@@ -161,7 +161,8 @@ TEST_F(RenderTest, FormatNachEndungWieImProgramm) {
         const QString aus = m_tmp.filePath(QString::fromLatin1(name));
         const WerkzeugErgebnis e = WerkzeugStarten({QStringLiteral("render"), Tvl(), aus});
         EXPECT_EQ(e.exitCode, 1) << name;
-        EXPECT_TRUE(e.fehler.contains(QStringLiteral("Speichern fehlgeschlagen wegen ungültiger Dateinamenserweiterung.")))
+        EXPECT_TRUE(e.fehler.contains(
+            QStringLiteral("Speichern fehlgeschlagen wegen ungültiger Dateinamenserweiterung.")))
             << name << e.fehler.toStdString();
         EXPECT_FALSE(QFile::exists(aus)) << name;
     }

@@ -13,7 +13,9 @@ TEST_F(BlattImQuiz, GleichesBlattUndDerAblegetestTrifftWeiter) {
         o.art = art;
         o.titel = m_dok.Header.HD_titel;
         const QImage vorher = Arbeitsblatt(m_dok, o, steuerelement).Vorschaubild();
-        if (!m_quiz.Quizmodus()) { ASSERT_TRUE(m_quiz.Starten(true, 0)); }
+        if (!m_quiz.Quizmodus()) {
+            ASSERT_TRUE(m_quiz.Starten(true, 0));
+        }
         const std::vector<ObjDataTyp> objekte = m_dok.Objekte;
         const QImage kartenbild = m_karte.Kartenbild();
         const QImage waehrend = Arbeitsblatt(m_dok, o, steuerelement).Vorschaubild();

@@ -83,7 +83,9 @@ TEST(Seite, AuflegefolieNurLoesungenGenauWieAufDemLoesungsblatt) {
             rotFolie.push_back({t.basis, t.text});
         }
         EXPECT_EQ(rotFolie, rotVoll);
-        if (typ == Lueckentext) { EXPECT_EQ(rotFolie.size(), 2u); }
+        if (typ == Lueckentext) {
+            EXPECT_EQ(rotFolie.size(), 2u);
+        }
         if (typ != Bildbeschriftung) continue;
         // The map: same place; every solution pixel of the overlay is there on the solution sheet.
         ASSERT_EQ(auflage.von(Art::Bild).size(), 1u);
