@@ -117,9 +117,7 @@ TForm1::TForm1(const Dienste& dienste, const QString& befehlszeile, QWidget* elt
 }
 
 TForm1::~TForm1() {
-    m_schliessen = true;  // no relayout while the window is taken apart
-    delete m_quizAnzeige; // before the panels it works on
-    m_quizAnzeige = nullptr;
+    m_schliessen = true; // no relayout while the window is taken apart
 }
 
 QCursor TForm1::AnwendungsCursor(int nummer) {

@@ -210,6 +210,8 @@ private:
     TUebProtokollForm* m_uebProtokollForm = nullptr;
     TBestListForm* m_bestListForm = nullptr;
     TBestListVerzForm* m_bestListVerzForm = nullptr;
-    TQuizAnzeige* m_quizAnzeige = nullptr;
     TMailForm* m_mailForm = nullptr;
+    // The quiz display works on the panels and the map above: as the last member it goes
+    // first, while the child widgets still stand.
+    std::unique_ptr<TQuizAnzeige> m_quizAnzeige;
 };

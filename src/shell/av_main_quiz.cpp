@@ -28,7 +28,7 @@ void TForm1::QuizEinrichten() {
     fenster.kennzInfo = m_kennzInfoBox;
     const QuizDienste dienste{m_dienste.meldungen, m_dienste.uhr, m_dienste.warten, m_dienste.ton,
                               m_dienste.systemInfo};
-    m_quizAnzeige = new TQuizAnzeige(m_dokument, m_karte, m_einstellungen, dienste, fenster, this);
+    m_quizAnzeige = std::make_unique<TQuizAnzeige>(m_dokument, m_karte, m_einstellungen, dienste, fenster);
     m_quizAnzeige->ZiehCursor = ZiehCursor();
     // Building the map hides the question counter; a single question shows it again.
     connect(&m_karte, &Karte::vorAufbau, m_uebungPan,
