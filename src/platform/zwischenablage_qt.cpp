@@ -1,7 +1,5 @@
 #include "platform/zwischenablage.h"
 
-#include "data/richtext_zwischenablage.h"
-
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>

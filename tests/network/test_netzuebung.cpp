@@ -33,19 +33,21 @@ class Einstellungsdatei : public NetzTest, public ::testing::WithParamInterface<
 TEST_P(Einstellungsdatei, ByteFuerByte) {
     const DateiFall& fall = GetParam();
     dok.Header.HD_DokTyp = fall.dokTyp;
-    werte.UebOpt.AbfrageModus = 1;
-    werte.UebOpt.ZuordnungRichtig = 1;
-    werte.UebOpt.ZuordnungFalsch = 1;
-    werte.UebOpt.Zuordnungstexte = 0;
-    werte.UebOpt.Zuordnungsziele = 2;
-    werte.UebOpt.Zeitlimit = 1;
-    werte.UebOptFragen.ZuordnungFalsch = 1;
-    werte.UebOptFragen.Zuordnungstexte = 0;
-    werte.UebOptFragen.Zuordnungsziele = 0;
-    werte.UebOptFragen.Zeitlimit = 1;
     // 2 minutes 30 seconds in either window.
-    werte.UebOpt.ZLimitMin = werte.UebOptFragen.ZLimitMin = QStringLiteral("2");
-    werte.UebOpt.ZLimitSek = werte.UebOptFragen.ZLimitSek = QStringLiteral("30");
+    werte.UebOpt = {.AbfrageModus = 1,
+                    .Zeitlimit = 1,
+                    .ZLimitMin = QStringLiteral("2"),
+                    .ZLimitSek = QStringLiteral("30"),
+                    .ZuordnungRichtig = 1,
+                    .ZuordnungFalsch = 1,
+                    .Zuordnungstexte = 0,
+                    .Zuordnungsziele = 2};
+    werte.UebOptFragen = {.Zeitlimit = 1,
+                          .ZLimitMin = QStringLiteral("2"),
+                          .ZLimitSek = QStringLiteral("30"),
+                          .ZuordnungFalsch = 1,
+                          .Zuordnungstexte = 0,
+                          .Zuordnungsziele = 0};
     ASSERT_EQ(initiieren(), NetzErgebnis::Erledigt);
     EXPECT_TRUE(meldungen.eintraege.empty());
     EXPECT_EQ(fensterTypen, std::vector<int32_t>{fall.dokTyp});

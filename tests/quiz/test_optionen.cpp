@@ -5,14 +5,14 @@
 
 TEST(Optionen, LabellingUndClozeKopierenDasErsteFenster) {
     ProgrammEinstellungenTyp w;
-    w.UebOpt.AbfrageModus = 2;
-    w.UebOpt.Zeitlimit = 1;
-    w.UebOpt.ZLimitMin = QStringLiteral("2");
-    w.UebOpt.ZLimitSek = QStringLiteral("30");
-    w.UebOpt.ZuordnungRichtig = 1;
-    w.UebOpt.ZuordnungFalsch = 1;
-    w.UebOpt.Zuordnungstexte = 0;
-    w.UebOpt.Zuordnungsziele = 2;
+    w.UebOpt = {.AbfrageModus = 2,
+                .Zeitlimit = 1,
+                .ZLimitMin = QStringLiteral("2"),
+                .ZLimitSek = QStringLiteral("30"),
+                .ZuordnungRichtig = 1,
+                .ZuordnungFalsch = 1,
+                .Zuordnungstexte = 0,
+                .Zuordnungsziele = 2};
     w.UebOptFragen.ZuordnungFalsch = 0;
     for (int typ : {0, 1}) {
         UebDataTyp d;
@@ -30,14 +30,13 @@ TEST(Optionen, LabellingUndClozeKopierenDasErsteFenster) {
 
 TEST(Optionen, EinzelfragenKopierenDasZweiteFenster) {
     ProgrammEinstellungenTyp w;
-    w.UebOpt.AbfrageModus = 2;
-    w.UebOpt.ZuordnungRichtig = 1;
-    w.UebOptFragen.ZuordnungFalsch = 1;
-    w.UebOptFragen.Zuordnungstexte = 0;
-    w.UebOptFragen.Zuordnungsziele = 0;
-    w.UebOptFragen.Zeitlimit = 1;
-    w.UebOptFragen.ZLimitMin = QStringLiteral("0");
-    w.UebOptFragen.ZLimitSek = QStringLiteral("45");
+    w.UebOpt = {.AbfrageModus = 2, .ZuordnungRichtig = 1};
+    w.UebOptFragen = {.Zeitlimit = 1,
+                      .ZLimitMin = QStringLiteral("0"),
+                      .ZLimitSek = QStringLiteral("45"),
+                      .ZuordnungFalsch = 1,
+                      .Zuordnungstexte = 0,
+                      .Zuordnungsziele = 0};
     UebDataTyp d;
     OptionenKopieren(w, 2, d);
     EXPECT_EQ(d.AbfrageModus, 0);

@@ -7,7 +7,6 @@
 #include "fake_meldungen.h"
 #include "fake_zwischenablage.h"
 #include "results/protokoll.h"
-#include "data/richtext_zwischenablage.h"
 #include "platform/zwischenablage.h"
 #include "results/rtf_leser.h"
 

@@ -20,20 +20,20 @@ ProgrammEinstellungenTyp AllesAnders() {
     w.UebNameEingabe = false;
     w.AutoProtSpeichern = true;
     w.ErgebBestListEintragen = false;
-    w.UebOpt.AbfrageModus = 2;
-    w.UebOpt.Zeitlimit = 1;
-    w.UebOpt.ZLimitMin = QStringLiteral("12");
-    w.UebOpt.ZLimitSek = QStringLiteral("30");
-    w.UebOpt.ZuordnungRichtig = 1;
-    w.UebOpt.ZuordnungFalsch = 2;
-    w.UebOpt.Zuordnungstexte = 0;
-    w.UebOpt.Zuordnungsziele = 0;
-    w.UebOptFragen.ZuordnungFalsch = 1;
-    w.UebOptFragen.Zuordnungstexte = 0;
-    w.UebOptFragen.Zeitlimit = 1;
-    w.UebOptFragen.ZLimitMin = QStringLiteral("0");
-    w.UebOptFragen.ZLimitSek = QStringLiteral("45");
-    w.UebOptFragen.Zuordnungsziele = 0;
+    w.UebOpt = {.AbfrageModus = 2,
+                .Zeitlimit = 1,
+                .ZLimitMin = QStringLiteral("12"),
+                .ZLimitSek = QStringLiteral("30"),
+                .ZuordnungRichtig = 1,
+                .ZuordnungFalsch = 2,
+                .Zuordnungstexte = 0,
+                .Zuordnungsziele = 0};
+    w.UebOptFragen = {.Zeitlimit = 1,
+                      .ZLimitMin = QStringLiteral("0"),
+                      .ZLimitSek = QStringLiteral("45"),
+                      .ZuordnungFalsch = 1,
+                      .Zuordnungstexte = 0,
+                      .Zuordnungsziele = 0};
     return w;
 }
 
