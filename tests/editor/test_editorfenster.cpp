@@ -143,6 +143,20 @@ TEST_F(EditorFenster, BildbeschriftungMitMausUndTastaturGebautGespeichertUndGesp
     QTest::keyClick(&karte, Qt::Key_Delete);
     ASSERT_EQ(objekte().size(), 4u);
 
+    // Dragging the map's right edge outward makes room for boxes beside the picture; the
+    // labels stay where they were on the picture.
+    const QRect karteVorher = e.ansicht().sichtbarerBereich();
+    const QPointF ankerVorher(objekte()[1].OB_Sx, objekte()[1].OB_Sy);
+    const QPoint kante(karteVorher.right(), karteVorher.center().y());
+    QTest::mousePress(&karte, Qt::LeftButton, {}, kante);
+    QTest::mouseMove(&karte, kante + QPoint(karteVorher.width() / 8, 0));
+    QTest::mouseRelease(&karte, Qt::LeftButton, {}, kante + QPoint(karteVorher.width() / 4, 0));
+    const auto& rand = e.dokument().dokument().Header.HD_RandErw;
+    EXPECT_NEAR(rand[2], 0.25, 0.011);
+    EXPECT_EQ(rand[0], 0);
+    EXPECT_NEAR(objekte()[1].OB_Sx * (1 + rand[2]), ankerVorher.x(), 1e-12);
+    EXPECT_EQ(objekte()[1].OB_Sy, ankerVorher.y());
+
     // Ctrl+S asks for a name the first time; the checks find nothing to report.
     const QString ziel = m_tmp.filePath(QStringLiteral("meine-karte.tvl"));
     m_editorDialoge.dateien.push_back(ziel);
@@ -152,6 +166,7 @@ TEST_F(EditorFenster, BildbeschriftungMitMausUndTastaturGebautGespeichertUndGesp
     EXPECT_EQ(e.pruefliste().item(0)->text(), QStringLiteral("Keine Auffälligkeiten."));
 
     const Dokument d = zuruecklesen(ziel);
+    EXPECT_EQ(d.Header.HD_RandErw, rand);
     ASSERT_EQ(d.Objekte.size(), 4u);
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(d.Objekte[static_cast<size_t>(i)].OB_Cap, namen[i]);
