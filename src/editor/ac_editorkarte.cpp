@@ -45,6 +45,9 @@ void TEditorKarte::paintEvent(QPaintEvent* ereignis) {
     maler.fillRect(rect(), palette().window());
     const QRect bereich = m_ansicht.sichtbarerBereich();
     maler.drawImage(bereich.topLeft(), m_ansicht.bild(), QRect(m_ansicht.bildUrsprung(), bereich.size()));
+    // The map's edge, which a white picture or margin would not show; it can be dragged.
+    maler.setPen(QPen(QColor(150, 150, 150), 1, Qt::DotLine));
+    maler.drawRect(bereich.adjusted(0, 0, -1, -1));
     zeichneAuswahl(maler);
 }
 

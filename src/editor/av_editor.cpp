@@ -10,12 +10,13 @@
 #include <QListWidget>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QStatusBar>
 
 TEditorForm::TEditorForm(const EditorDienste& dienste, const QString& datei)
     : m_meldungen(dienste.meldungen), m_dialoge(dienste.dialoge),
       m_wiederherstellung(dienste.wiederherstellungsordner) {
     setObjectName(QStringLiteral("EditorForm"));
-    resize(1200, 800);
+    resize(1180, 820);
     m_karte = new TEditorKarte(m_dok, m_ansicht);
     setCentralWidget(m_karte);
     leistenAnlegen();
@@ -26,10 +27,19 @@ TEditorForm::TEditorForm(const EditorDienste& dienste, const QString& datei)
     connect(m_fragenliste, &TFragenliste::frageGewaehlt, &m_ansicht, &Editoransicht::setzeFrage);
     connect(&m_dok, &EditorDokument::neuGeladen, this, &TEditorForm::typGeaendert);
     connect(&m_dok.stapel(), &QUndoStack::cleanChanged, this, &TEditorForm::titelSetzen);
+    m_nachpruefen.setSingleShot(true);
+    m_nachpruefen.setInterval(500);
+    connect(&m_nachpruefen, &QTimer::timeout, this, &TEditorForm::pruefen);
+    connect(&m_dok, &EditorDokument::geaendert, this, [this] {
+        if (m_pruefliste->count() > 0 && !m_ansicht.zieht()) m_nachpruefen.start();
+    });
     m_sicherung.setInterval(60 * 1000);
     connect(&m_sicherung, &QTimer::timeout, this, &TEditorForm::wiederherstellungSichern);
     m_sicherung.start();
     typGeaendert();
+    statusBar()->showMessage(
+        QStringLiteral("Bild wählen (Strg+B), dann auf die Karte klicken: Anker setzen und "
+                       "Beschriftung tippen. Kästen und Anker lassen sich ziehen."));
     if (!datei.isEmpty()) oeffnen(datei);
 }
 
@@ -60,7 +70,9 @@ void TEditorForm::leistenAnlegen() {
     m_pruefliste = new QListWidget;
     m_pruefliste->setAccessibleName(QStringLiteral("Prüfungen"));
     unten->setWidget(m_pruefliste);
-    addDockWidget(Qt::BottomDockWidgetArea, unten);
+    addDockWidget(Qt::RightDockWidgetArea, unten);
+    resizeDocks({rechts, unten}, {560, 140}, Qt::Vertical);
+    resizeDocks({rechts}, {360}, Qt::Horizontal);
     connect(m_pruefliste, &QListWidget::itemActivated, this, [this](QListWidgetItem* eintrag) {
         const int objekt = eintrag->data(Qt::UserRole).toInt();
         if (objekt < 0) return;

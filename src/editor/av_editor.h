@@ -83,6 +83,7 @@ private:
     Editoransicht m_ansicht{m_dok};
     Wiederherstellung m_wiederherstellung;
     QTimer m_sicherung;
+    QTimer m_nachpruefen; // findings shown are checked again after a change
     std::unique_ptr<QTemporaryDir> m_testordner;
     std::optional<ObjDataTyp> m_ablage;
 

@@ -49,7 +49,8 @@ void TEditorForm::dateimenue() {
                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
             &QAction::triggered, this, &TEditorForm::speichernUnter);
     m->addSeparator();
-    connect(Aktion(this, m, QStringLiteral("&Bild wählen..."), QStringLiteral("BildWaehlen")),
+    connect(Aktion(this, m, QStringLiteral("&Bild wählen..."), QStringLiteral("BildWaehlen"),
+                   QKeySequence(Qt::CTRL | Qt::Key_B)),
             &QAction::triggered, this, &TEditorForm::bildWaehlen);
     connect(Aktion(this, m, QStringLiteral("&Prüfen"), QStringLiteral("Pruefen"), QKeySequence(Qt::Key_F8)),
             &QAction::triggered, this, &TEditorForm::pruefen);

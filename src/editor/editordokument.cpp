@@ -5,6 +5,7 @@
 #include "editor/fragenseiten.h"
 
 #include <QFile>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -14,6 +15,16 @@ QImage LeeresBild() {
     QImage bild(870, 620, QImage::Format_RGB32);
     bild.fill(Qt::white);
     return bild;
+}
+
+// A labelling or cloze document counts its positions as its questions; the topic list shows
+// the number with the title. Single questions count their question lines (FragenSetzen).
+void FragenZaehlen(Dokumentstand& s) {
+    if (s.Kopf.HD_DokTyp == Einzelfragen) return;
+    s.Kopf.HD_AnzFrageNummern =
+        static_cast<int32_t>(std::count_if(s.Objekte.begin(), s.Objekte.end(), [](const ObjDataTyp& o) {
+            return o.OB_Typ == ObArt::Beschriftung || o.OB_Typ == ObArt::Luecke;
+        }));
 }
 
 } // namespace
@@ -102,6 +113,7 @@ void EditorDokument::aendern(const QString& text, const std::function<void(Dokum
     Dokumentstand vorher = stand();
     Dokumentstand nachher = vorher;
     aenderung(nachher);
+    FragenZaehlen(nachher);
     m_stapel.push(
         new EditorBefehl(*this, text, std::move(vorher), std::move(nachher), objekt, zusammenfassen));
 }

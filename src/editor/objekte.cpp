@@ -9,6 +9,7 @@ ObjDataTyp NeueBeschriftung(QPointF anker) {
     o.OB_Typ = ObArt::Beschriftung;
     o.OB_Ebene = 1;
     o.OB_Sline = 1;
+    o.OB_Fsize = -2; // a little smaller than the player's base size, so that boxes crowd less
     return o;
 }
 

@@ -167,6 +167,7 @@ TEST_F(EditorFenster, BildbeschriftungMitMausUndTastaturGebautGespeichertUndGesp
 
     const Dokument d = zuruecklesen(ziel);
     EXPECT_EQ(d.Header.HD_RandErw, rand);
+    EXPECT_EQ(d.Header.HD_AnzFrageNummern, 4); // the topic list shows it with the title
     ASSERT_EQ(d.Objekte.size(), 4u);
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(d.Objekte[static_cast<size_t>(i)].OB_Cap, namen[i]);
