@@ -275,6 +275,28 @@ TEST_F(EditorFenster, UngespeicherteAenderungenWerdenErfragt) {
     EXPECT_TRUE(e.dokument().dokument().Header.HD_titel.isEmpty());
 }
 
+TEST_F(EditorFenster, KopieNachAbsturzWirdAngeboten) {
+    {
+        EditorDokument vorher;
+        QString fehler;
+        ASSERT_TRUE(vorher.oeffnen(Beispiel("planeten"), fehler));
+        vorher.aendern(QStringLiteral("Titel"),
+                       [](Dokumentstand& s) { s.Kopf.HD_titel = QStringLiteral("Entwurf"); });
+        ASSERT_TRUE(Wiederherstellung(m_tmp.filePath(QStringLiteral("sicherung"))).sichern(vorher));
+    }
+    TEditorForm& e = editor();
+    e.wiederherstellungAnbieten();
+    ASSERT_EQ(m_editorMeldungen.eintraege.size(), 1u);
+    EXPECT_TRUE(m_editorMeldungen.eintraege[0].text.contains(QStringLiteral("\"planeten.tvl\"")));
+    EXPECT_EQ(e.dokument().dokument().Header.HD_titel, QStringLiteral("Entwurf"));
+    EXPECT_EQ(e.dokument().pfad(), Beispiel("planeten"));
+    EXPECT_TRUE(e.dokument().istGeaendert());
+    // Closed without saving ("Nein"), the copy is gone and not offered again.
+    m_editorMeldungen.antworten = {Antwort::Nein};
+    EXPECT_TRUE(e.close());
+    EXPECT_FALSE(Wiederherstellung(m_tmp.filePath(QStringLiteral("sicherung"))).vorhanden());
+}
+
 TEST_F(EditorFenster, PruefungenZeigenDasObjekt) {
     TEditorForm& e = editor();
     ASSERT_TRUE(e.oeffnen(Beispiel("europa")));
