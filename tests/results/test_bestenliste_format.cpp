@@ -38,7 +38,7 @@ TEST(BestenlisteFormat, RundlaufUeberDieDatei) {
     const std::vector<BestListDataTyp> liste{
         {QStringLiteral("Ärger Ü"), QStringLiteral("Raum-3"), 46364.427, 123456, 0.5},
         {QString(), QString(), -2.5, 0, 1.0},
-        {QStringLiteral("  mit Blanks "), QStringLiteral("x"), 0, std::numeric_limits<int32_t>::max(), 0}};
+        {QStringLiteral("  mit Blanks "), QStringLiteral("x"), 0.5, std::numeric_limits<int32_t>::max(), 0}};
     QByteArray datei = BestListKopf();
     for (const auto& e : liste)
         datei += BestListEintragBytes(e);
