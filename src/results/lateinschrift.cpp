@@ -23,10 +23,13 @@ QString AlsQString(const icu::UnicodeString& text) {
     return QString(reinterpret_cast<const QChar*>(text.getBuffer()), text.length());
 }
 
-// The transliterators are built once; building one reads ICU's rule data.
+// The transliterators are built once; building one reads ICU's rule data. Any-Latin
+// writes Cyrillic by ISO 9 ("Жанна" as "Žanna", and 1252 holds "Ž"); Russian names
+// are known in the spelling of the BGN rules ("Zhanna"), so Cyrillic goes through those first.
 class Umschreiber final {
 public:
-    Umschreiber() : m_latein(erstellen(u"Any-Latin")), m_ascii(erstellen(u"Latin-ASCII")) {}
+    Umschreiber()
+        : m_latein(erstellen(u"Russian-Latin/BGN; Any-Latin")), m_ascii(erstellen(u"Latin-ASCII")) {}
 
     QString umschreiben(const QString& text) {
         const QMutexLocker sperre(&m_sperre);

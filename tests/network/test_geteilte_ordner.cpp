@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -27,7 +28,7 @@
 
 namespace {
 
-enum class Objekt { LinkNachAussen, LinkInsLeere, Fifo, Ordner, DevNull };
+enum class Objekt { LinkNachAussen, LinkInsLeere, Fifo, Ordner, DevNull, Duenn2GB, Duenn200MB };
 enum class Vorgang {
     Veroeffentlichen,
     Aufraeumen,
@@ -39,7 +40,8 @@ enum class Vorgang {
 };
 
 const char* Name(Objekt o) {
-    static const char* namen[] = {"LinkNachAussen", "LinkInsLeere", "Fifo", "Ordner", "DevNull"};
+    static const char* namen[] = {"LinkNachAussen", "LinkInsLeere", "Fifo",      "Ordner",
+                                  "DevNull",        "Duenn2GB",     "Duenn200MB"};
     return namen[static_cast<int>(o)];
 }
 const char* Name(Vorgang v) {
@@ -56,6 +58,7 @@ struct WerkzeugLauf {
     int exitCode;
     QString fehler;
     double sekunden;
+    long mb; // peak resident memory of the tool
 };
 
 class GeplantesObjekt : public ::testing::TestWithParam<std::tuple<Objekt, Vorgang>> {
@@ -106,6 +109,15 @@ protected:
         case Objekt::DevNull:
             ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), pfad));
             break;
+        case Objekt::Duenn2GB:
+        case Objekt::Duenn200MB: {
+            // A best-list header and a hole of zeros: apparent gigabytes, a few KB on disk.
+            QFile f(pfad);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(BestListKopf());
+            ASSERT_TRUE(f.resize(o == Objekt::Duenn2GB ? 2LL << 30 : 200LL << 20));
+            break;
+        }
         }
     }
 
@@ -131,8 +143,11 @@ protected:
             return liste.anhaengen(name(v), e) ? QByteArray("gespeichert") : Text(meldungen);
         }
         case Vorgang::ListeLesen: {
+            // What the window does before it shows the grid.
             Bestenliste liste(meldungen, warten);
-            return liste.laden(name(v), true) ? QByteArray("gelesen") : Text(meldungen);
+            if (!liste.laden(name(v), true)) return Text(meldungen);
+            liste.rangfolge();
+            return "gelesen: " + liste.schaden().toUtf8();
         }
         case Vorgang::Protokoll: {
             Protokoll p;
@@ -154,18 +169,34 @@ protected:
                 QStringLiteral("bestenliste"), QStringLiteral("eintragen"),  name(v),
                 QStringLiteral("--name"),      QStringLiteral("Eve"),        QStringLiteral("--dauer-ms"),
                 QStringLiteral("1000"),        QStringLiteral("--leistung"), QStringLiteral("0.5")};
+        // GNU time reports the tool's own peak memory on its last line of stderr.
+        const QString zeit = QStringLiteral("/usr/bin/time");
+        const bool messen = QFile::exists(zeit);
+        const QString werkzeug = QStringLiteral(KARTELLO_BIN_ORDNER "/kartello-tool");
+        if (messen)
+            argumente = QStringList{QStringLiteral("-f"), QStringLiteral("%M KB"), werkzeug} + argumente;
         QProcess p;
         QElapsedTimer uhrzeit;
         uhrzeit.start();
-        p.start(QStringLiteral(KARTELLO_BIN_ORDNER "/kartello-tool"), argumente);
+        p.start(messen ? zeit : werkzeug, argumente);
         const bool fertig = p.waitForFinished(10000);
         if (!fertig) p.kill();
-        return {fertig ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardError()),
-                uhrzeit.elapsed() / 1000.0};
+        WerkzeugLauf lauf{fertig ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardError()),
+                          uhrzeit.elapsed() / 1000.0, 0};
+        if (messen) {
+            const qsizetype zeile = lauf.fehler.lastIndexOf(u'\n', -2);
+            lauf.mb = lauf.fehler.mid(zeile + 1).section(u' ', 0, 0).toLong() / 1024;
+            lauf.fehler.truncate(zeile + 1);
+        }
+        return lauf;
     }
+
+    static bool duenn(Objekt o) { return o == Objekt::Duenn2GB || o == Objekt::Duenn200MB; }
 
     QByteArray erwartet(Objekt o, Vorgang v) const {
         const QString n = name(v);
+        if (duenn(o) && v == Vorgang::ListeAnhaengen) return "gespeichert";
+        if (duenn(o) && v == Vorgang::ListeLesen) return "gelesen: " + BestListSchadenText(n, 1).toUtf8();
         switch (v) {
         case Vorgang::Veroeffentlichen:
             // A folder would stop the rename: refused before anything changes. Anything
@@ -204,10 +235,15 @@ TEST_P(GeplantesObjekt, NichtsDraussenAendertSichNichtsBlockiert) {
     long mb = 0;
     if (vorgang == Vorgang::ToolEintragen || vorgang == Vorgang::ToolZeigen) {
         const WerkzeugLauf lauf = werkzeug(vorgang);
-        EXPECT_EQ(lauf.exitCode, 1) << lauf.fehler.toStdString();
-        EXPECT_TRUE(lauf.fehler.contains(QDir::toNativeSeparators(n))) << lauf.fehler.toStdString();
+        // A hole of zeros is a damaged list: entered into, or shown with the damage warning.
+        EXPECT_EQ(lauf.exitCode, duenn(objekt) ? 0 : 1) << lauf.fehler.toStdString();
+        if (!duenn(objekt) || vorgang == Vorgang::ToolZeigen) {
+            EXPECT_TRUE(lauf.fehler.contains(QDir::toNativeSeparators(n))) << lauf.fehler.toStdString();
+        }
         ergebnis = "Exit " + QByteArray::number(lauf.exitCode);
         sekunden = lauf.sekunden;
+        mb = lauf.mb;
+        EXPECT_LT(mb, 600);
     } else {
         const KindErgebnis e = ImKindMessen([&] { return ausfuehren(vorgang); }, 10);
         ASSERT_TRUE(e.beendet) << "blocked or crashed";
@@ -217,7 +253,9 @@ TEST_P(GeplantesObjekt, NichtsDraussenAendertSichNichtsBlockiert) {
         mb = e.zusatzMb;
     }
     EXPECT_LT(sekunden, 3.0);
-    EXPECT_LT(mb, 60);
+    if (vorgang != Vorgang::ToolEintragen && vorgang != Vorgang::ToolZeigen) {
+        EXPECT_LT(mb, 60);
+    }
     // Outside the folder: the secret file keeps its bytes and mode, no link target appears.
     QFile f(geheim);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -237,14 +275,15 @@ TEST_P(GeplantesObjekt, NichtsDraussenAendertSichNichtsBlockiert) {
 
 INSTANTIATE_TEST_SUITE_P(Tabelle, GeplantesObjekt,
                          ::testing::Combine(::testing::Values(Objekt::LinkNachAussen, Objekt::LinkInsLeere,
-                                                              Objekt::Fifo, Objekt::Ordner, Objekt::DevNull),
+                                                              Objekt::Fifo, Objekt::Ordner, Objekt::DevNull,
+                                                              Objekt::Duenn2GB, Objekt::Duenn200MB),
                                             ::testing::Values(Vorgang::Veroeffentlichen, Vorgang::Aufraeumen,
                                                               Vorgang::ListeAnhaengen, Vorgang::ListeLesen,
                                                               Vorgang::Protokoll, Vorgang::ToolEintragen,
                                                               Vorgang::ToolZeigen)),
-                         [](const auto& info) {
-                             return std::string(Name(std::get<1>(info.param))) + '_' +
-                                    Name(std::get<0>(info.param));
+                         [](const auto& fall) {
+                             return std::string(Name(std::get<1>(fall.param))) + '_' +
+                                    Name(std::get<0>(fall.param));
                          });
 
 } // namespace

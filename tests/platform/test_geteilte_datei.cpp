@@ -9,7 +9,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <chrono>
 #include <sys/stat.h>
+#include <thread>
 
 namespace {
 
@@ -112,16 +114,25 @@ TEST_F(GeteilteDatei, SchliessfehlerTraegtBeimNaechstenVersuchNichtDoppeltEin) {
     EXPECT_EQ(Inhalt(liste), QByteArray("KOPFalt;neu;mein;fremd;"));
 }
 
-// A pupil opened the list just before the teacher published anew: the append must reach
-// the list under the name, not the removed one.
+// A pupil's append opened the list just before the teacher published anew and waits for
+// the lock: once it has the lock, the name leads to another file, so it opens that one.
 TEST_F(GeteilteDatei, ErsetzteListeWirdNeuGeoeffnet) {
     const QString liste = pfad("liste.hsc");
     ASSERT_TRUE(GeteiltErsetzen(liste, "alt"));
-    GesperrteDatei vorher;
-    ASSERT_TRUE(vorher.oeffnen(liste, GesperrteDatei::Zugriff::LesenOhneSchreiber));
+    GesperrteDatei halter;
+    ASSERT_TRUE(halter.oeffnen(liste, GesperrteDatei::Zugriff::Exklusiv));
+    GeteiltErgebnis ergebnis;
+    std::thread schueler([&] {
+        AnhangStand stand;
+        ergebnis = GeteiltAnhaengenVersuch(liste, "K", "+", stand);
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
     ASSERT_TRUE(GeteiltErsetzen(liste, "neu"));
-    vorher.schliessen();
-    ASSERT_TRUE(GeteiltAnhaengen(liste, "K", "+", warten));
+    QByteArray alt(3, '\0');
+    ASSERT_EQ(halter.lesenAb(0, alt.data(), 3), 3);
+    halter.schliessen();
+    schueler.join();
+    EXPECT_TRUE(ergebnis.ok) << ergebnis.fehler.toStdString();
     EXPECT_EQ(Inhalt(liste), QByteArray("neu+"));
 }
 
@@ -129,11 +140,16 @@ TEST_F(GeteilteDatei, NeuEinsetzenNimmtKeinenBelegtenNamen) {
     for (const char* name : {"datei", "link", "ordner"}) {
         SCOPED_TRACE(name);
         const QString ziel = pfad(name);
-        if (QByteArray(name) == "datei") ASSERT_TRUE(GeteiltErsetzen(ziel, "fremd"));
-        if (QByteArray(name) == "link")
-            ASSERT_TRUE(QFile::link(m_draussen.filePath(QStringLiteral("x")), ziel));
-        if (QByteArray(name) == "ordner") ASSERT_EQ(::mkdir(QFile::encodeName(ziel).constData(), 0755), 0);
+        const QByteArray art(name);
+        const bool angelegt = art == "datei"  ? GeteiltErsetzen(ziel, "fremd").ok
+                              : art == "link" ? QFile::link(m_draussen.filePath(QStringLiteral("x")), ziel)
+                                              : ::mkdir(QFile::encodeName(ziel).constData(), 0755) == 0;
+        ASSERT_TRUE(angelegt);
         GeteilterEntwurf entwurf(ziel);
+        if (art == "ordner") {
+            EXPECT_FALSE(entwurf.schreiben("mein")) << "no rename could replace a folder";
+            continue;
+        }
         ASSERT_TRUE(entwurf.schreiben("mein"));
         bool vorhanden = false;
         EXPECT_FALSE(entwurf.neuEinsetzen(vorhanden));

@@ -6,6 +6,8 @@
 #include "results/bestenliste_text.h"
 #include "results/lateinschrift.h"
 
+#include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -47,7 +49,8 @@ TEST(Namensregeln, AndereSchriftenInLateinischenBuchstaben) {
                                            {u"Jörg Müller"_s, u"Jörg Müller"_s},
                                            {u"Şükrü Işıl"_s, u"Sükrü Isil"_s},
                                            {u"Łukasz Dvořák"_s, u"Lukasz Dvorák"_s},
-                                           {u"Ελένη"_s, u"Elene"_s}}) {
+                                           {u"Ольга"_s, u"Ol'ga"_s},
+                                           {u"Ελένη"_s, u"Eléne"_s}}) {
         EXPECT_EQ(FuerCp1252Umschreiben(f.name), f.liste) << f.name.toStdString();
     }
     // Arabic has no fixed spelling in Latin letters; it only must not become question marks.
@@ -63,6 +66,24 @@ TEST(Namensregeln, AndereSchriftenInLateinischenBuchstaben) {
               BestListLeseFehler::Keiner);
     ASSERT_EQ(gelesen.size(), 1u);
     EXPECT_EQ(gelesen[0].Name, u"Zhanna"_s);
+}
+
+// The tool enters a name as the name window does: without its control characters.
+TEST(Namensregeln, WerkzeugEntferntSteuerzeichen) {
+    QTemporaryDir ordner;
+    const QString liste = ordner.filePath(QStringLiteral("Europa.hsc"));
+    QProcess p;
+    p.start(QStringLiteral(KARTELLO_BIN_ORDNER "/kartello-tool"),
+            {u"bestenliste"_s, u"eintragen"_s, liste, u"--name"_s, u"Eve\r\n<tit>Note:\t1"_s, u"--rechner"_s,
+             u"Жанна-PC"_s, u"--dauer-ms"_s, u"1000"_s, u"--leistung"_s, u"0.5"_s});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    std::vector<BestListDataTyp> l;
+    QString grund;
+    ASSERT_TRUE(BestListLesenVersuch(liste, l, grund));
+    ASSERT_EQ(l.size(), 1u);
+    EXPECT_EQ(l[0].Name, u"Eve<tit>Note:1"_s);
+    EXPECT_EQ(l[0].Rechner, u"Zhanna-PC"_s);
 }
 
 } // namespace
