@@ -73,6 +73,7 @@ protected:
         f.write("GEHEIM");
         f.close();
         ASSERT_TRUE(f.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+        dok.Header.Dateiname = QStringLiteral("/themen/Europa.tvl");
         dok.Header.HD_titel = QStringLiteral("Europa");
         dok.Basisbild = QImage(8, 8, QImage::Format_RGB32);
         dok.Basisbild.fill(Qt::blue);
@@ -260,7 +261,9 @@ TEST_P(GeplantesObjekt, NichtsDraussenAendertSichNichtsBlockiert) {
     QFile f(geheim);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("GEHEIM"));
-    EXPECT_EQ(f.permissions() & 0x0777, QFile::ReadOwner | QFile::WriteOwner);
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(geheim).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
     EXPECT_FALSE(QFile::exists(m_draussen.filePath(QStringLiteral("nie-da"))));
     EXPECT_EQ(QDir(m_draussen.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 1);
     // In the folder: no temporary file stays, and the planted object was replaced only by a
