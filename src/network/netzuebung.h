@@ -51,11 +51,12 @@ public:
 
 private:
     bool Schreiben(const Dokument& dok, const NetzDateienTyp& dateien, const NetzUebungDataTyp& daten,
-                   const NetzInitHaken& haken);
+                   const NetzInitHaken& haken, const ProgrammOrdnerTyp& ordner);
 
     Meldungen& m_meldungen;
     const SystemInfo& m_system;
     bool m_veroeffentlicht = false;
+    QString m_gesichert; // where the last publication kept the previous exercise's results
 };
 
 // Program end: removes the document, settings and marker files of the channel, but

@@ -61,6 +61,8 @@ void TForm1::QuizBefehleVerbinden() {
     m.verbinden(QStringLiteral("BestenlisteNetz1"), [this] { BestenlisteZeigen(true); });
     m.verbinden(QStringLiteral("Protokoll1"), [this] { m_uebProtokollForm->exec(); });
     m.verbinden(QStringLiteral("OrdnerProtBest1"), [this] { m_bestListVerzForm->exec(); });
+    connect(m_bestListForm, &TBestListForm::klassenauswertungGewuenscht, this,
+            &TForm1::BestenlistenAuswertungZeigen);
     connect(m_uebungenBtn, &THoverPanel::clicked, this, [this] { QuizStarten(); });
     connect(m_lernKartBtn, &THoverPanel::clicked, this, [this] { QuizAbbrechen(); });
     connect(m_bestenlisteBtn, &THoverPanel::clicked, this, [this] { BestenlisteZeigen(false); });
@@ -94,6 +96,7 @@ void TForm1::QuizmodusWechseln(bool an) {
 }
 
 void TForm1::BestenlisteZeigen(bool netz) {
+    m_bestListNetz = netz;
     m_bestenliste.zeigen(m_dokument, Ordner(), netz, [this, netz](const QString& titel) {
         m_bestListForm->setWindowTitle(titel);
         std::unique_ptr<BestListVerfolger> verfolger;

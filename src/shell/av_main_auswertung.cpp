@@ -1,0 +1,44 @@
+// The main window's side of the class analysis: the window over a .kqa file, opened from
+// the best-list window or the command line, and appending a run's record.
+#include "shell/av_main.h"
+
+#include "analysis/ac_klassenauswertung.h"
+#include "analysis/antwortsatz_datei.h"
+#include "data/av_data.h"
+#include "platform/meldungen.h"
+#include "platform/uhr.h"
+#include "results/ac_bestlist.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+void TForm1::KlassenauswertungZeigen(const QString& kqaPfad) {
+    if (!QFileInfo(kqaPfad).isFile()) {
+        m_dienste.meldungen.information(
+            QStringLiteral("Zu dieser Bestenliste gibt es noch keine Antwortprotokolle (\"%1\").")
+                .arg(QDir::toNativeSeparators(kqaPfad)));
+        return;
+    }
+    // Above whatever modal window asked for it, so that it is seen.
+    QWidget* eltern = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
+    TKlassenauswertungForm fenster(m_dienste.meldungen, m_dienste.dialoge, m_dienste.zwischenablage, eltern);
+    const ProgrammOrdnerTyp& o = Ordner();
+    if (!fenster.Oeffnen(kqaPfad, {o.Themenordner, o.Kommunikationsordner, o.Startordner, o.Programmordner}))
+        return;
+    fenster.exec();
+}
+
+void TForm1::BestenlistenAuswertungZeigen() {
+    const ProgrammOrdnerTyp& o = Ordner();
+    const QString liste = m_bestListNetz ? NetzBestListPfad(o.Kommunikationsordner, o.Kanalname)
+                                         : BestListPfad(o.Bestenlistenordner, m_dokument.Header.Dateiname);
+    KlassenauswertungZeigen(KqaPfadZuBestenliste(liste));
+}
+
+void TForm1::AntwortsatzAnhaengen(const QString& bestListPfad, const KqaLauf& lauf) {
+    QString fehler;
+    // The best list has told the user already when its folder cannot be written.
+    if (!KqaAnhaengen(KqaPfadZuBestenliste(bestListPfad), lauf, m_dienste.warten, fehler))
+        qWarning("Antwortprotokoll nicht geschrieben: %s", qUtf8Printable(fehler));
+}
