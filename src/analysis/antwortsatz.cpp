@@ -128,27 +128,66 @@ QString KqaZeileBeschaedigtText(const QString& name, int64_t zeile) {
     return QStringLiteral("%1: Zeile %2 ist beschädigt und wird übergangen.").arg(name).arg(zeile);
 }
 
+namespace {
+
+// Cuts the bytes into lines as they come, never holding more than one line and one piece:
+// a line longer than the limit is skipped while it streams past.
+class ZeilenLeser final {
+public:
+    ZeilenLeser(KqaLeseErgebnis& e, const QString& name) : m_e(e), m_name(name) {}
+
+    void futtern(QByteArrayView bytes) {
+        while (!bytes.isEmpty()) {
+            const qsizetype ende = bytes.indexOf('\n');
+            const QByteArrayView stueck = ende < 0 ? bytes : bytes.first(ende);
+            if (!m_zuLang) {
+                if (m_zeile.size() + stueck.size() > KqaZeileHoechstens) {
+                    m_zuLang = true;
+                    m_zeile.clear();
+                } else {
+                    m_zeile.append(stueck);
+                }
+            }
+            if (ende < 0) return;
+            zeileFertig();
+            bytes = bytes.sliced(ende + 1);
+        }
+    }
+    void ende() {
+        if (!m_zeile.isEmpty() || m_zuLang) zeileFertig();
+        m_e.keinKqa = m_beschaedigt > 0 && m_e.bestand.laeufe().empty();
+    }
+
+private:
+    void zeileFertig() {
+        ++m_nummer;
+        if (m_zeile.endsWith('\r')) m_zeile.chop(1);
+        if (m_zuLang || (!m_zeile.trimmed().isEmpty() && !KqaZeileLesen(m_zeile, m_lauf))) {
+            ++m_beschaedigt;
+            m_e.warnungen.append(KqaZeileBeschaedigtText(m_name, m_nummer));
+        } else if (!m_zeile.trimmed().isEmpty()) {
+            m_e.bestand.hinzufuegen(m_lauf, m_nummer);
+        }
+        m_zeile.clear();
+        m_zuLang = false;
+    }
+
+    KqaLeseErgebnis& m_e;
+    const QString& m_name;
+    QByteArray m_zeile;
+    bool m_zuLang = false;
+    int64_t m_nummer = 0;
+    int64_t m_beschaedigt = 0;
+    KqaLauf m_lauf;
+};
+
+} // namespace
+
 KqaLeseErgebnis KqaLesenAusBytes(const QByteArray& bytes, const QString& name) {
     KqaLeseErgebnis e;
-    int64_t nummer = 0;
-    int64_t beschaedigt = 0;
-    KqaLauf lauf;
-    for (qsizetype anfang = 0; anfang < bytes.size();) {
-        qsizetype ende = bytes.indexOf('\n', anfang);
-        if (ende < 0) ende = bytes.size();
-        ++nummer;
-        QByteArrayView zeile(bytes.constData() + anfang, ende - anfang);
-        anfang = ende + 1;
-        if (zeile.endsWith('\r')) zeile.chop(1);
-        if (zeile.trimmed().isEmpty()) continue;
-        if (zeile.size() > KqaZeileHoechstens || !KqaZeileLesen(zeile.toByteArray(), lauf)) {
-            ++beschaedigt;
-            e.warnungen.append(KqaZeileBeschaedigtText(name, nummer));
-            continue;
-        }
-        e.bestand.hinzufuegen(lauf, nummer);
-    }
-    e.keinKqa = beschaedigt > 0 && e.bestand.laeufe().empty();
+    ZeilenLeser leser(e, name);
+    leser.futtern(bytes);
+    leser.ende();
     return e;
 }
 
@@ -169,11 +208,18 @@ KqaLeseErgebnis KqaLesen(const QString& pfad) {
         e.fehler = QStringLiteral("Die Datei ist zu groß.");
         return e;
     }
-    QByteArray bytes;
-    if (!datei.allesLesen(bytes)) {
-        e.fehler = datei.fehler();
-        return e;
+    const QString name = QFileInfo(pfad).fileName();
+    ZeilenLeser leser(e, name);
+    QByteArray stueck(1024 * 1024, Qt::Uninitialized);
+    for (int64_t pos = 0; pos < groesse;) {
+        const int64_t n = datei.lesenAb(pos, stueck.data(), std::min<int64_t>(stueck.size(), groesse - pos));
+        if (n <= 0) {
+            e.fehler = datei.fehler().isEmpty() ? QStringLiteral("Lesefehler") : datei.fehler();
+            return e;
+        }
+        leser.futtern(QByteArrayView(stueck.constData(), n));
+        pos += n;
     }
-    datei.schliessen();
-    return KqaLesenAusBytes(bytes, QFileInfo(pfad).fileName());
+    leser.ende();
+    return e;
 }

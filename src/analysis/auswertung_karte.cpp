@@ -12,6 +12,7 @@
 #include <QPainterPath>
 
 #include <cmath>
+#include <numeric>
 
 QColor AmpelFarbe(Ampel ampel) {
     switch (ampel) {
@@ -49,16 +50,25 @@ void AnteilZeichnen(QPainter& maler, const QRect& box, const PositionsZeile& p, 
     maler.drawText(platte, Qt::AlignCenter, text);
 }
 
-void StelleZeichnen(QPainter& maler, const QRect& box, const PositionsZeile& p, const QSize& bild) {
+// The cover keeps showing its own number through the colour; where the map shows another
+// one ("?" numbering) the number of the records stands on a plate at the left.
+void StelleZeichnen(QPainter& maler, const QRect& box, const PositionsZeile& p, const QSize& bild,
+                    bool nummerSichtbar) {
     const QColor farbe = AmpelFarbe(AmpelFuer(p.anteil()));
     QColor fuellung = farbe;
     fuellung.setAlpha(110);
     maler.setPen(QPen(farbe, 3));
     maler.setBrush(fuellung);
     maler.drawRect(box);
-    maler.setFont(Schrift(std::clamp(box.height() - 4, 9, 14)));
-    maler.setPen(Qt::black);
-    maler.drawText(box, Qt::AlignCenter, p.nummer);
+    if (!nummerSichtbar) {
+        maler.setFont(Schrift(12));
+        QRect platte(0, 0, QFontMetrics(maler.font()).horizontalAdvance(p.nummer) + 8, box.height());
+        platte.moveTopRight(QPoint(box.left() - 2, box.top()));
+        maler.setBrush(Qt::white);
+        maler.drawRect(platte);
+        maler.setPen(Qt::black);
+        maler.drawText(platte, Qt::AlignCenter, p.nummer);
+    }
     AnteilZeichnen(maler, box, p, bild);
 }
 
@@ -121,7 +131,7 @@ AuswertungsBild AuswertungsKarte(Dokument* dok, const Auswertung& a, QSize groes
                 QPoint(static_cast<int>(std::lround(b[0] * w)), static_cast<int>(std::lround(b[1] * h))),
                 QPoint(static_cast<int>(std::lround(b[2] * w)) - 1,
                        static_cast<int>(std::lround(b[3] * h)) - 1));
-            StelleZeichnen(maler, box, p, ergebnis.bild.size());
+            StelleZeichnen(maler, box, p, ergebnis.bild.size(), NummerText(*dok, p.ziel) == p.nummer);
             ergebnis.stellen.push_back({p.ziel, i, box});
         }
     } else {
@@ -154,14 +164,24 @@ std::size_t TabelleSeite(QPainter& maler, const QRect& seite, const QString& ueb
     const QFontMetrics fm(maler.font());
     const int zeilenH = fm.height() + 4;
     const int spalten = static_cast<int>(zeilen.front().size());
-    const int spalteB = seite.width() / spalten;
+    // Columns share the width by their longest text, so a number column stays narrow.
+    std::vector<int> breite(static_cast<std::size_t>(spalten), 1);
+    for (const QStringList& z : zeilen)
+        for (int s = 0; s < spalten; ++s)
+            breite[static_cast<std::size_t>(s)] = std::max(breite[static_cast<std::size_t>(s)],
+                                                           std::min(40, static_cast<int>(z.value(s).size())));
+    const int summe = std::accumulate(breite.begin(), breite.end(), 0);
+    std::vector<int> links{seite.left()};
+    for (int s = 0; s < spalten; ++s)
+        links.push_back(links.back() + seite.width() * breite[static_cast<std::size_t>(s)] / summe);
     int y = seite.top() + kopfH;
     const auto zeile = [&](const QStringList& z, bool fett) {
         QFont f = maler.font();
         f.setBold(fett);
         maler.setFont(f);
         for (int s = 0; s < spalten; ++s) {
-            const QRect zelle(seite.left() + s * spalteB, y, spalteB - 4, zeilenH);
+            const auto i = static_cast<std::size_t>(s);
+            const QRect zelle(links[i], y, links[i + 1] - links[i] - 4, zeilenH);
             maler.drawText(
                 zelle, Qt::AlignLeft | Qt::AlignVCenter,
                 QFontMetrics(f).elidedText(z.value(s).simplified(), Qt::ElideRight, zelle.width()));

@@ -16,7 +16,7 @@ QString Bereinigt(QString text) {
 }
 
 QString CsvFeld(const QString& zelle) {
-    const QString z = ExportZelle(zelle);
+    const QString z = CsvZelle(zelle);
     if (!z.contains(u';') && !z.contains(u'"')) return z;
     return u'"' + QString(z).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
@@ -75,7 +75,7 @@ QString TabellenText(const Auswertung& a) {
     return TabText(PositionsTabelle(a, true)) + u'\n' + TabText(SchuelerTabelle(a));
 }
 
-QString ExportZelle(const QString& text) {
+QString CsvZelle(const QString& text) {
     QString z;
     z.reserve(text.size() + 1);
     for (const QChar c : text)

@@ -42,7 +42,7 @@ class TUebOptFragenForm;
 class TUebProtokollForm;
 class TUebungPan;
 struct BestenlistenErgebnis;
-struct KqaLauf;
+struct QuizLauf;
 struct KlickErgebnis;
 
 class TForm1 final : public QMainWindow {
@@ -160,7 +160,9 @@ private:
     // the best list shown, and the one append of a run's record beside a best list.
     void KlassenauswertungZeigen(const QString& kqaPfad);
     void BestenlistenAuswertungZeigen();
-    void AntwortsatzAnhaengen(const QString& bestListPfad, const KqaLauf& lauf);
+    void AntwortsatzAnhaengen(const QString& bestListPfad, const QuizLauf& lauf);
+    // The run record of the completion's hand-over, for the open document.
+    QuizLauf QuizLaufAusErgebnis(const BestenlistenErgebnis& ergebnis) const;
     // Export, clipboard copy and e-mail (av_main_ausgabe.cpp).
     void AusgabeBefehleVerbinden();
     void AnsichtExportieren();

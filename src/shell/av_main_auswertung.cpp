@@ -4,9 +4,14 @@
 
 #include "analysis/ac_klassenauswertung.h"
 #include "analysis/antwortsatz_datei.h"
+#include "analysis/antwortsatz_quiz.h"
+#include "analysis/dokument_suche.h"
 #include "data/av_data.h"
 #include "platform/meldungen.h"
 #include "platform/uhr.h"
+#include "quiz/quizlauf.h"
+#include "quiz/quizoberflaeche.h"
+#include "quiz/quiztexte.h"
 #include "results/ac_bestlist.h"
 
 #include <QApplication>
@@ -36,9 +41,27 @@ void TForm1::BestenlistenAuswertungZeigen() {
     KlassenauswertungZeigen(KqaPfadZuBestenliste(liste));
 }
 
-void TForm1::AntwortsatzAnhaengen(const QString& bestListPfad, const KqaLauf& lauf) {
+QuizLauf TForm1::QuizLaufAusErgebnis(const BestenlistenErgebnis& e) const {
+    QuizLauf lauf;
+    lauf.Dokumentpfad = m_dokument.Header.Dateiname;
+    lauf.Titel = m_dokument.Header.HD_titel;
+    lauf.DokTyp = m_dokument.Header.HD_DokTyp;
+    lauf.Netzuebung = e.Netzuebung;
+    lauf.Teilnehmer = e.TeilnehmerName;
+    lauf.Rechnername = e.Rechnername;
+    lauf.Start = e.StartZeit;
+    lauf.DauerMs = e.ZeitMs;
+    lauf.Gesamtleistung = e.Gesamtleistung;
+    lauf.Note = NoteFuer(e.Gesamtleistung);
+    // A best-list entry is made for a whole run only.
+    lauf.Komplett = true;
+    return lauf;
+}
+
+void TForm1::AntwortsatzAnhaengen(const QString& bestListPfad, const QuizLauf& lauf) {
     QString fehler;
+    const KqaLauf satz = KqaLaufAus(lauf, DateiHash(lauf.Dokumentpfad));
     // The best list has told the user already when its folder cannot be written.
-    if (!KqaAnhaengen(KqaPfadZuBestenliste(bestListPfad), lauf, m_dienste.warten, fehler))
+    if (!KqaAnhaengen(KqaPfadZuBestenliste(bestListPfad), satz, m_dienste.warten, fehler))
         qWarning("Antwortprotokoll nicht geschrieben: %s", qUtf8Printable(fehler));
 }

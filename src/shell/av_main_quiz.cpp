@@ -7,6 +7,7 @@
 #include "quiz/ac_uebfertig.h"
 #include "quiz/av_quizanzeige.h"
 #include "quiz/av_uebungpan.h"
+#include "quiz/quizlauf.h"
 #include "results/ac_bestlist.h"
 #include "results/ac_uebprotokoll.h"
 #include "results/av_bestlistverz.h"
@@ -106,13 +107,17 @@ void TForm1::BestenlisteZeigen(bool netz) {
 }
 
 void TForm1::BestenlisteEintragen(const BestenlistenErgebnis& e) {
+    // Every entry that reaches a best list gets its answer record beside it.
     if (e.Netzuebung) {
         const auto dauer = static_cast<int32_t>(std::clamp<int64_t>(e.ZeitMs, 0, INT32_MAX));
-        m_bestenliste.anhaengen(
-            NetzBestListPfad(Ordner().Kommunikationsordner, Ordner().Kanalname),
-            BestListEintrag(e.TeilnehmerName, e.Rechnername, e.StartZeit, dauer, e.Gesamtleistung));
+        const QString pfad = NetzBestListPfad(Ordner().Kommunikationsordner, Ordner().Kanalname);
+        if (m_bestenliste.anhaengen(
+                pfad, BestListEintrag(e.TeilnehmerName, e.Rechnername, e.StartZeit, dauer, e.Gesamtleistung)))
+            AntwortsatzAnhaengen(pfad, QuizLaufAusErgebnis(e));
         return;
     }
-    m_bestenliste.dokumentErgebnisAnhaengen(m_dokument, Ordner(), e.TeilnehmerName, e.Rechnername,
-                                            e.StartZeit, e.ZeitMs, e.Gesamtleistung);
+    if (m_bestenliste.dokumentErgebnisAnhaengen(m_dokument, Ordner(), e.TeilnehmerName, e.Rechnername,
+                                                e.StartZeit, e.ZeitMs, e.Gesamtleistung))
+        AntwortsatzAnhaengen(BestListPfad(Ordner().Bestenlistenordner, m_dokument.Header.Dateiname),
+                             QuizLaufAusErgebnis(e));
 }

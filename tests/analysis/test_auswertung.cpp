@@ -10,6 +10,8 @@
 
 #include <QFile>
 #include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -43,7 +45,7 @@ TEST(Klassenauswertung, DreiSchuelerWieVonHandGezaehlt) {
     EXPECT_EQ(Lesen(k.kqa).count('\n'), 4);
     const WerkzeugLauf erste = Werkzeug({k.kqa});
     ASSERT_EQ(erste.exitCode, 0) << erste.fehler.toStdString();
-    EXPECT_TRUE(erste.fehler.isEmpty()) << erste.fehler.toStdString();
+    EXPECT_FALSE(erste.fehler.contains(QStringLiteral("beschädigt"))) << erste.fehler.toStdString();
     EXPECT_EQ(QString::fromUtf8(erste.ausgabe), ErwarteteTabelleErste(k));
 
     // With every run, Anna's repeat counts as a fourth run on Tschechien, right at once.
@@ -89,7 +91,7 @@ TEST(Klassenauswertung, CsvLiestEinEchterLeser) {
     EXPECT_TRUE(zeilen.contains(k.nrTschechien +
                                 QStringLiteral("|Tschechien|4|25.0 %|3|Tschechien ← Österreich (3)")))
         << zeilen.toStdString();
-    EXPECT_TRUE(zeilen.contains(QStringLiteral("\n'=HYPERLINK(\"x\";1)|1|")) << zeilen.toStdString();
+    EXPECT_TRUE(zeilen.contains(QStringLiteral("\n'=HYPERLINK(\"x\";1)|1|"))) << zeilen.toStdString();
 }
 
 TEST(Klassenauswertung, KarteUndAusdruck) {
@@ -103,7 +105,7 @@ TEST(Klassenauswertung, KarteUndAusdruck) {
     info.start(QStringLiteral("pdfinfo"), {pdf});
     ASSERT_TRUE(info.waitForFinished(30000));
     const QString text = QString::fromUtf8(info.readAllStandardOutput());
-    EXPECT_TRUE(text.contains(QStringLiteral("Pages:          3"))) << text.toStdString();
+    EXPECT_TRUE(text.simplified().contains(QStringLiteral("Pages: 3"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("A4"))) << text.toStdString();
     QProcess datei;
     datei.start(QStringLiteral("file"), {QStringLiteral("-b"), png});
@@ -112,8 +114,18 @@ TEST(Klassenauswertung, KarteUndAusdruck) {
     // The wrong extension and a missing document fail with exit 1 and 2.
     EXPECT_EQ(Werkzeug({k.kqa, QStringLiteral("--bild"), k.tmp.filePath(QStringLiteral("x.bmp"))}).exitCode,
               2);
-    QFile::remove(k.tvl);
-    EXPECT_EQ(Werkzeug({k.kqa, QStringLiteral("--bild"), png}).exitCode, 1);
+    // Records of another version of the document: no document has their hash.
+    const QString fremd = k.tmp.filePath(QStringLiteral("fremd.kqa"));
+    QByteArray zeilen = Lesen(k.kqa);
+    const QByteArray hash = QJsonDocument::fromJson(zeilen.split('\n').first())
+                                .object()
+                                .value(QLatin1String("hash"))
+                                .toString()
+                                .toLatin1();
+    Anhaengen(fremd, zeilen.replace(hash, QByteArray(64, '0')));
+    const WerkzeugLauf ohne = Werkzeug({fremd, QStringLiteral("--bild"), png});
+    EXPECT_EQ(ohne.exitCode, 1);
+    EXPECT_TRUE(ohne.fehler.contains(QStringLiteral("wurde nicht gefunden"))) << ohne.fehler.toStdString();
 }
 
 TEST(Klassenauswertung, BeschaedigteZeilenWerdenUebergangen) {
