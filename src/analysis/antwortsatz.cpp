@@ -1,5 +1,6 @@
 #include "analysis/antwortsatz.h"
 
+#include "analysis/kqa_json.h"
 #include "platform/dateisperre.h"
 
 #include <QFileInfo>
@@ -12,59 +13,8 @@
 namespace {
 
 // An answer is an array, not an object: a class's year of runs stays a third as long.
-enum AntwortFeld { Ziel, Nummer, Text, Richtig, Versuch, Ms, AntwortFelder };
-
 QJsonArray AntwortAlsJson(const KqaAntwort& a) {
     return {a.ziel, a.nummer, a.text, a.richtig, a.versuch, static_cast<double>(a.ms)};
-}
-
-bool Ganzzahl(const QJsonValue& wert, int64_t von, int64_t bis, int64_t& ziel) {
-    if (!wert.isDouble()) return false;
-    const double d = wert.toDouble();
-    if (!std::isfinite(d) || d != std::floor(d) || d < static_cast<double>(von) ||
-        d > static_cast<double>(bis))
-        return false;
-    ziel = static_cast<int64_t>(d);
-    return true;
-}
-
-bool AntwortLesen(const QJsonValue& wert, KqaAntwort& a) {
-    const QJsonArray feld = wert.toArray();
-    if (feld.size() != AntwortFelder || !feld[Nummer].isString() || !feld[Text].isString() ||
-        !feld[Richtig].isBool())
-        return false;
-    int64_t ziel = 0, versuch = 0, ms = 0;
-    if (!Ganzzahl(feld[Ziel], 0, INT32_MAX, ziel) || !Ganzzahl(feld[Versuch], 1, INT32_MAX, versuch) ||
-        !Ganzzahl(feld[Ms], 0, int64_t{1} << 50, ms))
-        return false;
-    a.ziel = static_cast<int32_t>(ziel);
-    a.nummer = feld[Nummer].toString();
-    a.text = feld[Text].toString();
-    a.richtig = feld[Richtig].toBool();
-    a.versuch = static_cast<int32_t>(versuch);
-    a.ms = ms;
-    return true;
-}
-
-bool KopfLesen(const QJsonObject& o, KqaLauf& lauf) {
-    for (const char* text : {"titel", "datei", "hash", "teilnehmer", "rechner", "start", "note"})
-        if (!o.value(QLatin1String(text)).isString()) return false;
-    int64_t dauer = 0;
-    const QJsonValue leistung = o.value(QLatin1String("leistung"));
-    if (!Ganzzahl(o.value(QLatin1String("dauerMs")), 0, int64_t{1} << 50, dauer) || !leistung.isDouble() ||
-        !o.value(QLatin1String("ganz")).isBool() || !o.value(QLatin1String("antworten")).isArray())
-        return false;
-    lauf.titel = o.value(QLatin1String("titel")).toString();
-    lauf.datei = o.value(QLatin1String("datei")).toString();
-    lauf.hash = o.value(QLatin1String("hash")).toString();
-    lauf.teilnehmer = o.value(QLatin1String("teilnehmer")).toString();
-    lauf.rechner = o.value(QLatin1String("rechner")).toString();
-    lauf.start = QDateTime::fromString(o.value(QLatin1String("start")).toString(), Qt::ISODateWithMs);
-    lauf.dauerMs = dauer;
-    lauf.leistung = std::clamp(leistung.toDouble(), 0.0, 1.0);
-    lauf.note = o.value(QLatin1String("note")).toString();
-    lauf.ganz = o.value(QLatin1String("ganz")).toBool();
-    return true;
 }
 
 } // namespace
@@ -90,34 +40,46 @@ QByteArray KqaZeile(const KqaLauf& lauf) {
 }
 
 bool KqaZeileLesen(const QByteArray& zeile, KqaLauf& lauf) {
-    QJsonParseError fehler{};
-    const QJsonDocument doc = QJsonDocument::fromJson(zeile, &fehler);
-    if (fehler.error != QJsonParseError::NoError || !doc.isObject()) return false;
-    const QJsonObject o = doc.object();
-    KqaLauf neu;
-    if (!KopfLesen(o, neu)) return false;
-    const QJsonArray antworten = o.value(QLatin1String("antworten")).toArray();
-    if (antworten.size() > KqaAntwortenHoechstens) return false;
-    neu.antworten.resize(static_cast<std::size_t>(antworten.size()));
-    for (qsizetype i = 0; i < antworten.size(); ++i)
-        if (!AntwortLesen(antworten[i], neu.antworten[static_cast<std::size_t>(i)])) return false;
-    lauf = std::move(neu);
+    KqaBestand b;
+    if (!KqaJsonZeileLesen(zeile, 0, b)) return false;
+    lauf = b.lauf(0);
     return true;
 }
 
-int32_t KqaBestand::textId(const QString& text) {
-    const auto gefunden = m_ids.constFind(text);
+int32_t KqaBestand::textId(QByteArrayView utf8) {
+    // Looked up without a copy; only a text seen for the first time is stored.
+    const auto gefunden = m_ids.constFind(QByteArray::fromRawData(utf8.data(), utf8.size()));
     if (gefunden != m_ids.cend()) return gefunden.value();
     const auto id = static_cast<int32_t>(m_texte.size());
-    m_texte.push_back(text);
-    m_ids.insert(text, id);
+    m_texte.push_back(QString::fromUtf8(utf8));
+    m_ids.insert(utf8.toByteArray(), id);
     return id;
 }
 
+int32_t KqaBestand::textId(const QString& text) {
+    return textId(QByteArrayView(text.toUtf8()));
+}
+
+KqaLauf KqaBestand::lauf(std::size_t i) const {
+    const KqaLaufKopf& k = m_laeufe.at(i);
+    KqaLauf l{k.titel,      k.datei,    k.hash,
+              k.teilnehmer, k.rechner,  QDateTime::fromString(k.start, Qt::ISODateWithMs),
+              k.dauerMs,    k.leistung, k.note,
+              k.ganz,       {}};
+    for (std::size_t a = k.antwortAnfang; a < k.antwortEnde; ++a) {
+        const KqaAntwortKurz& kurz = m_antworten[a];
+        l.antworten.push_back(
+            {kurz.ziel, text(kurz.nummer), text(kurz.text), kurz.richtig, kurz.versuch, kurz.ms});
+    }
+    return l;
+}
+
 void KqaBestand::hinzufuegen(const KqaLauf& lauf, int64_t zeile) {
-    KqaLaufKopf k{lauf.titel, lauf.datei,         lauf.hash,         lauf.teilnehmer, lauf.rechner,
-                  lauf.start, lauf.dauerMs,       lauf.leistung,     lauf.note,       lauf.ganz,
-                  zeile,      m_antworten.size(), m_antworten.size()};
+    KqaLaufKopf k{lauf.titel,        lauf.datei,    lauf.hash,
+                  lauf.teilnehmer,   lauf.rechner,  lauf.start.toString(Qt::ISODateWithMs),
+                  lauf.dauerMs,      lauf.leistung, lauf.note,
+                  lauf.ganz,         zeile,         m_antworten.size(),
+                  m_antworten.size()};
     for (const KqaAntwort& a : lauf.antworten)
         m_antworten.push_back({a.ziel, textId(a.nummer), textId(a.text), a.versuch, a.ms, a.richtig});
     k.antwortEnde = m_antworten.size();
@@ -162,11 +124,10 @@ private:
     void zeileFertig() {
         ++m_nummer;
         if (m_zeile.endsWith('\r')) m_zeile.chop(1);
-        if (m_zuLang || (!m_zeile.trimmed().isEmpty() && !KqaZeileLesen(m_zeile, m_lauf))) {
+        const bool leer = !m_zuLang && m_zeile.trimmed().isEmpty();
+        if (!leer && (m_zuLang || !KqaJsonZeileLesen(m_zeile, m_nummer, m_e.bestand))) {
             ++m_beschaedigt;
             m_e.warnungen.append(KqaZeileBeschaedigtText(m_name, m_nummer));
-        } else if (!m_zeile.trimmed().isEmpty()) {
-            m_e.bestand.hinzufuegen(m_lauf, m_nummer);
         }
         m_zeile.clear();
         m_zuLang = false;
@@ -178,7 +139,6 @@ private:
     bool m_zuLang = false;
     int64_t m_nummer = 0;
     int64_t m_beschaedigt = 0;
-    KqaLauf m_lauf;
 };
 
 } // namespace

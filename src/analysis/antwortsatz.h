@@ -55,7 +55,7 @@ struct KqaLaufKopf {
     QString hash;
     QString teilnehmer;
     QString rechner;
-    QDateTime start;
+    QString start; // ISO 8601 as written; made a QDateTime only when a run is taken whole
     int64_t dauerMs = 0;
     double leistung = 0;
     QString note;
@@ -70,6 +70,15 @@ public:
     const std::vector<KqaAntwortKurz>& antworten() const { return m_antworten; }
     const QString& text(int32_t id) const { return m_texte[static_cast<std::size_t>(id)]; }
     void hinzufuegen(const KqaLauf& lauf, int64_t zeile = 0);
+    // The run at `i` as a whole record again.
+    KqaLauf lauf(std::size_t i) const;
+
+    // For the line reader: a text by its UTF-8 bytes, and a run whose answers were added last.
+    int32_t textId(QByteArrayView utf8);
+    void antwortAnhaengen(const KqaAntwortKurz& a) { m_antworten.push_back(a); }
+    std::size_t antwortAnzahl() const { return m_antworten.size(); }
+    void antwortenKuerzen(std::size_t anzahl) { m_antworten.resize(anzahl); }
+    void kopfAnhaengen(KqaLaufKopf kopf) { m_laeufe.push_back(std::move(kopf)); }
 
 private:
     int32_t textId(const QString& text);
@@ -77,7 +86,7 @@ private:
     std::vector<KqaLaufKopf> m_laeufe;
     std::vector<KqaAntwortKurz> m_antworten;
     std::vector<QString> m_texte;
-    QHash<QString, int32_t> m_ids;
+    QHash<QByteArray, int32_t> m_ids; // UTF-8 bytes -> index into m_texte
 };
 
 // What reading a whole file found.
