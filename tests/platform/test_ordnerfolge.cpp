@@ -17,7 +17,7 @@ const QStringList Reihenfolge{
     QStringLiteral("documents"), QStringLiteral("mapview"),  QStringLiteral("quiz"),
     QStringLiteral("results"),   QStringLiteral("network"),  QStringLiteral("analysis"),
     QStringLiteral("worksheet"), QStringLiteral("output"),   QStringLiteral("shell"),
-    QStringLiteral("tool"),
+    QStringLiteral("editor"),    QStringLiteral("tool"),
 };
 
 // "datei -> ziel" for every include of a project file from a folder later in the order.
