@@ -3,7 +3,7 @@
 NetzDateienTyp NetzDateien(const QString& kommunikationsordner, const QString& kanal) {
     const QString basis = kommunikationsordner + kanal + QStringLiteral("-tvlnetzuebung");
     return {basis + QStringLiteral(".tvl"), basis + QStringLiteral(".dat"), basis + QStringLiteral(".hsc"),
-            basis + QStringLiteral(".okx")};
+            basis + QStringLiteral(".okx"), basis + QStringLiteral(".kqa")};
 }
 
 bool KanalZulaessig(const QString& kanal) {

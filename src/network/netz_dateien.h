@@ -9,6 +9,7 @@ struct NetzDateienTyp {
     QString Einstellungen; // channel + "-tvlnetzuebung.dat"
     QString Bestenliste;   // channel + "-tvlnetzuebung.hsc"
     QString Marke;         // channel + "-tvlnetzuebung.okx"
+    QString Antworten;     // channel + "-tvlnetzuebung.kqa", the answer records beside the best list
 };
 
 // The communication folder is used exactly as stored (it ends with the separator).

@@ -1,5 +1,7 @@
 #include "network/netzuebung.h"
 
+#include "network/netz_archiv.h"
+
 #include "data/av_data.h"
 #include "documents/dokument.h"
 #include "documents/tvl_datei.h"
@@ -150,12 +152,15 @@ NetzErgebnis Netzuebung::Initiieren(const Dokument& dok, const ProgrammEinstellu
     // The program's own default folder "kom" is made when first needed; a folder that the
     // teacher or an administrator set and that is missing (an unmounted share) is reported.
     OrdnerBereitstellen(ordner.Kommunikationsordner, ordner);
-    if (!Schreiben(dok, dateien, NetzWerteAus(uebung, master), haken)) return NetzErgebnis::Fehlgeschlagen;
+    m_gesichert.clear();
+    if (!Schreiben(dok, dateien, NetzWerteAus(uebung, master), haken, ordner))
+        return NetzErgebnis::Fehlgeschlagen;
+    if (!m_gesichert.isEmpty()) m_meldungen.information(NetzArchivText(m_gesichert));
     return NetzErgebnis::Erledigt;
 }
 
 bool Netzuebung::Schreiben(const Dokument& dok, const NetzDateienTyp& dateien, const NetzUebungDataTyp& daten,
-                           const NetzInitHaken& haken) {
+                           const NetzInitHaken& haken, const ProgrammOrdnerTyp& ordner) {
     CursorAn cursor(haken.warteCursor);
     const auto scheitern = [&](const QString& pfad) {
         cursor.aus();
@@ -172,9 +177,16 @@ bool Netzuebung::Schreiben(const Dokument& dok, const NetzDateienTyp& dateien, c
     NetzUebungEntwurf einstellungen(dateien.Einstellungen);
     if (!einstellungen.schreiben(daten)) return scheitern(dateien.Einstellungen);
 
+    // The previous lesson's results are kept before they go; failing that, nothing goes.
+    OrdnerBereitstellen(ordner.Protokollordner, ordner);
+    const NetzArchivErgebnis archiv =
+        NetzErgebnisseSichern(dateien, ordner.Kanalname, ordner.Protokollordner);
+    if (!archiv.ok) return scheitern(archiv.fehler);
+    m_gesichert = archiv.ordner;
     if (haken.bestenlisteLeeren) haken.bestenlisteLeeren();
     // Old results must not mix into the new exercise.
-    if (!GeteiltEntfernen(dateien.Bestenliste)) return scheitern(dateien.Bestenliste);
+    for (const QString& alt : {dateien.Bestenliste, dateien.Antworten})
+        if (!GeteiltEntfernen(alt)) return scheitern(alt);
     // Without a settings file no joiner takes the document alone; the new settings file
     // comes last, so whoever reads settings and then document gets one publication whole.
     if (!GeteiltEntfernen(dateien.Einstellungen)) return scheitern(dateien.Einstellungen);

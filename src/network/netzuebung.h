@@ -79,7 +79,7 @@ public:
 
 private:
     bool Schreiben(const Dokument& dok, const NetzDateienTyp& dateien, const NetzUebungDataTyp& daten,
-                   const NetzInitHaken& haken);
+                   const NetzInitHaken& haken, const ProgrammOrdnerTyp& ordner);
 
     Meldungen& m_meldungen;
     const SystemInfo& m_system;
@@ -87,6 +87,7 @@ private:
     WartenBlockierend m_systemWarten;
     Warten* m_warten = &m_systemWarten;
     NetzTestHalt m_halt;
+    QString m_gesichert; // where the last publication kept the previous exercise's results
 };
 
 // Program end: removes the document, settings and marker files of the channel, but only

@@ -132,6 +132,11 @@ TBestListForm::TBestListForm(const Bestenliste& liste, Meldungen& meldungen, Dia
         knopf(QStringLiteral("SaveBtn"), QStringLiteral("Speichern..."), &TBestListForm::Speichern));
     knoepfe->addWidget(knopf(QStringLiteral("ClipBtn"), QStringLiteral("In Zwischenablage"),
                              &TBestListForm::InZwischenablage));
+    auto* auswertung = new QPushButton(QStringLiteral("Klassenauswertung..."), this);
+    auswertung->setObjectName(QStringLiteral("AuswertungBtn"));
+    auswertung->setAutoDefault(false);
+    connect(auswertung, &QPushButton::clicked, this, &TBestListForm::klassenauswertungGewuenscht);
+    knoepfe->addWidget(auswertung);
     knoepfe->addStretch(1);
     auto* schliessen = new QPushButton(QStringLiteral("Schließen"), this);
     schliessen->setObjectName(QStringLiteral("SchliessenBtn"));

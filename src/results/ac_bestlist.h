@@ -32,6 +32,10 @@ public:
     // Header row and data rows as the grid shows them (built on each call).
     std::vector<QStringList> zeilen() const;
 
+signals:
+    // "Klassenauswertung...": the analysis of the answer records beside the list shown.
+    void klassenauswertungGewuenscht();
+
 protected:
     void showEvent(QShowEvent* ereignis) override;
 

@@ -304,7 +304,11 @@ void TForm1::ErsteAktivierung() {
     ordner.Startdokument.clear();
     ordner.Startordner = ziel.Startordner;
     ordner.Themenordner = ordner.Startordner;
-    if (!ziel.Startdokument.isEmpty()) {
+    // A .kqa from the file manager opens the class analysis over the learning view.
+    const bool auswertung = ziel.Startdokument.endsWith(QStringLiteral(".kqa"), Qt::CaseInsensitive);
+    if (auswertung)
+        QTimer::singleShot(0, this, [this, pfad = ziel.Startdokument] { KlassenauswertungZeigen(pfad); });
+    else if (!ziel.Startdokument.isEmpty()) {
         DokumentLesenMit(ziel.Startdokument, true);
         ordner.Startdokument = ziel.Startdokument;
     }

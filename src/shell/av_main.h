@@ -42,6 +42,7 @@ class TUebOptFragenForm;
 class TUebProtokollForm;
 class TUebungPan;
 struct BestenlistenErgebnis;
+struct QuizLauf;
 struct KlickErgebnis;
 
 class TForm1 final : public QMainWindow {
@@ -155,6 +156,13 @@ private:
     void QuizflaecheAnordnen();
     void BestenlisteZeigen(bool netz);
     void BestenlisteEintragen(const BestenlistenErgebnis& ergebnis);
+    // The class analysis (av_main_auswertung.cpp): the window over a .kqa, the records of
+    // the best list shown, and the one append of a run's record beside a best list.
+    void KlassenauswertungZeigen(const QString& kqaPfad);
+    void BestenlistenAuswertungZeigen();
+    void AntwortsatzAnhaengen(const QString& bestListPfad, const QuizLauf& lauf);
+    // The run record of the completion's hand-over, for the open document.
+    QuizLauf QuizLaufAusErgebnis(const BestenlistenErgebnis& ergebnis) const;
     // Export, clipboard copy and e-mail (av_main_ausgabe.cpp).
     void AusgabeBefehleVerbinden();
     void AnsichtExportieren();
@@ -174,6 +182,7 @@ private:
     Netzuebung m_netzuebung{m_dienste.meldungen, m_dienste.systemInfo};
 
     bool m_ersteAktivierung = true;
+    bool m_bestListNetz = false; // the best-list window shows the network exercise's list
     bool m_schliessen = false;
     bool m_relayout = true;
     bool m_werkzeugleisteZu = false;

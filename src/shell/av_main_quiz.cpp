@@ -7,6 +7,7 @@
 #include "quiz/ac_uebfertig.h"
 #include "quiz/av_quizanzeige.h"
 #include "quiz/av_uebungpan.h"
+#include "quiz/quizlauf.h"
 #include "results/ac_bestlist.h"
 #include "results/ac_uebprotokoll.h"
 #include "results/av_bestlistverz.h"
@@ -61,6 +62,8 @@ void TForm1::QuizBefehleVerbinden() {
     m.verbinden(QStringLiteral("BestenlisteNetz1"), [this] { BestenlisteZeigen(true); });
     m.verbinden(QStringLiteral("Protokoll1"), [this] { m_uebProtokollForm->exec(); });
     m.verbinden(QStringLiteral("OrdnerProtBest1"), [this] { m_bestListVerzForm->exec(); });
+    connect(m_bestListForm, &TBestListForm::klassenauswertungGewuenscht, this,
+            &TForm1::BestenlistenAuswertungZeigen);
     connect(m_uebungenBtn, &THoverPanel::clicked, this, [this] { QuizStarten(); });
     connect(m_lernKartBtn, &THoverPanel::clicked, this, [this] { QuizAbbrechen(); });
     connect(m_bestenlisteBtn, &THoverPanel::clicked, this, [this] { BestenlisteZeigen(false); });
@@ -94,6 +97,7 @@ void TForm1::QuizmodusWechseln(bool an) {
 }
 
 void TForm1::BestenlisteZeigen(bool netz) {
+    m_bestListNetz = netz;
     m_bestenliste.zeigen(m_dokument, Ordner(), netz, [this, netz](const QString& titel) {
         m_bestListForm->setWindowTitle(titel);
         std::unique_ptr<BestListVerfolger> verfolger;
@@ -103,13 +107,17 @@ void TForm1::BestenlisteZeigen(bool netz) {
 }
 
 void TForm1::BestenlisteEintragen(const BestenlistenErgebnis& e) {
+    // Every entry that reaches a best list gets its answer record beside it.
     if (e.Netzuebung) {
         const auto dauer = static_cast<int32_t>(std::clamp<int64_t>(e.ZeitMs, 0, INT32_MAX));
-        m_bestenliste.anhaengen(
-            NetzBestListPfad(Ordner().Kommunikationsordner, Ordner().Kanalname),
-            BestListEintrag(e.TeilnehmerName, e.Rechnername, e.StartZeit, dauer, e.Gesamtleistung));
+        const QString pfad = NetzBestListPfad(Ordner().Kommunikationsordner, Ordner().Kanalname);
+        if (m_bestenliste.anhaengen(
+                pfad, BestListEintrag(e.TeilnehmerName, e.Rechnername, e.StartZeit, dauer, e.Gesamtleistung)))
+            AntwortsatzAnhaengen(pfad, QuizLaufAusErgebnis(e));
         return;
     }
-    m_bestenliste.dokumentErgebnisAnhaengen(m_dokument, Ordner(), e.TeilnehmerName, e.Rechnername,
-                                            e.StartZeit, e.ZeitMs, e.Gesamtleistung);
+    if (m_bestenliste.dokumentErgebnisAnhaengen(m_dokument, Ordner(), e.TeilnehmerName, e.Rechnername,
+                                                e.StartZeit, e.ZeitMs, e.Gesamtleistung))
+        AntwortsatzAnhaengen(BestListPfad(Ordner().Bestenlistenordner, m_dokument.Header.Dateiname),
+                             QuizLaufAusErgebnis(e));
 }

@@ -33,3 +33,4 @@ int BefehlRender(const QStringList& argumente);
 int BefehlArbeitsblatt(const QStringList& argumente);
 int BefehlEinstellungen(const QStringList& argumente);
 int BefehlNetzuebung(const QStringList& argumente);
+int BefehlAuswertung(const QStringList& argumente);

@@ -124,6 +124,21 @@ const std::vector<Befehl>& AlleBefehle() {
              "1; ebenso, wenn eine der Dateien nicht gelesen werden kann (Meldung auf der\n"
              "Fehlerausgabe)."),
          2, 4, &BefehlNetzuebung},
+        {QStringLiteral("auswertung"),
+         QStringLiteral("Wertet die Antwortprotokolle (*.kqa) einer Klasse aus."),
+         QStringLiteral("auswertung DATEI.kqa [--erste|--alle] [--csv AUS.csv] [--bild AUS.png|AUS.pdf]"),
+         QStringLiteral(
+             "Gibt die Tabelle je Position aus (UTF-8, Spalten durch Tabulatoren getrennt), nach Nummern\n"
+             "geordnet: Nr, Antwort, Teilnehmer, Richtig im ersten Versuch (in Prozent), Fehlversuche und\n"
+             "die häufigste Verwechslung als \"<falscher Text> (<Anzahl>)\".\n"
+             "--erste (Vorgabe) wertet je Teilnehmer den ersten vollständigen Durchgang aus, --alle jeden.\n"
+             "--csv schreibt beide Tabellen (Positionen und Teilnehmer) als CSV-Datei für\n"
+             "Tabellenprogramme (UTF-8 mit BOM, Semikolons). --bild schreibt die farbige Karte (.png) oder\n"
+             "den ganzen Ausdruck (.pdf); das Dokument wird neben DATEI.kqa gesucht, nach Name und Hash.\n"
+             "Eine beschädigte Zeile wird mit einer Warnung auf der Fehlerausgabe übergangen. Ist DATEI\n"
+             "keine .kqa-Datei, fehlt das Dokument oder kann eine Datei nicht geschrieben werden, steht\n"
+             "die Meldung auf der Fehlerausgabe und der Rückgabewert ist 1."),
+         1, 6, &BefehlAuswertung},
     };
     return befehle;
 }

@@ -35,6 +35,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(m_tmp.isValid());
         ordner.Kommunikationsordner = QDir::toNativeSeparators(m_tmp.path()) + QDir::separator();
+        ASSERT_TRUE(m_protokolle.isValid());
+        ordner.Protokollordner = QDir::toNativeSeparators(m_protokolle.path()) + QDir::separator();
         dok.Header.Dateiname = QStringLiteral("/themen/Europa.tvl");
         dok.Header.HD_titel = QStringLiteral("Länder Europas");
         dok.Basisbild = QImage(60, 40, QImage::Format_RGB32);
@@ -55,6 +57,7 @@ protected:
     }
 
     QTemporaryDir m_tmp;
+    QTemporaryDir m_protokolle;
     ProgrammOrdnerTyp ordner;
     ProgrammEinstellungenTyp werte;
     Dokument dok;

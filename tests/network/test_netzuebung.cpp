@@ -2,6 +2,7 @@
 #include "netztest.h"
 
 #include "documents/tvl_puffer.h"
+#include "network/netz_archiv.h"
 #include "quiz/quiztexte.h"
 
 #include <QtEndian>
@@ -116,6 +117,41 @@ TEST_F(NetzTest, NeueUebungBeginntMitLeererBestenliste) {
     ASSERT_EQ(initiieren(), NetzErgebnis::Erledigt);
     EXPECT_FALSE(QFile::exists(dateien().Bestenliste));
     EXPECT_EQ(geleert, 1);
+}
+
+// Republishing keeps the previous lesson's results: best list, answer records and the
+// document they belong to go into the protocol folder first, and the teacher is told once.
+TEST_F(NetzTest, NeuveroeffentlichungSichertDieErgebnisse) {
+    ASSERT_EQ(initiieren(), NetzErgebnis::Erledigt);
+    Anlegen(dateien().Bestenliste, "Ergebnisse 7B");
+    Anlegen(dateien().Antworten, "{\"antworten\":[]}\n");
+    const QByteArray altesDokument = Inhalt(dateien().Dokument);
+    const QDateTime veroeffentlicht = QFileInfo(dateien().Einstellungen).lastModified();
+    meldungen.eintraege.clear();
+    dok.Header.HD_titel = QStringLiteral("Flüsse");
+    ASSERT_EQ(initiieren(), NetzErgebnis::Erledigt);
+    EXPECT_FALSE(QFile::exists(dateien().Bestenliste));
+    EXPECT_FALSE(QFile::exists(dateien().Antworten));
+    const QString archiv = QDir(m_protokolle.path())
+                               .filePath(QStringLiteral("Netzwerk-Übungen/") +
+                                         veroeffentlicht.toString(QStringLiteral("yyyy-MM-dd HH-mm")) +
+                                         QStringLiteral(" TVL-1 Länder Europas"));
+    EXPECT_EQ(Inhalt(archiv + QStringLiteral("/TVL-1-tvlnetzuebung.hsc")), QByteArray("Ergebnisse 7B"));
+    EXPECT_EQ(Inhalt(archiv + QStringLiteral("/TVL-1-tvlnetzuebung.kqa")),
+              QByteArray("{\"antworten\":[]}\n"));
+    EXPECT_EQ(Inhalt(archiv + QStringLiteral("/TVL-1-tvlnetzuebung.tvl")), altesDokument);
+    ASSERT_EQ(meldungen.eintraege.size(), 1u);
+    EXPECT_EQ(meldungen.eintraege[0].art, MeldungsArt::Information);
+    EXPECT_EQ(meldungen.eintraege[0].text, NetzArchivText(archiv));
+
+    // Without a protocol folder to keep them in, the results stay where they are.
+    Anlegen(dateien().Bestenliste, "Ergebnisse 7C");
+    ordner.Protokollordner = m_tmp.filePath(QStringLiteral("fehlt/"));
+    meldungen.eintraege.clear();
+    EXPECT_EQ(initiieren(), NetzErgebnis::Fehlgeschlagen);
+    EXPECT_EQ(Inhalt(dateien().Bestenliste), QByteArray("Ergebnisse 7C"));
+    ASSERT_EQ(meldungen.eintraege.size(), 1u);
+    EXPECT_EQ(meldungen.eintraege[0].art, MeldungsArt::Fehler);
 }
 
 TEST_F(NetzTest, OhneDokumentNurDieBitte) {

@@ -101,6 +101,15 @@ TEST(Desktopdateien, DateitypenErkanntNachNamenUndInhalt) {
     const QString hscKopie = xdg.tmp.filePath(QStringLiteral("liste.dat"));
     ASSERT_TRUE(QFile::copy(tvl, tvlKopie));
     ASSERT_TRUE(QFile::copy(hsc, hscKopie));
+    // Answer records: by their ending, and by their first bytes under another name.
+    const QString kqa = xdg.tmp.filePath(QStringLiteral("Europa.kqa"));
+    const QString kqaKopie = xdg.tmp.filePath(QStringLiteral("antworten"));
+    for (const QString& pfad : {kqa, kqaKopie}) {
+        QFile f(pfad);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(R"({"antworten":[[3,"3","Polen",true,1,1200]],"dauerMs":1200})"
+                "\n");
+    }
 
     QProcessEnvironment umgebung = xdg.umgebung();
     umgebung.insert(QStringLiteral("XDG_DATA_DIRS"), QStringLiteral("/usr/local/share:/usr/share"));
@@ -108,10 +117,10 @@ TEST(Desktopdateien, DateitypenErkanntNachNamenUndInhalt) {
     const struct {
         QString datei;
         const char* typ;
-    } faelle[] = {{tvl, "application/x-kartello-themendokument"},
-                  {tvlKopie, "application/x-kartello-themendokument"},
-                  {hsc, "application/x-kartello-bestenliste"},
-                  {hscKopie, "application/x-kartello-bestenliste"}};
+    } faelle[] = {
+        {tvl, "application/x-kartello-themendokument"}, {tvlKopie, "application/x-kartello-themendokument"},
+        {hsc, "application/x-kartello-bestenliste"},    {hscKopie, "application/x-kartello-bestenliste"},
+        {kqa, "application/x-kartello-antworten"},      {kqaKopie, "application/x-kartello-antworten"}};
     for (const auto& f : faelle) {
         const Lauf q = Ausfuehren(QStringLiteral("xdg-mime"),
                                   {QStringLiteral("query"), QStringLiteral("filetype"), f.datei}, umgebung);

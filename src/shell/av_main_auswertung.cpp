@@ -1,0 +1,67 @@
+// The main window's side of the class analysis: the window over a .kqa file, opened from
+// the best-list window or the command line, and appending a run's record.
+#include "shell/av_main.h"
+
+#include "analysis/ac_klassenauswertung.h"
+#include "analysis/antwortsatz_datei.h"
+#include "analysis/antwortsatz_quiz.h"
+#include "analysis/dokument_suche.h"
+#include "data/av_data.h"
+#include "platform/meldungen.h"
+#include "platform/uhr.h"
+#include "quiz/quizlauf.h"
+#include "quiz/quizoberflaeche.h"
+#include "quiz/quiztexte.h"
+#include "results/ac_bestlist.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+void TForm1::KlassenauswertungZeigen(const QString& kqaPfad) {
+    if (!QFileInfo(kqaPfad).isFile()) {
+        m_dienste.meldungen.information(
+            QStringLiteral("Zu dieser Bestenliste gibt es noch keine Antwortprotokolle (\"%1\").")
+                .arg(QDir::toNativeSeparators(kqaPfad)));
+        return;
+    }
+    // Above whatever modal window asked for it, so that it is seen.
+    QWidget* eltern = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
+    TKlassenauswertungForm fenster(m_dienste.meldungen, m_dienste.dialoge, m_dienste.zwischenablage, eltern);
+    const ProgrammOrdnerTyp& o = Ordner();
+    if (!fenster.Oeffnen(kqaPfad, {o.Themenordner, o.Kommunikationsordner, o.Startordner, o.Programmordner}))
+        return;
+    fenster.exec();
+}
+
+void TForm1::BestenlistenAuswertungZeigen() {
+    const ProgrammOrdnerTyp& o = Ordner();
+    const QString liste = m_bestListNetz ? NetzBestListPfad(o.Kommunikationsordner, o.Kanalname)
+                                         : BestListPfad(o.Bestenlistenordner, m_dokument.Header.Dateiname);
+    KlassenauswertungZeigen(KqaPfadZuBestenliste(liste));
+}
+
+QuizLauf TForm1::QuizLaufAusErgebnis(const BestenlistenErgebnis& e) const {
+    QuizLauf lauf;
+    lauf.Dokumentpfad = m_dokument.Header.Dateiname;
+    lauf.Titel = m_dokument.Header.HD_titel;
+    lauf.DokTyp = m_dokument.Header.HD_DokTyp;
+    lauf.Netzuebung = e.Netzuebung;
+    lauf.Teilnehmer = e.TeilnehmerName;
+    lauf.Rechnername = e.Rechnername;
+    lauf.Start = e.StartZeit;
+    lauf.DauerMs = e.ZeitMs;
+    lauf.Gesamtleistung = e.Gesamtleistung;
+    lauf.Note = NoteFuer(e.Gesamtleistung);
+    // A best-list entry is made for a whole run only.
+    lauf.Komplett = true;
+    return lauf;
+}
+
+void TForm1::AntwortsatzAnhaengen(const QString& bestListPfad, const QuizLauf& lauf) {
+    QString fehler;
+    const KqaLauf satz = KqaLaufAus(lauf, DateiHash(lauf.Dokumentpfad));
+    // The best list has told the user already when its folder cannot be written.
+    if (!KqaAnhaengen(KqaPfadZuBestenliste(bestListPfad), satz, m_dienste.warten, fehler))
+        qWarning("Antwortprotokoll nicht geschrieben: %s", qUtf8Printable(fehler));
+}
