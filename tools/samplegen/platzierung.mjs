@@ -149,10 +149,10 @@ export function platzieren(labels, W, H, { punkte = [], scheiben = [], randSpalt
     const fp = fussabdruck(cx, cy, l.w, l.h, seite);
     let kosten = k.kosten;
     for (const p of freiePunkte)
-      if ((p[0] !== l.ax || p[1] !== l.ay) && enthaelt(fp, p, 4)) kosten += 400;
-    if (!l.aufAnker && enthaelt(fp, [l.ax, l.ay], 4)) kosten += 100000;
-    return { cx, cy, seite, fp, k: ankerpunkt(cx, cy, l.w, l.h, seite), kosten };
-  }).filter((k) => k.fp[0] >= 0 && k.fp[2] <= Wr && k.fp[1] >= 0 && k.fp[3] <= Hr)]));
+      if ((p[0] !== l.ax || p[1] !== l.ay) && enthaelt(fp, p, 4)) kosten += 3000;
+    const frei = l.aufAnker || !enthaelt(fp, [l.ax, l.ay], 4);
+    return { cx, cy, seite, fp, k: ankerpunkt(cx, cy, l.w, l.h, seite), kosten, frei };
+  }).filter((k) => k.frei && k.fp[0] >= 0 && k.fp[2] <= Wr && k.fp[1] >= 0 && k.fp[3] <= Hr)]));
   const wahl = new Map(offen.map((l) => [l, moeglich.get(l)[0]]));
   // A label that stays in conflict grows heavier, so that its neighbours make way.
   const gewicht = new Map(offen.map((l) => [l, 0]));

@@ -134,7 +134,7 @@ export function europaHauptstaedte() {
 }
 
 const MEERE = [
-  ['Nordsee', [3.5, 56]], ['Ostsee', [19.5, 57.5]], ['Mittelmeer', [18, 34.6]], ['Schwarzes Meer', [34, 43.3]],
+  ['Nordsee', [3.5, 56]], ['Ostsee', [19.5, 57.5]], ['Mittelmeer', [6, 38.6]], ['Schwarzes Meer', [34, 43.3]],
   ['Atlantischer Ozean', [-8, 46]], ['Europäisches\r\nNordmeer', [2, 65]], ['Adria', [15.5, 43]], ['Ägäis', [25, 38.8]],
   ['Tyrrhenisches\r\nMeer', [12, 40]], ['Ärmelkanal', [-2.5, 50]], ['Golf von\r\nBiskaya', [-4.5, 45]], ['Irische See', [-5, 53.8]],
   ['Bottnischer\r\nMeerbusen', [20.5, 62.5]], ['Straße von\r\nGibraltar', [-5.6, 36]],
