@@ -38,7 +38,9 @@ TEST_P(BeispielBlatt, SeiteMitGetrenntenKaestenVonMindestensSiebenMillimetern) {
     opt.titel = dok.Header.HD_titel;
     const Aufnahme seite = Aufnehmen(dok, opt);
     EXPECT_FALSE(seite.befehle().empty());
-    if (dok.Header.HD_DokTyp == Einzelfragen) EXPECT_GE(seite.info.letzteFrage, 1);
+    if (dok.Header.HD_DokTyp == Einzelfragen) {
+        EXPECT_GE(seite.info.letzteFrage, 1);
+    }
     if (dok.Header.HD_DokTyp != Bildbeschriftung) return;
 
     const Arbeitsblatt blatt(dok, opt, Steuerelement);
@@ -58,9 +60,10 @@ TEST_P(BeispielBlatt, SeiteMitGetrenntenKaestenVonMindestensSiebenMillimetern) {
             if (kopie.Objekte[i].OB_Typ != ObArt::Beschriftung) continue;
             const QRect r = Zeichnung(karte, i, variante);
             ASSERT_FALSE(r.isEmpty()) << i;
-            if (variante != NurLoesung)
+            if (variante != NurLoesung) {
                 EXPECT_GE(r.height() * mmProPixel, 7.0)
                     << GetParam() << ": " << kopie.Objekte[i].OB_Cap.toStdString();
+            }
             for (const auto& [j, s] : kaesten)
                 EXPECT_FALSE(r.intersects(s))
                     << GetParam() << " variant " << variante << ": " << kopie.Objekte[i].OB_Cap.toStdString()

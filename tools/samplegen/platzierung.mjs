@@ -15,6 +15,12 @@ export function kastenGroesse(text, fsize) {
   return { w: Math.max(Math.ceil(tw) + 1, 30), h: zeilen.length * zeilenHoehe(px) + 4 };
 }
 
+// Width of the worksheet's answer box of a caption drawn above or below its point.
+export function antwortkastenBreite(text, fsize) {
+  const { w } = kastenGroesse(text, fsize);
+  return w + 2 * Math.round(0.18 * w) + 2 * 0.01 * REF;
+}
+
 // Everything the program may draw for one label with its box centred at (cx, cy) on the
 // given side, as [left, top, right, bottom] at the reference scale.
 function fussabdruck(cx, cy, w, h, seite) {
