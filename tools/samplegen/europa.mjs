@@ -76,10 +76,13 @@ function karteSvg(proj, genannt) {
 export function europa() {
   const proj = projektion();
   const laender = new Map(laenderVon().map((f) => [f.properties.name, f]));
+  // The Benelux names stand in the North Sea and the Channel, beside their coasts.
+  const WUNSCH = { Netherlands: [3.2, 54.6], Belgium: [-1.2, 49.9] };
   const labels = LAENDER.map(([name, text, anker, klein]) => {
     const land = laender.get(name);
     if (!land) throw new Error(`Land ${name} fehlt in den Daten`);
-    return { text, punkt: proj(anker ?? schwerpunkt(land)), aufAnker: !klein, amRand: klein === 'rand' };
+    return { text, punkt: proj(anker ?? schwerpunkt(land)), aufAnker: !klein, amRand: klein === 'rand',
+      wunsch: WUNSCH[name] && proj(WUNSCH[name]) };
   });
   return beschriftungsDokument({ name: 'europa', titel: 'Länder Europas',
     bemerkung: 'Ordne die Namen den Ländern auf der Karte zu.', breite: BREITE, hoehe: HOEHE, rand: RAND,

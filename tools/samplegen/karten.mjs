@@ -71,7 +71,8 @@ export function beschriftungsDokument({ name, titel, bemerkung, breite, hoehe, r
   labels, info = null, infoOrt = null, fsize = 0, punkte = [], randSpalte = 0, randSpalteLinks = 0 }) {
   const geo = new Geometrie(breite, hoehe, rand);
   const versatz = ([x, y]) => [rand[0] * breite + x, rand[1] * hoehe + y];
-  const roh = labels.map((l) => ({ ...l, fsize: l.fsize ?? fsize, ax: versatz(l.punkt)[0], ay: versatz(l.punkt)[1] }));
+  const roh = labels.map((l) => ({ ...l, fsize: l.fsize ?? fsize, ax: versatz(l.punkt)[0], ay: versatz(l.punkt)[1],
+    wunsch: l.wunsch && versatz(l.wunsch) }));
   const infoPunkt = infoOrt ?? [geo.W - 30, 28];
   const plaetze = platzieren(roh, geo.W, geo.H, { punkte: punkte.map(versatz), scheiben: info ? [[...infoPunkt, 3]] : [], randSpalte, randSpalteLinks });
   const objekte = roh.map((l, i) => {

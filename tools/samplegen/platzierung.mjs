@@ -70,6 +70,7 @@ function kreuzen(a, b, c, d) {
 function kandidaten(l, W, H) {
   const liste = [];
   if (l.aufAnker) liste.push({ dx: 0, dy: 0, kosten: 0 });
+  if (l.wunsch) liste.push({ dx: l.wunsch[0] - l.ax, dy: l.wunsch[1] - l.ay, kosten: 0 });
   const radien = [0.3, 0.6, 0.9, 1.2, 1.6, 2.0, 2.5, 3.1, 3.8, 4.6, 5.5, 6.6, 8, 10, 12.5, 15];
   for (const r of radien) {
     for (let k = 0; k < 24; ++k) {
@@ -93,7 +94,8 @@ function seiteFuer(dx, dy) {
 }
 
 // labels: [{ text, ax, ay (pixels of the extended image), fsize, aufAnker (the box may cover
-// its own anchor: areas), rand: [x, y] fixed box centre in the margin (optional) }]
+// its own anchor: areas), rand: [x, y] fixed box centre in the margin (optional), wunsch:
+// [x, y] a box centre tried first at no cost (optional) }]
 // W, H: size of the extended image in pixels. Returns per label { kx, ky, seite, linie }
 // in pixels of the extended image, or throws when a label finds no place.
 // scheiben: discs of info points [x, y, side] (box point in pixels of the extended image).
@@ -102,7 +104,8 @@ function seiteFuer(dx, dy) {
 export function platzieren(labels, W, H, { punkte = [], scheiben = [], randSpalte = 0, randSpalteLinks = 0 } = {}) {
   const f = REF / W;
   const Wr = REF, Hr = H * f;
-  const ls = labels.map((l, i) => ({ ...l, i, ax: l.ax * f, ay: l.ay * f, ...kastenGroesse(l.text, l.fsize) }));
+  const ls = labels.map((l, i) => ({ ...l, i, ax: l.ax * f, ay: l.ay * f, ...kastenGroesse(l.text, l.fsize),
+    wunsch: l.wunsch && [l.wunsch[0] * f, l.wunsch[1] * f] }));
   // Point features (towns) stay visible: no box covers another label's point.
   const freiePunkte = [...punkte.map(([x, y]) => [x * f, y * f]), ...ls.filter((l) => !l.aufAnker).map((l) => [l.ax, l.ay])];
   const belegt = scheiben.map(([x, y, seite]) => {
