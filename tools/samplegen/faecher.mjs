@@ -49,7 +49,7 @@ export function fotosynthese() {
     '<B>Die Fotosynthese</B>',
     'Grüne Pflanzen stellen ihre Nahrung selbst her. Dazu brauchen sie das Licht der <<Sonne>>, ' +
       'Wasser aus dem Boden und das Gas <<Kohlenstoffdioxid>> aus der Luft.',
-    'Das Wasser nehmen die <<Wurzeln>> auf. Das Kohlenstoffdioxid gelangt durch winzige Spaltöffnungen in die <<Blätter>>.',
+    'Das Wasser nehmen die <<Wurzeln>> auf. Das Kohlenstoffdioxid gelangt durch winzige <<Spaltöffnungen>> in die <<Blätter>>.',
     'In den <<Chloroplasten>> sitzt der grüne Farbstoff <<Chlorophyll>>. Mit der Energie des Lichts entsteht ' +
       'dort Traubenzucker, also <<Glucose>>.',
     'Dabei wird <<Sauerstoff>> frei, den Menschen und Tiere zum <<Atmen>> brauchen.',
@@ -76,7 +76,7 @@ export function wortarten() {
     '<B>Die Wortarten</B>',
     '<<Nomen>> bezeichnen Lebewesen, Dinge und Gedanken. Man schreibt sie immer <<groß>>. ' +
       'Vor ihnen steht oft ein <<Artikel>> wie „der“, „die“ oder „das“.',
-    '<<Verben>> sagen, was jemand tut oder was geschieht. Sie verändern ihre Form nach Person und <<Zeit>>.',
+    '<<Verben>> sagen, was jemand tut oder was geschieht. Sie verändern ihre Form nach <<Person>> und <<Zeit>>.',
     '<<Adjektive>> beschreiben, wie jemand oder etwas ist. Die meisten kann man <<steigern>>: schnell, schneller, am schnellsten.',
     '<<Pronomen>> stehen für ein Nomen, zum Beispiel „er“, „sie“ oder „es“. <<Präpositionen>> wie „auf“, ' +
       '„unter“ oder „neben“ zeigen, wo etwas ist.',
