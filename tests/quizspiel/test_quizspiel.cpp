@@ -1,5 +1,7 @@
 #include "quizspiel.h"
 
+#include "beispiele.h"
+
 #include "mapview/ac_kennzinfo.h"
 #include "results/ac_bestlist.h"
 #include "results/ac_uebprotokoll.h"
@@ -7,6 +9,7 @@
 #include "results/bestenliste_datei.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTextEdit>
 
@@ -76,6 +79,32 @@ INSTANTIATE_TEST_SUITE_P(Beispiele, GanzesQuiz,
                                            Lauf{"hauptstaedte", 0, 1, "EinzelfragenNurEinmal"}),
                          [](const ::testing::TestParamInfo<Lauf>& fall) {
                              return std::string(fall.param.name);
+                         });
+
+// Every bundled sample plays to the end with the right answers and the grade 1.
+class JedesBeispiel : public QuizSpiel, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(JedesBeispiel, SpieltBisZumEnde) {
+    if (!QFileInfo::exists(BeispielPfad(GetParam()))) GTEST_SKIP() << "sample not built";
+    TForm1& fenster = oeffnen(GetParam().c_str());
+    QTest::keyClick(&fenster, Qt::Key_F7);
+    ASSERT_TRUE(fenster.QuizLaeuft());
+    const int n = quiz().Daten().FragenAnzahl;
+    ASSERT_GE(n, 4);
+    for (int i = 0; i < n && fenster.QuizLaeuft(); ++i) {
+        if (i == n - 1) ergebnisBeantworten(false);
+        richtigBeantworten();
+    }
+    EXPECT_FALSE(fenster.QuizLaeuft());
+    ASSERT_EQ(m_ergebnisse.size(), 1u);
+    EXPECT_EQ(m_ergebnisse[0].note, QStringLiteral("1"));
+    EXPECT_EQ(m_ergebnisse[0].richtig, QString::number(n) + QStringLiteral("  von  ") + QString::number(n));
+    EXPECT_TRUE(m_meldungen.eintraege.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Beispiele, JedesBeispiel, ::testing::ValuesIn(Beispielnamen()),
+                         [](const ::testing::TestParamInfo<std::string>& fall) {
+                             return BeispielTestname(fall.param);
                          });
 
 TEST_F(QuizSpiel, FalscheZuordnungMitKreuzUndTeilwiederholung) {

@@ -1,5 +1,6 @@
 // "planeten": the solar system, labels numbered with letters in alphabetical order.
 import { Geometrie, kopf, objekt, svgZuPng } from './lib.mjs';
+import { antwortkastenBreite } from './platzierung.mjs';
 
 const BREITE = 1000;
 const HOEHE = 420;
@@ -73,16 +74,32 @@ export function planeten() {
   const geo = new Geometrie(BREITE, HOEHE, RAND);
   const oben = -0.12 * HOEHE, unten = HOEHE + 0.12 * HOEHE;
   const objekte = [];
-  const beschriften = (text, ax, ay, kx, kyBasis, seite) => {
-    const [sx, sy] = geo.anteil(ax, ay);
-    const [kx2, ky] = geo.anteil(kx, kyBasis);
-    objekte.push(objekt({ OB_Sx: sx, OB_Sy: sy, OB_Kx: kx2, OB_Ky: ky, OB_Cap: text, OB_KAusr: seite,
-      OB_TAusr: 1, OB_Ebene: 1, OB_Typ: 0, OB_Sline: 1 }));
-  };
+  const zeilen = { 2: [], 4: [] };
+  const beschriften = (text, ax, ay, kx, kyBasis, seite) => zeilen[seite].push({ text, ax, ay, kx, kyBasis, seite });
   beschriften('Sonne', 60, MITTE, 70, oben, 2);
   for (const [text, x, y, r, , , drueber, kx] of KOERPER)
     beschriften(text, x, drueber ? y - r : y + r, kx, drueber ? oben : unten, drueber ? 2 : 4);
   beschriften('Asteroidengürtel', 425, MITTE - 60, 460, oben, 2);
+  // Each row keeps the worksheet's answer boxes apart: a box moves sideways from its wished
+  // place as far as its neighbours need, and back from the right edge.
+  const pixelJeEinheit = BREITE / 870;
+  for (const zeile of Object.values(zeilen)) {
+    zeile.sort((a, b) => a.kx - b.kx);
+    const breite = zeile.map((b) => antwortkastenBreite(b.text, 0) * pixelJeEinheit + 6);
+    let rechts = 0;
+    zeile.forEach((b, i) => { b.kx = Math.max(b.kx, rechts + breite[i] / 2); rechts = b.kx + breite[i] / 2; });
+    let grenze = BREITE;
+    for (let i = zeile.length - 1; i >= 0; --i) {
+      zeile[i].kx = Math.min(zeile[i].kx, grenze - breite[i] / 2);
+      grenze = zeile[i].kx - breite[i] / 2;
+    }
+    for (const b of zeile) {
+      const [sx, sy] = geo.anteil(b.ax, b.ay);
+      const [kx2, ky] = geo.anteil(b.kx, b.kyBasis);
+      objekte.push(objekt({ OB_Sx: sx, OB_Sy: sy, OB_Kx: kx2, OB_Ky: ky, OB_Cap: b.text, OB_KAusr: b.seite,
+        OB_TAusr: 1, OB_Ebene: 1, OB_Typ: 0, OB_Sline: 1 }));
+    }
+  }
   const [ix, iy] = geo.anteil(950, HOEHE + 0.15 * HOEHE);
   objekte.push(objekt({ OB_Sx: ix, OB_Sy: iy, OB_Kx: ix, OB_Ky: iy, OB_Cap: MERKSATZ, OB_Ebene: 2, OB_Typ: 2 }));
   const dok = {
