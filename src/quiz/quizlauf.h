@@ -21,24 +21,30 @@ struct AntwortEintrag {
     int64_t Ms = 0;      // milliseconds since the start of the run
 };
 
-// A line of the course that is not an answer: the start, a single text or position
-// presented, the time limit reached.
+// A line of the course that is not an answer: the start, a single text, position or
+// question presented, the time limit reached.
 struct LaufEreignis {
-    enum class Art { Start, TextGefragt, PositionGefragt, Zeitablauf };
+    enum class Art { Start, TextGefragt, PositionGefragt, FrageGestellt, Zeitablauf };
     Art art = Art::Start;
-    int32_t Objekt = -1; // the text or position presented
-    QString Text;        // its caption
+    int32_t Objekt = -1; // the text, position or question presented
+    QString Text;        // its caption; for a question the question's text
     int64_t Ms = 0;
     size_t NachAntworten = 0; // the number of answers recorded before it
+    // A single question: its counter ("3. Frage"), the answers offered in slot order of
+    // the elements, and which of them is the solution.
+    int32_t Zaehler = 0;
+    std::vector<QString> Angebote;
+    int32_t Loesung = -1;
 };
 
 struct QuizLauf {
     QString Dokumentpfad;
     QString Titel;
     int32_t DokTyp = 0;
-    UebungsWerte Optionen;   // the eight option values the run used
-    bool Netzuebung = false; // a joined network exercise
-    QString Teilnehmer;      // as typed; empty when not asked or left blank
+    UebungsWerte Optionen;         // the eight option values the run used
+    bool Netzuebung = false;       // a joined network exercise
+    bool BestenlisteOption = true; // "&Ergebnisse in Bestenliste eintragen" at the completion
+    QString Teilnehmer;            // as typed; empty when not asked or left blank
     QString Rechnername;
     QString Rechnerbenutzer;
     QDateTime Start;
