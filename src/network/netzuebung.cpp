@@ -42,7 +42,7 @@ bool GleicherRechner(const QString& a, const QString& b) {
 NetzUebungDataTyp NetzWerteAus(const UebungsWerte& w, const QString& master) {
     // Feedback always comes at once for every assignment.
     return {master,
-            0,
+            RueckmeldungArt::Standard,
             w.ZuordnungRichtig,
             w.ZuordnungFalsch,
             w.Zuordnungstexte,

@@ -41,7 +41,6 @@ class TUebOptForm;
 class TUebOptFragenForm;
 class TUebProtokollForm;
 class TUebungPan;
-struct BestenlistenErgebnis;
 struct KlickErgebnis;
 
 class TForm1 final : public QMainWindow {
@@ -154,7 +153,6 @@ private:
     void QuizmodusWechseln(bool an);
     void QuizflaecheAnordnen();
     void BestenlisteZeigen(bool netz);
-    void BestenlisteEintragen(const BestenlistenErgebnis& ergebnis);
     // Export, clipboard copy and e-mail (av_main_ausgabe.cpp).
     void AusgabeBefehleVerbinden();
     void AnsichtExportieren();
