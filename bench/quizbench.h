@@ -26,7 +26,9 @@ struct KeinWarten final : Warten {
     void warten(int) override {}
 };
 struct KeinTon final : Ton {
-    void abspielen(const QString&, bool, bool) override {}
+    void abspielen(const QString&, bool synchron, bool) override {
+        if (synchron) emit beendet();
+    }
     void stoppen() override {}
 };
 struct System final : SystemInfo {

@@ -101,7 +101,7 @@ NetzLesung NetzuebungEinlesen(const NetzDateienTyp& dateien, Dokument& dok, Netz
 NetzUebungDataTyp NetzWerteAus(const UebungsWerte& w, const QString& master) {
     // Feedback always comes at once for every assignment.
     return {master,
-            0,
+            RueckmeldungArt::Standard,
             w.ZuordnungRichtig,
             w.ZuordnungFalsch,
             w.Zuordnungstexte,

@@ -3,6 +3,8 @@
 // computer and eight 32-bit values, in the little-endian primitives of the document
 // file. The reader is as strict as the document reader: anything else is refused with
 // a German reason and the record is left untouched.
+#include "quiz/quizoptionen.h"
+
 #include <QByteArray>
 #include <QString>
 #include <memory>
@@ -10,13 +12,13 @@
 
 struct NetzUebungDataTyp {
     QString NetzUebungMaster;
-    int32_t RiFaRueckmeldungItemIndex = 0;
-    int32_t ZuordnungRichtigItemIndex = 0;
-    int32_t ZuordnungFalschItemIndex = 0;
-    int32_t ZuordnungstexteItemIndex = 1;
-    int32_t ZuordnungszieleItemIndex = 1;
-    int32_t AbfrageModusItemIndex = 0;
-    int32_t ZeitLimitIndex = 0;
+    int32_t RiFaRueckmeldungItemIndex = RueckmeldungArt::Standard;
+    int32_t ZuordnungRichtigItemIndex = ZuordnungRichtigArt::Einblenden;
+    int32_t ZuordnungFalschItemIndex = ZuordnungFalschArt::BeliebigOft;
+    int32_t ZuordnungstexteItemIndex = ZuordnungstexteArt::Gemischt;
+    int32_t ZuordnungszieleItemIndex = ZuordnungszieleArt::Gemischt;
+    int32_t AbfrageModusItemIndex = AbfrageModusArt::Frei;
+    int32_t ZeitLimitIndex = ZeitlimitArt::Aus;
     int32_t ZeitLimitWert = 0;
 
     bool operator==(const NetzUebungDataTyp&) const = default;

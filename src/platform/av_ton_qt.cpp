@@ -1,9 +1,7 @@
 #include "platform/av_ton_qt.h"
 
-#include <QEventLoop>
 #include <QFile>
 #include <QSoundEffect>
-#include <QTimer>
 #include <QUrl>
 #include <QtEndian>
 
@@ -12,7 +10,16 @@ constexpr int Spielraum = 300; // ms beyond the sound's own length
 constexpr int HoechstensMs = 10000;
 } // namespace
 
-TonQt::TonQt() : m_effekt(std::make_unique<QSoundEffect>()) {}
+TonQt::TonQt() : m_effekt(std::make_unique<QSoundEffect>()) {
+    m_grenze.setSingleShot(true);
+    connect(&m_grenze, &QTimer::timeout, this, &TonQt::Ende);
+    connect(m_effekt.get(), &QSoundEffect::playingChanged, this, [this] {
+        if (!m_effekt->isPlaying() && m_effekt->status() != QSoundEffect::Loading) Ende();
+    });
+    connect(m_effekt.get(), &QSoundEffect::statusChanged, this, [this] {
+        if (m_effekt->status() == QSoundEffect::Error) Ende();
+    });
+}
 
 TonQt::~TonQt() = default;
 
@@ -38,28 +45,30 @@ int WavDauerMs(const QString& datei) {
 }
 
 void TonQt::abspielen(const QString& datei, bool synchron, bool schleife) {
+    m_wartet = false;
+    m_grenze.stop();
     m_effekt->stop();
     m_effekt->setSource(QUrl::fromLocalFile(datei));
     m_effekt->setLoopCount(schleife ? QSoundEffect::Infinite : 1);
     m_effekt->play();
     if (!synchron || schleife) return;
+    m_wartet = true;
     const int dauer = WavDauerMs(datei);
-    if (dauer < 0) return;
-    QEventLoop schleifeWarten;
-    QTimer grenze;
-    grenze.setSingleShot(true);
-    QObject::connect(&grenze, &QTimer::timeout, &schleifeWarten, &QEventLoop::quit);
-    QObject::connect(m_effekt.get(), &QSoundEffect::playingChanged, &schleifeWarten, [&] {
-        if (!m_effekt->isPlaying() && m_effekt->status() != QSoundEffect::Loading) schleifeWarten.quit();
-    });
-    QObject::connect(m_effekt.get(), &QSoundEffect::statusChanged, &schleifeWarten, [&] {
-        if (m_effekt->status() == QSoundEffect::Error) schleifeWarten.quit();
-    });
-    if (m_effekt->status() == QSoundEffect::Error) return;
-    grenze.start(dauer + Spielraum);
-    schleifeWarten.exec(QEventLoop::ExcludeUserInputEvents);
+    if (dauer < 0 || m_effekt->status() == QSoundEffect::Error) {
+        Ende();
+        return;
+    }
+    m_grenze.start(dauer + Spielraum);
+}
+
+void TonQt::Ende() {
+    if (!m_wartet) return;
+    m_wartet = false;
+    m_grenze.stop();
+    emit beendet();
 }
 
 void TonQt::stoppen() {
     m_effekt->stop();
+    Ende();
 }

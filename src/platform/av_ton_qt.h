@@ -1,9 +1,10 @@
 #pragma once
-// WAV playback through Qt Multimedia. A synchronous play waits in a local event loop
-// that takes no user input, and never longer than the sound lasts plus a margin, so a
-// machine without a working sound device cannot hang the quiz.
+// WAV playback through Qt Multimedia. A synchronous play announces its end when the
+// effect stops playing, fails, or its length plus a margin has passed, so a machine
+// without a working sound device cannot hold the quiz up.
 #include "platform/ton.h"
 
+#include <QTimer>
 #include <memory>
 
 class QSoundEffect;
@@ -16,7 +17,11 @@ public:
     void stoppen() override;
 
 private:
+    void Ende();
+
     std::unique_ptr<QSoundEffect> m_effekt;
+    QTimer m_grenze;
+    bool m_wartet = false; // a synchronous play has not announced its end yet
 };
 
 // Playing time of a PCM WAV file in milliseconds from its header; -1 when unreadable.

@@ -3,6 +3,7 @@
 #include "platform/uhr.h"
 
 #include <QElapsedTimer>
+#include <QTimer>
 
 class UhrQt final : public Uhr {
 public:
@@ -15,9 +16,15 @@ private:
     QElapsedTimer m_start;
 };
 
-// Waits in a local event loop that delivers timers and painting but no keys or clicks,
-// so the learner cannot act during a feedback pause.
+// The blocking wait runs a local event loop that delivers timers and painting but no keys
+// or clicks (retries on files); the pauses are a single-shot timer.
 class WartenQt final : public Warten {
 public:
+    WartenQt();
     void warten(int ms) override;
+    void pauseStarten(int ms) override;
+    void pauseAbbrechen() override { m_pause.stop(); }
+
+private:
+    QTimer m_pause;
 };

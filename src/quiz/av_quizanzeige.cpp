@@ -38,27 +38,13 @@ void ElementGestalten(TAntwortElement* e, const AntwortElement& daten, bool einz
 }
 } // namespace
 
-void TQuizAnzeige::SperrWarten::warten(int ms) {
-    ++m_sperre;
-    m_innen.warten(ms);
-    --m_sperre;
-}
-
-void TQuizAnzeige::SperrTon::abspielen(const QString& datei, bool synchron, bool schleife) {
-    ++m_sperre;
-    m_innen.abspielen(datei, synchron, schleife);
-    --m_sperre;
-}
-
 TQuizAnzeige::TQuizAnzeige(Dokument& dok, Karte& karte, const ProgrammEinstellungenTyp& einstellungen,
                            QuizDienste dienste, QuizFenster fenster, QObject* eltern)
-    : QObject(eltern), m_dok(dok), m_karte(karte), m_fenster(fenster), m_warten(dienste.warten, m_sperre),
-      m_ton(dienste.ton, m_sperre),
-      m_quiz(dok, karte, einstellungen,
-             QuizDienste{dienste.meldungen, dienste.uhr, m_warten, m_ton, dienste.systemInfo}, *this) {
+    : QObject(eltern), m_dok(dok), m_karte(karte), m_fenster(fenster),
+      m_quiz(dok, karte, einstellungen, dienste, *this) {
     m_zeitTimer.setObjectName(QStringLiteral("ZeitTimer"));
     m_zeitTimer.setInterval(TaktMs);
-    connect(&m_zeitTimer, &QTimer::timeout, this, &TQuizAnzeige::Tick);
+    connect(&m_zeitTimer, &QTimer::timeout, &m_quiz, &Quiz::Takt);
     m_fenster.uebungPan->FokusWechsel = [this](bool weiter) {
         if (!m_quiz.Laeuft()) return false;
         m_quiz.FokusWeiter(!weiter);
@@ -91,11 +77,6 @@ bool TQuizAnzeige::Starten() {
         return m_quiz.Starten(false, 0);
     }
     return m_quiz.Starten(zeigen, 0);
-}
-
-void TQuizAnzeige::Tick() {
-    if (m_sperre > 0) return; // the next tick after the pause
-    m_quiz.Takt();
 }
 
 QString TQuizAnzeige::NameAbfragen() {
@@ -246,16 +227,16 @@ ErgebnisWahl TQuizAnzeige::ErgebnisZeigen(const ErgebnisAnzeige& anzeige) {
     return m_fenster.uebFertig->Zeigen(anzeige);
 }
 
-void TQuizAnzeige::ProtokollUebergeben(const QString& text) {
-    if (Protokoll) Protokoll(text);
+void TQuizAnzeige::ProtokollUebergeben(const QuizLauf& lauf) {
+    if (Protokoll) Protokoll(lauf);
 }
 
 void TQuizAnzeige::ProtokollAutomatischSpeichern() {
     if (ProtokollSpeichern) ProtokollSpeichern();
 }
 
-void TQuizAnzeige::BestenlisteEintragen(const BestenlistenErgebnis& ergebnis) {
-    if (Bestenliste) Bestenliste(ergebnis);
+void TQuizAnzeige::BestenlisteEintragen(const QuizLauf& lauf) {
+    if (Bestenliste) Bestenliste(lauf);
 }
 
 bool TQuizAnzeige::Taste(QKeyEvent* ereignis) {

@@ -4,8 +4,6 @@
 // the figures, ZeitTimer drives the clock, and the option, name and result windows are
 // shown when the quiz asks for them. The map paints into the quiz background while the
 // quiz runs.
-#include "platform/ton.h"
-#include "platform/uhr.h"
 #include "quiz/quiz.h"
 
 #include <QCursor>
@@ -59,9 +57,9 @@ public:
     QCursor ZiehCursor{Qt::OpenHandCursor};
     // The main window's part: views, protocol and best list.
     std::function<void(bool an)> Modus;
-    std::function<void(const QString& text)> Protokoll;
+    std::function<void(const QuizLauf& lauf)> Protokoll;
     std::function<void()> ProtokollSpeichern;
-    std::function<void(const BestenlistenErgebnis& ergebnis)> Bestenliste;
+    std::function<void(const QuizLauf& lauf)> Bestenliste;
 
     // QuizOberflaeche
     QString NameAbfragen() override;
@@ -71,45 +69,19 @@ public:
     void ZeitTimerSetzen(bool an) override;
     void Schritt(const QuizSchritt& schritt) override;
     ErgebnisWahl ErgebnisZeigen(const ErgebnisAnzeige& anzeige) override;
-    void ProtokollUebergeben(const QString& text) override;
+    void ProtokollUebergeben(const QuizLauf& lauf) override;
     void ProtokollAutomatischSpeichern() override;
-    void BestenlisteEintragen(const BestenlistenErgebnis& ergebnis) override;
+    void BestenlisteEintragen(const QuizLauf& lauf) override;
 
 private:
-    // Pauses and synchronous sounds run local event loops; a clock tick that falls into
-    // one is left for the next tick, so it cannot end the quiz in the middle of a judgement.
-    class SperrWarten final : public Warten {
-    public:
-        SperrWarten(Warten& innen, int& sperre) : m_innen(innen), m_sperre(sperre) {}
-        void warten(int ms) override;
-
-    private:
-        Warten& m_innen;
-        int& m_sperre;
-    };
-    class SperrTon final : public Ton {
-    public:
-        SperrTon(Ton& innen, int& sperre) : m_innen(innen), m_sperre(sperre) {}
-        void abspielen(const QString& datei, bool synchron, bool schleife) override;
-        void stoppen() override { m_innen.stoppen(); }
-
-    private:
-        Ton& m_innen;
-        int& m_sperre;
-    };
-
     void ElementeErzeugen();
     TAntwortElement* ElementAusVorrat(int k);
     void ElementeEntfernen();
     void KarteUmleiten(bool an);
-    void Tick();
 
     Dokument& m_dok;
     Karte& m_karte;
     QuizFenster m_fenster;
-    int m_sperre = 0;
-    SperrWarten m_warten;
-    SperrTon m_ton;
     Quiz m_quiz;
     QTimer m_zeitTimer;
     std::vector<TAntwortElement*> m_elemente; // by element number; nullptr once removed

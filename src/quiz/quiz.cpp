@@ -4,6 +4,7 @@
 #include "mapview/karte.h"
 #include "mapview/kartenhilfen.h"
 #include "platform/meldungen.h"
+#include "platform/ton.h"
 #include "platform/uhr.h"
 #include "quiz/quiztexte.h"
 
@@ -16,16 +17,20 @@ QString ElementName(int nummer) {
 Quiz::Quiz(Dokument& dok, Karte& karte, const ProgrammEinstellungenTyp& einstellungen, QuizDienste dienste,
            QuizOberflaeche& ui)
     : m_dok(dok), m_karte(karte), m_einstellungen(einstellungen), m_dienste(dienste), m_ui(ui),
-      m_soundordner(Ordner().Soundordner) {}
+      m_soundordner(Ordner().Soundordner) {
+    connect(&m_dienste.warten, &Warten::pauseVorbei, this, &Quiz::PauseVorbei);
+    connect(&m_dienste.ton, &Ton::beendet, this, &Quiz::TonBeendet);
+}
+
+void Quiz::ZustandSetzen(Zustand zustand) {
+    if (m_zustand == zustand) return;
+    m_zustand = zustand;
+    emit zustandGeaendert(zustand);
+}
 
 void Quiz::Schritt(QuizSchritt::Art art, int element, const QString& text, QColor farbe, QPoint punkt, int ms,
                    bool an) {
     m_ui.Schritt(QuizSchritt{art, element, text, farbe, punkt, ms, an});
-}
-
-void Quiz::Pause(int ms) {
-    Schritt(QuizSchritt::Art::Pause, -1, {}, {}, {}, ms);
-    m_dienste.warten.warten(ms);
 }
 
 int64_t Quiz::VerstricheneMs() const {
@@ -38,13 +43,19 @@ void Quiz::UhrAnhalten() {
     if (m_endeMs >= 0) return;
     int64_t ms = VerstricheneMs();
     // A run with a limit never lasts longer than the limit, however long a box stayed open.
-    if (m_daten.Zeitlimit == 1) ms = std::min<int64_t>(ms, std::max<int64_t>(0, m_daten.ZeitlimitSek) * 1000);
+    if (m_daten.Zeitlimit == ZeitlimitArt::An)
+        ms = std::min<int64_t>(ms, std::max<int64_t>(0, m_daten.ZeitlimitSek) * 1000);
     m_endeMs = ms;
 }
 
-void Quiz::Zeile(const QString& text, bool mitZeit) {
-    if (mitZeit) m_daten.Ablauf += UhrText(VerstricheneMs() / 1000) + QStringLiteral(" - ");
-    m_daten.Ablauf += text + QStringLiteral("\r\n");
+void Quiz::Ereignis(LaufEreignis::Art art, int32_t objekt, const QString& text) {
+    LaufEreignis e;
+    e.art = art;
+    e.Objekt = objekt;
+    e.Text = text;
+    e.Ms = VerstricheneMs();
+    e.NachAntworten = m_lauf.Antworten.size();
+    m_lauf.Ereignisse.push_back(std::move(e));
 }
 
 int Quiz::ZaehleOffen() const {
@@ -122,15 +133,17 @@ bool Quiz::Starten(bool /*optionenZeigen*/, int wiederholmodus, bool alsNetzuebu
         ziel.Zustand = ObZustand::Offen;
         ziel.FehlversucheZiel = 0;
         ziel.FehlversucheText = 0;
-        ziel.Nummer = m_daten.Zuordnungsziele == 2 ? 0 : static_cast<int32_t>(k + 1);
+        ziel.Nummer =
+            m_daten.Zuordnungsziele == ZuordnungszieleArt::Fragezeichen ? 0 : static_cast<int32_t>(k + 1);
     }
     m_panel = m_ui.PanelGroesse();
     ElementeErzeugen();
     m_karte.ZoomZuruecksetzen();
     LaufZuruecksetzen();
-    Zeile(QStringLiteral("Quiz wird gestartet"));
+    Ereignis(LaufEreignis::Art::Start);
     if (IstEinzelfragen()) m_dok.AktuelleFrage = m_dok.Objekte[m_folge[0].ZielObjekt].OB_FrageNummer;
-    const bool einzelposition = !IstEinzelfragen() && m_daten.AbfrageModus == 2;
+    const bool einzelposition =
+        !IstEinzelfragen() && m_daten.AbfrageModus == AbfrageModusArt::Einzelpositionen;
     m_karte.SetzeEinzelposition(einzelposition, einzelposition ? m_folge[0].ZielObjekt : -1);
     m_karte.AnsichtAufbauen();
     Schritt(QuizSchritt::Art::Hintergrund);
@@ -159,11 +172,9 @@ void Quiz::ElementeErzeugen() {
 }
 
 void Quiz::LaufZuruecksetzen() {
-    ++m_lauf;
-    m_zeitAbgelaufen = false;
+    PlanVerwerfen();
+    ZustandSetzen(Zustand::WartetAufAntwort);
     m_endeMs = -1;
-    m_daten.Ablauf.clear();
-    m_daten.Zusammenfassung.clear();
     m_daten.Richtig = 0;
     m_daten.Fehlversuche = 0;
     m_daten.Erfolgsquote = 0;
@@ -181,6 +192,18 @@ void Quiz::LaufZuruecksetzen() {
     m_zeitMs = 0;
     m_getippt.clear();
     m_frageZaehler.clear();
+    QuizLauf lauf;
+    lauf.Dokumentpfad = m_dok.Header.Dateiname;
+    lauf.Titel = m_dok.Header.HD_titel;
+    lauf.DokTyp = m_dok.Header.HD_DokTyp;
+    lauf.Optionen = UebungsWerteAus(m_daten);
+    lauf.Netzuebung = NetzUebung();
+    lauf.Teilnehmer = m_daten.TeilnehmerName;
+    lauf.Start = m_daten.StartZeit;
+    lauf.FragenAnzahl = m_daten.FragenAnzahl;
+    lauf.FragenGesamt = m_daten.FragenGesamt;
+    lauf.Komplett = m_daten.FragenAnzahl == m_daten.FragenGesamt;
+    m_lauf = std::move(lauf);
 }
 
 bool Quiz::Abbrechen() {
@@ -194,9 +217,9 @@ void Quiz::Verlassen() {
 }
 
 void Quiz::Beenden() {
-    // A judgement or completion still waiting on a box belongs to a run that is over now.
-    ++m_lauf;
-    m_zeitAbgelaufen = false;
+    // Feedback or a completion still under way belongs to a run that is over now.
+    PlanVerwerfen();
+    ZustandSetzen(Zustand::Aus);
     m_ui.ZeitTimerSetzen(false);
     m_elemente.clear();
     m_fokus = -1;

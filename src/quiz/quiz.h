@@ -1,15 +1,20 @@
 #pragma once
 // The quiz engine: start and question set, presentation, target search, judging with
-// its feedback steps, counting, the clock, completion with grade and protocol text.
+// its feedback steps, counting, the clock, completion with grade and the run's record.
 // Mouse and keyboard events of the answer elements arrive as calls; the windows mirror
-// the element list and play the steps handed to QuizOberflaeche.
+// the element list and play the steps handed to QuizOberflaeche. Where each rule lives:
+// docs/quiz-ablauf.md.
 #include "quiz/fragenfolge.h"
+#include "quiz/quizlauf.h"
 #include "quiz/quizoberflaeche.h"
 #include "quiz/uebdaten.h"
 
 #include <QColor>
 #include <QImage>
+#include <QObject>
 #include <QRect>
+#include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -82,8 +87,15 @@ struct QuizDienste {
     SystemInfo& systemInfo;
 };
 
-class Quiz final {
+class Quiz final : public QObject {
+    Q_OBJECT
 public:
+    // Aus: the learning view. WartetAufAntwort: input is handled at once. Rueckmeldung: an
+    // answer's feedback runs through its steps, pauses and sound; input waits in a queue
+    // and is handled in order when it ends. Beendet: the run is over; the time-out box,
+    // the hand-over and the result window follow from the event loop.
+    enum class Zustand { Aus, WartetAufAntwort, Rueckmeldung, Beendet };
+
     Quiz(Dokument& dok, Karte& karte, const ProgrammEinstellungenTyp& einstellungen, QuizDienste dienste,
          QuizOberflaeche& ui);
 
@@ -93,8 +105,10 @@ public:
     const std::vector<AntwortElement>& Elemente() const { return m_elemente; }
     bool Quizmodus() const { return m_quizmodus; }
     bool Laeuft() const { return m_quizmodus && m_daten.Endzustand == Aktiv; }
+    Zustand AktuellerZustand() const { return m_zustand; }
     const StatusAnzeige& Status() const { return m_status; }
-    const QString& Protokolltext() const { return m_protokoll; }
+    // The record of the current run, or of the last one once the quiz mode has ended.
+    const QuizLauf& Lauf() const { return m_lauf; }
     int Ziel() const { return m_ziel; }
     int Loesungselement() const { return m_loesung; }
     QString FrageZaehlerText() const { return m_frageZaehler; }
@@ -130,7 +144,9 @@ public:
     void ZeitAnzeigeAktualisieren();
     void StatusAktualisieren();
 
-    // Mouse on answer element `k`; points in UebungPan pixels.
+    // Mouse on answer element `k`; points in UebungPan pixels. Input that arrives while an
+    // answer's feedback runs waits until the feedback has ended, as the keys below do
+    // (moving the focus excepted).
     void Aufnehmen(int k, QPoint maus);
     void Ziehen(int k, QPoint maus);
     void Loslassen(int k);
@@ -151,25 +167,67 @@ public:
     // Keys 1..6 of a single-questions quiz: clicks the answer in that slot.
     bool AntwortTaste(int taste);
 
+signals:
+    void zustandGeaendert(Quiz::Zustand zustand);
+
 private:
+    // One step of an answer's feedback: something to do, a pause, a sound or the glide
+    // back of a wrongly dropped element.
+    struct Stufe {
+        enum class Art { Tun, Pause, Ton, Gleiten };
+        explicit Stufe(Art a, std::function<void()> t = {}, int w = 0, QString n = {})
+            : art(a), tun(std::move(t)), wert(w), ton(std::move(n)) {}
+        Art art = Art::Tun;
+        std::function<void()> tun;
+        int wert = 0; // Pause: milliseconds; Gleiten: the element
+        QString ton;
+    };
+    // Input kept back while the feedback runs.
+    struct Eingabe {
+        enum class Art {
+            Aufnehmen,
+            Ziehen,
+            Loslassen,
+            NummerTippen,
+            RahmenLoeschen,
+            PfeilSchritt,
+            Bestaetigen,
+            AntwortTaste
+        };
+        Eingabe(Art a, int w = 0, QPoint p = {}, QChar z = {}) : art(a), wert(w), punkt(p), zeichen(z) {}
+        Art art;
+        int wert = 0;
+        QPoint punkt;
+        QChar zeichen;
+    };
+    enum class Warte { Nichts, Pause, Ton, Zeitablauf, Ergebnis };
+
     // start, cancel
     void Beenden();
     void ElementeErzeugen();
     void LaufZuruecksetzen();
+    void ZustandSetzen(Zustand zustand);
     void Schritt(QuizSchritt::Art art, int element = -1, const QString& text = {}, QColor farbe = {},
                  QPoint punkt = {}, int ms = 0, bool an = false);
-    void Pause(int ms);
-    // True while the judgement begun in run `lauf` may still change the quiz: a box or a
-    // pause inside a judgement can outlive the run it belongs to.
-    bool UrteilGilt(uint32_t lauf) const { return lauf == m_lauf && Laeuft(); }
-    bool UrteilLaeuft() const { return m_urteilLauf != 0 && m_urteilLauf == m_lauf; }
     // Freezes the quiz clock: the time shown and recorded from now on is the run's end time.
     void UhrAnhalten();
     void Zeitablauf();
-    void Zeile(const QString& text, bool mitZeit = true);
+    void Ereignis(LaufEreignis::Art art, int32_t objekt = -1, const QString& text = {});
     int64_t VerstricheneMs() const;
     int ZaehleOffen() const;
     bool IstEinzelfragen() const { return m_dok.Header.HD_DokTyp == Einzelfragen; }
+    // the feedback machine
+    bool Zurueckhalten(const Eingabe& eingabe);
+    void EingabeAusfuehren(const Eingabe& eingabe);
+    void Tun(std::function<void()> tun);
+    void Pause(int ms);
+    void TonStufe(const QString& name);
+    void PlanWeiter();
+    void StufeAusfuehren(Stufe& stufe);
+    void PauseVorbei();
+    void TonBeendet();
+    void UrteilEnde();
+    void PlanVerwerfen();
     // presentation and judging
     void FragePraesentieren();
     void EinzeltextZeigen();
@@ -181,16 +239,16 @@ private:
     bool IstKandidat(int index) const;
     void ZielSetzen(int index);
     void Urteilen(int k);
-    bool Beurteilen(int k, uint32_t lauf);
-    bool RichtigBehandeln(int k, uint32_t lauf);
-    bool FalschBehandeln(int k, uint32_t lauf);
-    bool EinzelfrageFalsch(int ziel, uint32_t lauf);
-    bool Zurueckgleiten(int k, uint32_t lauf);
+    void AntwortAufzeichnen(int32_t ziel, int32_t text, bool richtig);
+    void RichtigPlanen(int k, int ziel);
+    void FalschPlanen(int k, int ziel);
+    void EinzelfrageFalschPlanen(int ziel);
+    void GleitenPlanen(int k);
     void ElementFarbe(int k, QColor farbe);
     void ElementSichtbar(int k, bool an);
     void AlleVerbergen();
     bool NaechsteFrage();
-    void GleicheTexteVerbinden(int k);
+    void GleicheTexteVerbinden(int k, int ziel);
     void FokusSetzen(int k);
     void ErsterFokus();
     // The visible elements in the order of their places on screen: the Tab order.
@@ -199,9 +257,9 @@ private:
     bool AntwortKlicken(int k);
     // completion
     void Abschliessen();
+    void LaufFuellen();
+    void ErgebnisZeigen();
     ErgebnisAnzeige ErgebnisFuellen() const;
-    void ZusammenfassungSchreiben(const ErgebnisAnzeige& e);
-    QString SumZeile(const QString& text);
 
     Dokument& m_dok;
     Karte& m_karte;
@@ -214,16 +272,18 @@ private:
     FragenfolgeTyp m_folge;
     std::vector<AntwortElement> m_elemente;
     StatusAnzeige m_status;
-    QString m_protokoll;
+    QuizLauf m_lauf;
     QString m_frageZaehler;
     QSize m_panel{1000, 600};
     bool m_quizmodus = false;
-    // Every start and every end of a run gets a new number; 0 is never a run.
-    uint32_t m_lauf = 1;
-    uint32_t m_urteilLauf = 0;        // the run whose answer is being judged, 0 for none
-    uint32_t m_abgeschlossenLauf = 0; // the run that was completed last
-    bool m_zeitAbgelaufen = false;    // the time ran out while an answer was being judged
-    int64_t m_endeMs = -1;            // the clock's time at the end of the run, -1 while it runs
+    Zustand m_zustand = Zustand::Aus;
+    std::deque<Stufe> m_plan;       // the rest of the running feedback
+    std::deque<Eingabe> m_eingaben; // input that arrived during the feedback
+    Warte m_warte = Warte::Nichts;  // what the feedback or the completion waits for
+    bool m_imPlan = false;          // PlanWeiter() is running (a port may answer at once)
+    bool m_zeitAbgelaufen = false;  // the time ran out during the feedback
+    ErgebnisAnzeige m_ergebnis;     // the completed run's result window
+    int64_t m_endeMs = -1;          // the clock's time at the end of the run, -1 while it runs
     int m_ziel = -1;
     int m_loesung = -1;
     int64_t m_zeitMs = 0;

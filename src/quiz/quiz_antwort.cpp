@@ -4,9 +4,9 @@
 #include "data/av_data.h"
 #include "mapview/karte.h"
 #include "mapview/kartenhilfen.h"
+#include "mapview/nummerierung.h"
 #include "platform/uhr.h"
 #include "quiz/quiztexte.h"
-#include "quiz/rueckmeldeton.h"
 
 #include <cmath>
 
@@ -19,6 +19,7 @@ bool Enthaelt(double l, double t, double r, double b, QPointF p) {
 } // namespace
 
 void Quiz::Aufnehmen(int k, QPoint maus) {
+    if (Zurueckhalten({Eingabe::Art::Aufnehmen, k, maus})) return;
     if (!Laeuft() || k < 0 || k >= static_cast<int>(m_elemente.size())) return;
     const AntwortElement& e = m_elemente[k];
     if (!e.Vorhanden || !e.Sichtbar) return;
@@ -28,6 +29,7 @@ void Quiz::Aufnehmen(int k, QPoint maus) {
 }
 
 void Quiz::Ziehen(int k, QPoint maus) {
+    if (Zurueckhalten({Eingabe::Art::Ziehen, k, maus})) return;
     if (!Laeuft() || IstEinzelfragen() || k < 0 || k >= static_cast<int>(m_elemente.size())) return;
     AntwortElement& e = m_elemente[k];
     if (!e.Vorhanden || !e.Sichtbar) return;
@@ -56,7 +58,7 @@ bool Quiz::IstKandidat(int i) const {
     if (o.OB_Typ != ObArt::Beschriftung && o.OB_Typ != ObArt::Luecke && o.OB_Typ != ObArt::Antwort)
         return false;
     if (o.Nummer < 0 || o.Zustand != ObZustand::Offen || o.Box[0] == -1) return false;
-    if (!IstEinzelfragen() && m_daten.AbfrageModus == 2 && !m_folge.empty() &&
+    if (!IstEinzelfragen() && m_daten.AbfrageModus == AbfrageModusArt::Einzelpositionen && !m_folge.empty() &&
         i != m_folge[m_daten.FrageIndex].ZielObjekt)
         return false;
     if (o.OB_Typ == ObArt::Antwort && o.OB_FrageNummer != m_dok.AktuelleFrage) return false;
@@ -93,170 +95,174 @@ int Quiz::ZielSuchen(const QRect& rechteck) const {
 }
 
 void Quiz::Loslassen(int k) {
+    if (Zurueckhalten({Eingabe::Art::Loslassen, k})) return;
     if (!Laeuft() || k < 0 || k >= static_cast<int>(m_elemente.size())) return;
     const AntwortElement& e = m_elemente[k];
     if (!e.Vorhanden || !e.Sichtbar || m_ziel < 0) return;
     Urteilen(k);
 }
 
+// Records the answer, then plays its feedback; the counting comes at the end of the
+// feedback, so a run left meanwhile counts nothing.
 void Quiz::Urteilen(int k) {
-    if (UrteilLaeuft()) return; // one answer at a time
-    const uint32_t lauf = m_lauf;
-    bool gezaehlt = false;
-    {
-        const uint32_t vorher = m_urteilLauf;
-        m_urteilLauf = lauf;
-        gezaehlt = Beurteilen(k, lauf);
-        m_urteilLauf = vorher;
-    }
-    // The run was cancelled, replaced or completed while the feedback waited: the old
-    // answer changes nothing.
-    if (!gezaehlt || !UrteilGilt(lauf)) return;
-    if (m_daten.Offen == 0 || !NaechsteFrage()) {
-        m_fokus = -1;
-        Abschliessen();
-        return;
-    }
-    if (m_zeitAbgelaufen) {
-        Zeitablauf();
-        return;
-    }
-    ErsterFokus();
-}
-
-// Feedback and counting of one answer; false when the run ended while the feedback waited.
-bool Quiz::Beurteilen(int k, uint32_t lauf) {
     const int32_t text = m_elemente[k].Tag;
     const int ziel = m_ziel;
     const bool richtig =
         TextNormalisieren(m_dok.Objekte[ziel].OB_Cap) == TextNormalisieren(m_dok.Objekte[text].OB_Cap);
-    Zeile(UrteilZeile(m_dok.Header.HD_DokTyp, m_daten.AbfrageModus, richtig, m_dok.Objekte[text].OB_Cap,
-                      m_dok.Objekte[ziel].OB_Cap));
-    if (!(richtig ? RichtigBehandeln(k, lauf) : FalschBehandeln(k, lauf))) return false;
-    m_daten.Offen = ZaehleOffen();
-    StatusAktualisieren();
-    ZielSetzen(-1);
-    m_getippt.clear();
-    return true;
+    AntwortAufzeichnen(ziel, text, richtig);
+    ZustandSetzen(Zustand::Rueckmeldung);
+    if (richtig)
+        RichtigPlanen(k, ziel);
+    else
+        FalschPlanen(k, ziel);
+    Tun([this] {
+        m_daten.Offen = ZaehleOffen();
+        StatusAktualisieren();
+        ZielSetzen(-1);
+        m_getippt.clear();
+    });
+    PlanWeiter();
 }
 
-bool Quiz::RichtigBehandeln(int k, uint32_t lauf) {
-    const int ziel = m_ziel;
-    Schritt(QuizSchritt::Art::StatusText, -1, QStringLiteral("Richtig"), Quizfarbe::TextRichtig);
-    ElementFarbe(k, Quizfarbe::Richtig);
-    Schritt(QuizSchritt::Art::Ton, -1, QStringLiteral("Richtig1.wav"));
-    RueckmeldetonSpielen(QStringLiteral("Richtig1.wav"), m_einstellungen.Sound, m_soundordner, m_dienste.ton,
-                         m_dienste.meldungen);
-    if (!UrteilGilt(lauf)) return false;
+void Quiz::AntwortAufzeichnen(int32_t ziel, int32_t text, bool richtig) {
+    AntwortEintrag a;
+    a.ZielObjekt = ziel;
+    a.ZielNummer = NummerText(m_dok, ziel);
+    a.ZielBeschriftung = m_dok.Objekte[ziel].OB_Cap;
+    a.TextObjekt = text;
+    a.Text = m_dok.Objekte[text].OB_Cap;
+    a.Richtig = richtig;
+    for (const AntwortEintrag& frueher : m_lauf.Antworten)
+        if (frueher.ZielObjekt == ziel) ++a.Versuch;
+    a.Ms = VerstricheneMs();
+    m_lauf.Antworten.push_back(std::move(a));
+}
+
+void Quiz::RichtigPlanen(int k, int ziel) {
+    Tun([this, k] {
+        Schritt(QuizSchritt::Art::StatusText, -1, QStringLiteral("Richtig"), Quizfarbe::TextRichtig);
+        ElementFarbe(k, Quizfarbe::Richtig);
+        Schritt(QuizSchritt::Art::Ton, -1, QStringLiteral("Richtig1.wav"));
+    });
+    TonStufe(QStringLiteral("Richtig1.wav"));
     Pause(300);
     if (IstEinzelfragen()) {
         Pause(700);
-        if (!UrteilGilt(lauf)) return false;
-        AlleVerbergen();
+        Tun([this] { AlleVerbergen(); });
     }
-    if (!UrteilGilt(lauf)) return false;
-    ElementFarbe(k, Quizfarbe::Normal);
-    m_dok.Objekte[ziel].Zustand = m_daten.ZuordnungRichtig == 1 ? -2 : 0;
-    if (!IstEinzelfragen()) {
-        GleicheTexteVerbinden(k);
-        m_elemente[k].Vorhanden = false;
-        m_elemente[k].Sichtbar = false;
-        Schritt(QuizSchritt::Art::ElementEntfernt, k);
-        m_karte.ObjektNeuZeichnen(ziel);
-    }
-    ++m_daten.Richtig;
-    return true;
+    Tun([this, k, ziel] {
+        ElementFarbe(k, Quizfarbe::Normal);
+        m_dok.Objekte[ziel].Zustand =
+            m_daten.ZuordnungRichtig == ZuordnungRichtigArt::Haekchen ? ObZustand::Haken : ObZustand::Gezeigt;
+        if (!IstEinzelfragen()) {
+            GleicheTexteVerbinden(k, ziel);
+            m_elemente[k].Vorhanden = false;
+            m_elemente[k].Sichtbar = false;
+            Schritt(QuizSchritt::Art::ElementEntfernt, k);
+            m_karte.ObjektNeuZeichnen(ziel);
+        }
+        ++m_daten.Richtig;
+    });
 }
 
 // A text that was rightly placed on another position with the same caption leaves the
 // text of that position without a position. The entry whose text belongs to that
 // position takes the placed text over, so every open position keeps an element that
 // the single-text mode can offer.
-void Quiz::GleicheTexteVerbinden(int k) {
+void Quiz::GleicheTexteVerbinden(int k, int ziel) {
     const int32_t text = m_elemente[k].Tag;
-    if (text == m_ziel) return;
+    if (text == ziel) return;
     for (AntwortElement& e : m_elemente)
-        if (e.Vorhanden && e.Nummer != k && e.Tag == m_ziel) {
+        if (e.Vorhanden && e.Nummer != k && e.Tag == ziel) {
             e.Tag = text;
             m_folge[e.Nummer].TextObjekt = text;
-            m_elemente[k].Tag = m_ziel;
-            m_folge[k].TextObjekt = m_ziel;
+            m_elemente[k].Tag = ziel;
+            m_folge[k].TextObjekt = ziel;
             return;
         }
 }
 
-bool Quiz::FalschBehandeln(int k, uint32_t lauf) {
-    const int ziel = m_ziel;
+void Quiz::FalschPlanen(int k, int ziel) {
     const int32_t text = m_elemente[k].Tag;
-    Schritt(QuizSchritt::Art::StatusText, -1, QStringLiteral("Falsch"), Quizfarbe::TextFalsch);
-    ElementFarbe(k, Quizfarbe::Falsch);
-    Schritt(QuizSchritt::Art::Ton, -1, QStringLiteral("Falsch1.wav"));
-    RueckmeldetonSpielen(QStringLiteral("Falsch1.wav"), m_einstellungen.Sound, m_soundordner, m_dienste.ton,
-                         m_dienste.meldungen);
-    if (!UrteilGilt(lauf)) return false;
+    Tun([this, k] {
+        Schritt(QuizSchritt::Art::StatusText, -1, QStringLiteral("Falsch"), Quizfarbe::TextFalsch);
+        ElementFarbe(k, Quizfarbe::Falsch);
+        Schritt(QuizSchritt::Art::Ton, -1, QStringLiteral("Falsch1.wav"));
+    });
+    TonStufe(QStringLiteral("Falsch1.wav"));
     if (IstEinzelfragen()) {
-        if (!EinzelfrageFalsch(ziel, lauf)) return false;
+        EinzelfrageFalschPlanen(ziel);
     } else {
-        if (m_daten.AbfrageModus == 1) {
+        if (m_daten.AbfrageModus == AbfrageModusArt::Einzeltexte) {
             Pause(100);
-            if (!UrteilGilt(lauf)) return false;
-            ElementSichtbar(k, false);
+            Tun([this, k] { ElementSichtbar(k, false); });
         } else {
-            if (!Zurueckgleiten(k, lauf)) return false;
-            ElementFarbe(k, Quizfarbe::Normal);
+            m_plan.push_back(Stufe(Stufe::Art::Gleiten, {}, k));
+            Tun([this, k] { ElementFarbe(k, Quizfarbe::Normal); });
         }
-        if (m_daten.ZuordnungFalsch == 1) {
-            m_dok.Objekte[ziel].Zustand = ObZustand::Kreuz;
-            m_karte.ObjektNeuZeichnen(ziel);
-        }
+        Tun([this, ziel] {
+            if (m_daten.ZuordnungFalsch == ZuordnungFalschArt::Kreuz) {
+                m_dok.Objekte[ziel].Zustand = ObZustand::Kreuz;
+                m_karte.ObjektNeuZeichnen(ziel);
+            }
+        });
     }
-    ElementFarbe(k, Quizfarbe::Normal);
-    ++m_dok.Objekte[ziel].FehlversucheZiel;
-    if (!IstEinzelfragen()) ++m_dok.Objekte[text].FehlversucheText;
-    ++m_daten.Fehlversuche;
-    return true;
+    Tun([this, k, ziel, text] {
+        ElementFarbe(k, Quizfarbe::Normal);
+        ++m_dok.Objekte[ziel].FehlversucheZiel;
+        if (!IstEinzelfragen()) ++m_dok.Objekte[text].FehlversucheText;
+        ++m_daten.Fehlversuche;
+    });
 }
 
 // A wrong answer to a single question: the right answer blinks three times, then all go.
-bool Quiz::EinzelfrageFalsch(int ziel, uint32_t lauf) {
-    if (m_loesung >= 0)
+void Quiz::EinzelfrageFalschPlanen(int ziel) {
+    const int loesung = m_loesung;
+    if (loesung >= 0)
         for (int i = 0; i < 3; ++i) {
-            ElementFarbe(m_loesung, Quizfarbe::Richtig);
+            Tun([this, loesung] { ElementFarbe(loesung, Quizfarbe::Richtig); });
             Pause(150);
-            if (!UrteilGilt(lauf)) return false;
-            ElementFarbe(m_loesung, Quizfarbe::Normal);
+            Tun([this, loesung] { ElementFarbe(loesung, Quizfarbe::Normal); });
             Pause(150);
-            if (!UrteilGilt(lauf)) return false;
         }
-    if (m_daten.ZuordnungFalsch == 1) m_dok.Objekte[ziel].Zustand = ObZustand::Geschlossen;
+    Tun([this, ziel] {
+        if (m_daten.ZuordnungFalsch == ZuordnungFalschArt::Kreuz)
+            m_dok.Objekte[ziel].Zustand = ObZustand::Geschlossen;
+    });
     Pause(800);
-    if (!UrteilGilt(lauf)) return false;
-    AlleVerbergen();
-    return true;
+    Tun([this] { AlleVerbergen(); });
 }
 
-bool Quiz::Zurueckgleiten(int k, uint32_t lauf) {
+// The element glides back to where it was picked up, one pixel step every two pixels of
+// the way and one millisecond apart on the clock; the steps go to the front of the plan
+// when the glide begins, so its time starts there.
+void Quiz::GleitenPlanen(int k) {
     const QPoint start = m_elemente[k].Rechteck.topLeft();
     const double dx = m_aufnahmePlatz.x() - start.x();
     const double dy = m_aufnahmePlatz.y() - start.y();
     const int s = RundeGerade(std::sqrt(dx * dx + dy * dy) * 0.5);
-    if (s < 1) return true;
     const uint32_t t0 = m_dienste.uhr.tickMs();
+    std::deque<Stufe> gleiten;
     for (int i = 1; i <= s; ++i) {
         const QPoint p(start.x() + RundeGerade(dx * i / s), start.y() + RundeGerade(dy * i / s));
-        m_elemente[k].Rechteck.moveTo(p);
-        Schritt(QuizSchritt::Art::ElementBewegt, k, {}, {}, p);
-        const auto rest = static_cast<int32_t>(t0 + static_cast<uint32_t>(i) - m_dienste.uhr.tickMs());
-        if (rest > 0) m_dienste.warten.warten(rest);
-        if (!UrteilGilt(lauf)) return false;
+        gleiten.push_back(Stufe(Stufe::Art::Tun, [this, k, p] {
+            m_elemente[k].Rechteck.moveTo(p);
+            Schritt(QuizSchritt::Art::ElementBewegt, k, {}, {}, p);
+        }));
+        gleiten.push_back(Stufe(Stufe::Art::Tun, [this, t0, i] {
+            const auto rest = static_cast<int32_t>(t0 + static_cast<uint32_t>(i) - m_dienste.uhr.tickMs());
+            if (rest <= 0) return;
+            m_warte = Warte::Pause;
+            m_dienste.warten.pauseStarten(rest);
+        }));
     }
-    return true;
+    m_plan.insert(m_plan.begin(), gleiten.begin(), gleiten.end());
 }
 
 bool Quiz::NaechsteFrage() {
-    if (m_daten.AbfrageModus == 0 && !IstEinzelfragen()) return true;
+    if (m_daten.AbfrageModus == AbfrageModusArt::Frei && !IstEinzelfragen()) return true;
     const int n = static_cast<int>(m_folge.size());
-    const bool nachText = !IstEinzelfragen() && m_daten.AbfrageModus == 1;
+    const bool nachText = !IstEinzelfragen() && m_daten.AbfrageModus == AbfrageModusArt::Einzeltexte;
     for (int schritt = 1; schritt <= n; ++schritt) {
         const int index = (m_daten.FrageIndex + schritt) % n;
         const FragenfolgeEintrag& f = m_folge[index];
@@ -266,7 +272,7 @@ bool Quiz::NaechsteFrage() {
         m_daten.FrageIndex = index;
         ++m_daten.FrageZaehler;
         FragePraesentieren();
-        if (IstEinzelfragen() || m_daten.AbfrageModus == 2) {
+        if (IstEinzelfragen() || m_daten.AbfrageModus == AbfrageModusArt::Einzelpositionen) {
             if (IstEinzelfragen()) m_dok.AktuelleFrage = m_dok.Objekte[f.ZielObjekt].OB_FrageNummer;
             m_karte.BeschriftungenErneuern();
             Schritt(QuizSchritt::Art::Hintergrund);

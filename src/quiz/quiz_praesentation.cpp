@@ -10,9 +10,9 @@ void Quiz::FragePraesentieren() {
     if (m_folge.empty()) return;
     if (IstEinzelfragen())
         EinzelfrageZeigen();
-    else if (m_daten.AbfrageModus == 1)
+    else if (m_daten.AbfrageModus == AbfrageModusArt::Einzeltexte)
         EinzeltextZeigen();
-    else if (m_daten.AbfrageModus == 2)
+    else if (m_daten.AbfrageModus == AbfrageModusArt::Einzelpositionen)
         EinzelpositionZeigen();
 }
 
@@ -37,14 +37,14 @@ void Quiz::EinzeltextZeigen() {
     const int32_t text = m_folge[m_daten.FrageIndex].TextObjekt;
     for (size_t k = 0; k < m_elemente.size(); ++k)
         ElementSichtbar(static_cast<int>(k), m_elemente[k].Tag == text);
-    Zeile(EinzeltextZeile(m_dok.Header.HD_DokTyp, m_dok.Objekte[text].OB_Cap));
+    Ereignis(LaufEreignis::Art::TextGefragt, text, m_dok.Objekte[text].OB_Cap);
     ElementeNeuLegen();
 }
 
 void Quiz::EinzelpositionZeigen() {
     const int32_t ziel = m_folge[m_daten.FrageIndex].ZielObjekt;
     m_karte.SetzeEinzelposition(true, ziel);
-    Zeile(EinzelpositionZeile(m_dok.Header.HD_DokTyp, m_dok.Objekte[ziel].OB_Cap));
+    Ereignis(LaufEreignis::Art::PositionGefragt, ziel, m_dok.Objekte[ziel].OB_Cap);
 }
 
 void Quiz::EinzelfrageZeigen() {
@@ -80,16 +80,14 @@ void Quiz::EinzelfrageZeigen() {
     for (const ObjDataTyp& o : m_dok.Objekte)
         if (o.OB_Typ == ObArt::Frage && o.OB_FrageNummer == frage.OB_FrageNummer)
             fragetext = TextNormalisieren(o.OB_Cap);
-    // The protocol names the question by its number only; the repeat note is the counter panel's.
-    Zeile(QString::number(m_daten.FrageZaehler) + QStringLiteral(". Frage\r\n") + fragetext);
-    QStringList antworten;
+    Ereignis(LaufEreignis::Art::FrageGestellt, q, fragetext);
+    LaufEreignis& gestellt = m_lauf.Ereignisse.back();
+    gestellt.Zaehler = m_daten.FrageZaehler;
     for (const AntwortElement& e : m_elemente) {
         if (!e.Sichtbar) continue;
-        QString a = u'"' + e.Beschriftung + u'"';
-        if (e.Nummer == m_loesung) a += QStringLiteral(" (Lösung)");
-        antworten << a;
+        if (e.Nummer == m_loesung) gestellt.Loesung = static_cast<int32_t>(gestellt.Angebote.size());
+        gestellt.Angebote.push_back(e.Beschriftung);
     }
-    Zeile(QStringLiteral("Antwortmöglichkeiten: ") + antworten.join(QStringLiteral(", ")), false);
     AntwortenLegen();
 }
 
@@ -134,8 +132,8 @@ void Quiz::ElementeNeuLegen() {
     std::vector<ElementPlatz> plaetze;
     for (const AntwortElement& e : m_elemente)
         plaetze.push_back({e.Vorhanden && e.Sichtbar, e.Rechteck});
-    ::ElementeNeuLegen(m_panel, plaetze, !IstEinzelfragen(), m_daten.AbfrageModus == 1,
-                       m_daten.AntwortSpalteX);
+    ::ElementeNeuLegen(m_panel, plaetze, !IstEinzelfragen(),
+                       m_daten.AbfrageModus == AbfrageModusArt::Einzeltexte, m_daten.AntwortSpalteX);
     for (size_t k = 0; k < m_elemente.size(); ++k) {
         if (!plaetze[k].sichtbar || plaetze[k].rechteck == m_elemente[k].Rechteck) continue;
         m_elemente[k].Rechteck = plaetze[k].rechteck;

@@ -32,6 +32,8 @@ void Quiz::ErsterFokus() {
     FokusSetzen(folge.empty() ? -1 : folge.front());
 }
 
+// Acts at once, also during the feedback: hiding the focused element moves the focus
+// through here, and the end of the feedback sets the focus anew anyway.
 void Quiz::FokusWeiter(bool rueckwaerts) {
     if (!Laeuft()) return;
     const std::vector<int> folge = Tabfolge();
@@ -44,7 +46,9 @@ void Quiz::FokusWeiter(bool rueckwaerts) {
 }
 
 bool Quiz::NummerTippen(QChar zeichen) {
-    if (!Laeuft() || IstEinzelfragen() || m_daten.Zuordnungsziele == 2) return false;
+    if (Zurueckhalten({Eingabe::Art::NummerTippen, 0, {}, zeichen})) return true;
+    if (!Laeuft() || IstEinzelfragen() || m_daten.Zuordnungsziele == ZuordnungszieleArt::Fragezeichen)
+        return false;
     const bool ziffer = zeichen.isDigit();
     const bool buchstabe = zeichen.isLetter() || zeichen == u'\'';
     if (!ziffer && !buchstabe) return false;
@@ -64,12 +68,15 @@ bool Quiz::NummerTippen(QChar zeichen) {
 }
 
 void Quiz::RahmenLoeschen() {
+    if (Zurueckhalten({Eingabe::Art::RahmenLoeschen})) return;
     m_getippt.clear();
     if (!IstEinzelfragen()) ZielSetzen(-1);
 }
 
 bool Quiz::PfeilSchritt(bool vorwaerts) {
-    if (!Laeuft() || IstEinzelfragen() || m_daten.Zuordnungsziele != 2) return false;
+    if (Zurueckhalten({Eingabe::Art::PfeilSchritt, vorwaerts ? 1 : 0})) return true;
+    if (!Laeuft() || IstEinzelfragen() || m_daten.Zuordnungsziele != ZuordnungszieleArt::Fragezeichen)
+        return false;
     const int n = static_cast<int>(m_dok.Objekte.size());
     if (n == 0) return false;
     const int start = m_ziel < 0 ? (vorwaerts ? n - 1 : 0) : m_ziel;
@@ -84,6 +91,7 @@ bool Quiz::PfeilSchritt(bool vorwaerts) {
 }
 
 bool Quiz::Bestaetigen() {
+    if (Zurueckhalten({Eingabe::Art::Bestaetigen})) return true;
     if (!Laeuft() || m_fokus < 0) return false;
     // A single question is answered by clicking: Enter or Space click the focused answer.
     if (IstEinzelfragen()) return AntwortKlicken(m_fokus);
@@ -96,6 +104,7 @@ bool Quiz::Bestaetigen() {
 }
 
 bool Quiz::AntwortTaste(int taste) {
+    if (Zurueckhalten({Eingabe::Art::AntwortTaste, taste})) return true;
     if (!Laeuft() || !IstEinzelfragen() || taste < 1 || taste > 6) return false;
     for (const AntwortElement& e : m_elemente)
         if (e.Sichtbar && e.Slot == taste) return AntwortKlicken(e.Nummer);

@@ -2,7 +2,7 @@
 #include "quiz/quiz.h"
 
 #include "mapview/karte.h"
-#include "platform/meldungen.h"
+#include "platform/uhr.h"
 #include "quiz/quiztexte.h"
 
 void Quiz::Takt() {
@@ -12,10 +12,10 @@ void Quiz::Takt() {
     }
     m_ui.ZeitTimerSetzen(false);
     ZeitAnzeigeAktualisieren();
-    if (Laeuft() && m_daten.Zeitlimit == 1 && m_daten.RestSek <= 0) {
-        // Inside a judgement (a feedback box may be open) the answer is counted first; the
-        // judgement ends the run when it is done. The clock stays off until then.
-        if (UrteilLaeuft()) {
+    if (Laeuft() && m_daten.Zeitlimit == ZeitlimitArt::An && m_daten.RestSek <= 0) {
+        // During an answer's feedback the answer is counted first; the end of the feedback
+        // ends the run. The clock stays off until then.
+        if (m_zustand == Zustand::Rueckmeldung) {
             m_zeitAbgelaufen = true;
             return;
         }
@@ -34,15 +34,18 @@ void Quiz::Zeitablauf() {
     UhrAnhalten();
     m_daten.Endzustand = Timeout;
     ZeitAnzeigeAktualisieren();
-    Zeile(ZeitlimitErreichtText);
-    m_dienste.meldungen.information(ZeitlimitErreichtText);
-    Abschliessen();
+    Ereignis(LaufEreignis::Art::Zeitablauf);
+    PlanVerwerfen();
+    ZustandSetzen(Zustand::Beendet);
+    m_ui.ZeitTimerSetzen(false);
+    m_warte = Warte::Zeitablauf;
+    m_dienste.warten.pauseStarten(0);
 }
 
 void Quiz::ZeitAnzeigeAktualisieren() {
     m_zeitMs = VerstricheneMs();
     QString text;
-    if (m_daten.Zeitlimit == 1) {
+    if (m_daten.Zeitlimit == ZeitlimitArt::An) {
         m_daten.RestSek = std::max<int32_t>(0, m_daten.ZeitlimitSek - static_cast<int32_t>(m_zeitMs / 1000));
         text = UhrText(m_daten.RestSek);
     } else {
@@ -69,8 +72,8 @@ void Quiz::StatusAktualisieren() {
     m_status.Quote = ProzentText(d.Erfolgsquote);
     m_status.Gesamtleistung = ProzentText(d.Gesamtleistung);
     m_status.Offen = QString::number(d.Offen);
-    m_status.ZeitModus =
-        d.Zeitlimit == 1 ? QStringLiteral("Verbleibende Zeit:") : QStringLiteral("Benötigte Zeit:");
+    m_status.ZeitModus = d.Zeitlimit == ZeitlimitArt::An ? QStringLiteral("Verbleibende Zeit:")
+                                                         : QStringLiteral("Benötigte Zeit:");
     ZeitAnzeigeAktualisieren();
     Schritt(QuizSchritt::Art::Status);
 }

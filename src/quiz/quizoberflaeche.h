@@ -1,10 +1,9 @@
 #pragma once
 // What the quiz core needs from the windows, and the feedback it hands them step by step.
 // The window layer implements QuizOberflaeche; every method has a harmless default, so a
-// test implements only what it checks. Steps are played at once: the core makes the
-// pauses itself through the Warten port, between the steps.
+// test implements only what it checks. Steps are played at once, in order; the pauses
+// between them are the quiz's own timers (a Pause step announces each one).
 #include <QColor>
-#include <QDateTime>
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -41,14 +40,7 @@ struct ErgebnisWahl {
 };
 
 struct ErgebnisAnzeige; // quiz.h
-struct BestenlistenErgebnis {
-    QString TeilnehmerName;
-    QString Rechnername;
-    QDateTime StartZeit;
-    int64_t ZeitMs = 0;
-    double Gesamtleistung = 0;
-    bool Netzuebung = false; // a joined network exercise: the entry goes to the exercise's list
-};
+struct QuizLauf;        // quizlauf.h
 
 class QuizOberflaeche {
 public:
@@ -65,8 +57,9 @@ public:
     virtual void Schritt(const QuizSchritt& /*schritt*/) {}
     // The result window, modal; shown again as long as a repeat is refused.
     virtual ErgebnisWahl ErgebnisZeigen(const ErgebnisAnzeige& /*anzeige*/) { return {}; }
-    // Hand-over at completion: the protocol text replaces the previous protocol.
-    virtual void ProtokollUebergeben(const QString& /*text*/) {}
+    // Hand-over at completion: the run's protocol replaces the previous protocol.
+    virtual void ProtokollUebergeben(const QuizLauf& /*lauf*/) {}
     virtual void ProtokollAutomatischSpeichern() {}
-    virtual void BestenlisteEintragen(const BestenlistenErgebnis& /*ergebnis*/) {}
+    // The run is offered to the best list, which decides whether it takes an entry.
+    virtual void BestenlisteEintragen(const QuizLauf& /*lauf*/) {}
 };

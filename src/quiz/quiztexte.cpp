@@ -1,6 +1,8 @@
 #include "quiz/quiztexte.h"
 
 #include "data/av_data.h"
+#include "documents/dokument.h"
+#include "quiz/quizoptionen.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -48,15 +50,15 @@ QString NotenWort(int32_t note) {
 }
 
 QString Anweisungstext(int32_t dokTyp, int32_t modus) {
-    if (dokTyp == 0)
+    if (dokTyp == Bildbeschriftung)
         return Auswahl(modus, {u"Ziehe die Beschriftungen an die jeweils richtige Position!",
                                u"Ziehe die Beschriftung an die richtige Position!",
                                u"Ziehe die richtige Beschriftung an die markierte Position!"});
-    if (dokTyp == 1)
+    if (dokTyp == Lueckentext)
         return Auswahl(modus, {u"Ziehe die Lückentexte an die jeweils richtige Position!",
                                u"Ziehe den Lückentext an die richtige Position!",
                                u"Ziehe den richtigen Lückentext an die markierte Position!"});
-    if (dokTyp == 2) return QStringLiteral("Klicke auf die richtige Antwort!");
+    if (dokTyp == Einzelfragen) return QStringLiteral("Klicke auf die richtige Antwort!");
     return {};
 }
 
@@ -65,7 +67,7 @@ QString Zitat(const QString& beschriftung) {
 }
 
 QString EinzeltextZeile(int32_t dokTyp, const QString& text) {
-    if (dokTyp == 1)
+    if (dokTyp == Lueckentext)
         return QStringLiteral("Lückentext ") + Zitat(text) +
                QStringLiteral(" soll der richtigen Lücke zugeordnet werden");
     return QStringLiteral("Beschriftungstext ") + Zitat(text) +
@@ -73,7 +75,7 @@ QString EinzeltextZeile(int32_t dokTyp, const QString& text) {
 }
 
 QString EinzelpositionZeile(int32_t dokTyp, const QString& position) {
-    if (dokTyp == 1)
+    if (dokTyp == Lueckentext)
         return QStringLiteral("Der Lücke ") + Zitat(position) +
                QStringLiteral(" soll der richtige Lückentext zugeordnet werden");
     return QStringLiteral("Der Position ") + Zitat(position) +
@@ -83,11 +85,11 @@ QString EinzelpositionZeile(int32_t dokTyp, const QString& position) {
 namespace {
 
 QString Richtigzeile(int32_t dokTyp, int32_t modus, const QString& t, const QString& p) {
-    const bool luecke = dokTyp == 1;
+    const bool luecke = dokTyp == Lueckentext;
     const QString art = luecke ? QStringLiteral("Lückentext ") : QStringLiteral("Beschriftungstext ");
-    if (modus == 1)
+    if (modus == AbfrageModusArt::Einzeltexte)
         return QStringLiteral("RICHTIG - ") + art + t + QStringLiteral(" wird richtig zugeordnet");
-    if (modus == 2)
+    if (modus == AbfrageModusArt::Einzelpositionen)
         return luecke ? QStringLiteral("RICHTIG - Der Lücke ") + p +
                             QStringLiteral(" wird der richtige Lückentext zugeordnet")
                       : QStringLiteral("RICHTIG - Der Position von ") + p +
@@ -98,8 +100,8 @@ QString Richtigzeile(int32_t dokTyp, int32_t modus, const QString& t, const QStr
 }
 
 QString Falschzeile(int32_t dokTyp, int32_t modus, const QString& t, const QString& p) {
-    const bool luecke = dokTyp == 1;
-    if (modus == 2)
+    const bool luecke = dokTyp == Lueckentext;
+    if (modus == AbfrageModusArt::Einzelpositionen)
         return luecke
                    ? QStringLiteral("FALSCH - Der Lücke ") + p + QStringLiteral(" wird der Lückentext ") + t +
                          QStringLiteral(" zugeordnet")
@@ -117,7 +119,7 @@ QString UrteilZeile(int32_t dokTyp, int32_t modus, bool richtig, const QString& 
                     const QString& position) {
     const QString t = Zitat(text);
     const QString p = Zitat(position);
-    if (dokTyp == 2)
+    if (dokTyp == Einzelfragen)
         return (richtig ? QStringLiteral("RICHTIG - Gewählte Antwort: ")
                         : QStringLiteral("FALSCH - Gewählte Antwort: ")) +
                t;

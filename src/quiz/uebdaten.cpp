@@ -18,17 +18,17 @@ int32_t ZeitlimitSekunden(const QString& minuten, const QString& sekunden) {
 }
 
 void OptionenKopieren(const ProgrammEinstellungenTyp& w, int32_t dokTyp, UebDataTyp& d) {
-    d.RiFaRueckmeldung = 0;
+    d.RiFaRueckmeldung = RueckmeldungArt::Standard;
     const OptionsFenster fenster = OptionsFensterFuer(dokTyp);
     if (fenster == OptionsFenster::Keins) return;
     const UebOptionenTyp& o = fenster == OptionsFenster::UebOpt ? w.UebOpt : w.UebOptFragen;
     // The single-questions window has neither a query mode nor a correct-answer behaviour.
     const bool fragen = fenster == OptionsFenster::UebOptFragen;
-    d.ZuordnungRichtig = fragen ? 0 : o.ZuordnungRichtig;
+    d.ZuordnungRichtig = fragen ? ZuordnungRichtigArt::Einblenden : o.ZuordnungRichtig;
     d.ZuordnungFalsch = o.ZuordnungFalsch;
     d.Zuordnungstexte = o.Zuordnungstexte;
     d.Zuordnungsziele = o.Zuordnungsziele;
-    d.AbfrageModus = fragen ? 0 : o.AbfrageModus;
+    d.AbfrageModus = fragen ? AbfrageModusArt::Frei : o.AbfrageModus;
     d.Zeitlimit = o.Zeitlimit;
     d.ZeitlimitSek = ZeitlimitSekunden(o.ZLimitMin, o.ZLimitSek);
 }
@@ -36,6 +36,10 @@ void OptionenKopieren(const ProgrammEinstellungenTyp& w, int32_t dokTyp, UebData
 UebungsWerte OptionsWerte(const ProgrammEinstellungenTyp& werte, int32_t dokTyp) {
     UebDataTyp d;
     OptionenKopieren(werte, dokTyp, d);
+    return UebungsWerteAus(d);
+}
+
+UebungsWerte UebungsWerteAus(const UebDataTyp& d) {
     return {d.RiFaRueckmeldung, d.ZuordnungRichtig, d.ZuordnungFalsch, d.Zuordnungstexte,
             d.Zuordnungsziele,  d.AbfrageModus,     d.Zeitlimit,       d.ZeitlimitSek};
 }
@@ -58,7 +62,7 @@ OptionsFenster OptionsFensterFuer(int32_t dokTyp) {
 }
 
 void ZeitfeldGeaendert(UebOptionenTyp& optionen) {
-    optionen.Zeitlimit = 1;
+    optionen.Zeitlimit = ZeitlimitArt::An;
 }
 
 void ZeitfeldGeaendert(ProgrammEinstellungenTyp& werte, OptionsFenster fenster) {

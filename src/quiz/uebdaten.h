@@ -22,21 +22,19 @@ struct UebDataTyp {
     int32_t StartTick = 0;
     QDateTime StartZeit;
     int32_t AntwortSpalteX = 0;
-    int32_t RiFaRueckmeldung = 0;
-    int32_t ZuordnungRichtig = 0;
-    int32_t ZuordnungFalsch = 0;
-    int32_t Zuordnungstexte = 1;
-    int32_t Zuordnungsziele = 1;
-    int32_t AbfrageModus = 0;
-    int32_t Zeitlimit = 0;
+    int32_t RiFaRueckmeldung = RueckmeldungArt::Standard;
+    int32_t ZuordnungRichtig = ZuordnungRichtigArt::Einblenden;
+    int32_t ZuordnungFalsch = ZuordnungFalschArt::BeliebigOft;
+    int32_t Zuordnungstexte = ZuordnungstexteArt::Gemischt;
+    int32_t Zuordnungsziele = ZuordnungszieleArt::Gemischt;
+    int32_t AbfrageModus = AbfrageModusArt::Frei;
+    int32_t Zeitlimit = ZeitlimitArt::Aus;
     int32_t ZeitlimitSek = 0;
     int32_t RestSek = 0;
     int32_t Offen = 0;
     int32_t Endzustand = Aktiv;
     int32_t FrageIndex = 0;
     int32_t FrageZaehler = 0;
-    QString Ablauf;
-    QString Zusammenfassung;
     QString TeilnehmerName;
     QString NetzUebungMaster; // the teacher's computer of the last published exercise
 };
@@ -44,19 +42,21 @@ struct UebDataTyp {
 // The eight option values a quiz runs under, as one options window gives them for a
 // document type; a network exercise carries them in its settings file.
 struct UebungsWerte {
-    int32_t RiFaRueckmeldung = 0;
-    int32_t ZuordnungRichtig = 0;
-    int32_t ZuordnungFalsch = 0;
-    int32_t Zuordnungstexte = 1;
-    int32_t Zuordnungsziele = 1;
-    int32_t AbfrageModus = 0;
-    int32_t Zeitlimit = 0;
+    int32_t RiFaRueckmeldung = RueckmeldungArt::Standard;
+    int32_t ZuordnungRichtig = ZuordnungRichtigArt::Einblenden;
+    int32_t ZuordnungFalsch = ZuordnungFalschArt::BeliebigOft;
+    int32_t Zuordnungstexte = ZuordnungstexteArt::Gemischt;
+    int32_t Zuordnungsziele = ZuordnungszieleArt::Gemischt;
+    int32_t AbfrageModus = AbfrageModusArt::Frei;
+    int32_t Zeitlimit = ZeitlimitArt::Aus;
     int32_t ZeitlimitSek = 0;
 
     bool operator==(const UebungsWerte&) const = default;
 };
 UebungsWerte OptionsWerte(const ProgrammEinstellungenTyp& werte, int32_t dokTyp);
 void WerteKopieren(const UebungsWerte& werte, UebDataTyp& daten);
+// The eight values a quiz state runs under.
+UebungsWerte UebungsWerteAus(const UebDataTyp& daten);
 
 // Seconds of a time limit from the two option fields. The fields take at most two digits;
 // anything that is not a whole number counts as 0, so a cleared field cannot break the clock.

@@ -3,6 +3,7 @@
 #include "data/av_data.h"
 #include "documents/dokument.h"
 #include "platform/meldungen.h"
+#include "quiz/quizlauf.h"
 #include "results/bestenliste_rang.h"
 
 #include <QFileInfo>
@@ -25,8 +26,10 @@ BestListDataTyp BestListEintrag(const QString& teilnehmer, const QString& rechne
             leistung};
 }
 
-bool BestListEintragErwuenscht(const QuizErgebnisTyp& ergebnis) {
-    return ergebnis.optionEintragen && ergebnis.fragenAnzahl == ergebnis.fragenGesamt;
+std::optional<BestListDataTyp> BestListEintragFuer(const QuizLauf& lauf) {
+    if (!lauf.Komplett || !(lauf.BestenlisteOption || lauf.Netzuebung)) return std::nullopt;
+    const auto dauer = static_cast<int32_t>(std::clamp<int64_t>(lauf.DauerMs, 0, INT32_MAX));
+    return BestListEintrag(lauf.Teilnehmer, lauf.Rechnername, lauf.Start, dauer, lauf.Gesamtleistung);
 }
 
 QString BestListSpeichernFehlerZusatz() {
@@ -93,20 +96,17 @@ bool Bestenliste::stillNachladen(const QString& pfad) {
     return true;
 }
 
-bool Bestenliste::ergebnisEintragen(const QuizErgebnisTyp& ergebnis, const QString& pfad,
-                                    const QString& rechner) {
-    if (!BestListEintragErwuenscht(ergebnis)) return false;
-    return anhaengen(pfad, BestListEintrag(ergebnis.teilnehmer, rechner, ergebnis.startZeit, ergebnis.dauerMs,
-                                           ergebnis.gesamtleistung));
+bool Bestenliste::laufEintragen(const QuizLauf& lauf, const QString& pfad) {
+    const std::optional<BestListDataTyp> eintrag = BestListEintragFuer(lauf);
+    return eintrag && anhaengen(pfad, *eintrag);
 }
 
-bool Bestenliste::dokumentErgebnisAnhaengen(const Dokument& dok, const ProgrammOrdnerTyp& ordner,
-                                            const QString& teilnehmer, const QString& rechner,
-                                            const QDateTime& start, int64_t dauerMs, double leistung) {
-    const auto dauer = static_cast<int32_t>(std::clamp<int64_t>(dauerMs, 0, INT32_MAX));
+bool Bestenliste::laufEintragen(const QuizLauf& lauf, const ProgrammOrdnerTyp& ordner) {
+    if (!BestListEintragFuer(lauf)) return false;
+    if (lauf.Netzuebung)
+        return laufEintragen(lauf, NetzBestListPfad(ordner.Kommunikationsordner, ordner.Kanalname));
     OrdnerBereitstellen(ordner.Bestenlistenordner, ordner);
-    return anhaengen(BestListPfad(ordner.Bestenlistenordner, dok.Header.Dateiname),
-                     BestListEintrag(teilnehmer, rechner, start, dauer, leistung));
+    return laufEintragen(lauf, BestListPfad(ordner.Bestenlistenordner, lauf.Dokumentpfad));
 }
 
 void Bestenliste::zeigen(const Dokument& dok, const ProgrammOrdnerTyp& ordner, bool netz,

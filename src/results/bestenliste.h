@@ -9,12 +9,14 @@
 #include <QDateTime>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class Meldungen;
 class Warten;
 struct Dokument;
 struct ProgrammOrdnerTyp;
+struct QuizLauf;
 
 // The best list of a document: its file name with ".hsc" in the best-list folder,
 // so documents of the same name in different folders share one list.
@@ -26,17 +28,10 @@ QString NetzBestListPfad(const QString& kommunikationsordner, const QString& kan
 BestListDataTyp BestListEintrag(const QString& teilnehmer, const QString& rechner, const QDateTime& beginn,
                                 int32_t dauerMs, double leistung);
 
-// What a finished quiz hands over; the entry is made only for a complete quiz with the option on.
-struct QuizErgebnisTyp {
-    bool optionEintragen = true; // "&Ergebnisse in Bestenliste eintragen"
-    int fragenAnzahl = 0;        // questions asked in this run
-    int fragenGesamt = 0;        // questions of the document
-    QString teilnehmer;
-    QDateTime startZeit;
-    int32_t dauerMs = 0;
-    double gesamtleistung = 0;
-};
-bool BestListEintragErwuenscht(const QuizErgebnisTyp& ergebnis);
+// The one rule of a quiz run's entry: only a whole quiz (no partial repeat), with the
+// option "&Ergebnisse in Bestenliste eintragen" on or in a joined network exercise; the
+// duration held to the file's 32-bit field. No entry: nullopt.
+std::optional<BestListDataTyp> BestListEintragFuer(const QuizLauf& lauf);
 
 class Bestenliste final {
 public:
@@ -60,15 +55,12 @@ public:
     // gives an empty list. On failure the list stays as it was.
     bool stillNachladen(const QString& pfad);
 
-    // The end of a quiz: appends to the open document's list when wanted. True when
-    // an entry was written.
-    bool ergebnisEintragen(const QuizErgebnisTyp& ergebnis, const QString& pfad, const QString& rechner);
-
-    // The quiz completion's hand-over: appends to the list of the open document in the
-    // best-list folder. The duration is held to the 32-bit field of the file.
-    bool dokumentErgebnisAnhaengen(const Dokument& dok, const ProgrammOrdnerTyp& ordner,
-                                   const QString& teilnehmer, const QString& rechner, const QDateTime& start,
-                                   int64_t dauerMs, double leistung);
+    // A completed run: appends its entry to the list at `pfad` when the rule gives one.
+    // True when an entry was written.
+    bool laufEintragen(const QuizLauf& lauf, const QString& pfad);
+    // The quiz completion's hand-over: a network exercise's run goes to the exercise's list,
+    // any other to the list of its document in the best-list folder.
+    bool laufEintragen(const QuizLauf& lauf, const ProgrammOrdnerTyp& ordner);
 
     // "Show best list": checks that a document is open (the document's list), loads,
     // ranks and hands the window caption to `fensterZeigen`, even after a failed load.

@@ -41,7 +41,6 @@ class TUebOptForm;
 class TUebOptFragenForm;
 class TUebProtokollForm;
 class TUebungPan;
-struct BestenlistenErgebnis;
 struct QuizLauf;
 struct KlickErgebnis;
 
@@ -155,14 +154,11 @@ private:
     void QuizmodusWechseln(bool an);
     void QuizflaecheAnordnen();
     void BestenlisteZeigen(bool netz);
-    void BestenlisteEintragen(const BestenlistenErgebnis& ergebnis);
     // The class analysis (av_main_auswertung.cpp): the window over a .kqa, the records of
     // the best list shown, and the one append of a run's record beside a best list.
     void KlassenauswertungZeigen(const QString& kqaPfad);
     void BestenlistenAuswertungZeigen();
     void AntwortsatzAnhaengen(const QString& bestListPfad, const QuizLauf& lauf);
-    // The run record of the completion's hand-over, for the open document.
-    QuizLauf QuizLaufAusErgebnis(const BestenlistenErgebnis& ergebnis) const;
     // Export, clipboard copy and e-mail (av_main_ausgabe.cpp).
     void AusgabeBefehleVerbinden();
     void AnsichtExportieren();

@@ -41,23 +41,6 @@ void TForm1::BestenlistenAuswertungZeigen() {
     KlassenauswertungZeigen(KqaPfadZuBestenliste(liste));
 }
 
-QuizLauf TForm1::QuizLaufAusErgebnis(const BestenlistenErgebnis& e) const {
-    QuizLauf lauf;
-    lauf.Dokumentpfad = m_dokument.Header.Dateiname;
-    lauf.Titel = m_dokument.Header.HD_titel;
-    lauf.DokTyp = m_dokument.Header.HD_DokTyp;
-    lauf.Netzuebung = e.Netzuebung;
-    lauf.Teilnehmer = e.TeilnehmerName;
-    lauf.Rechnername = e.Rechnername;
-    lauf.Start = e.StartZeit;
-    lauf.DauerMs = e.ZeitMs;
-    lauf.Gesamtleistung = e.Gesamtleistung;
-    lauf.Note = NoteFuer(e.Gesamtleistung);
-    // A best-list entry is made for a whole run only.
-    lauf.Komplett = true;
-    return lauf;
-}
-
 void TForm1::AntwortsatzAnhaengen(const QString& bestListPfad, const QuizLauf& lauf) {
     QString fehler;
     const KqaLauf satz = KqaLaufAus(lauf, DateiHash(lauf.Dokumentpfad));

@@ -13,10 +13,10 @@
 #include "results/av_bestlistverz.h"
 #include "results/bestenliste_verfolger.h"
 #include "results/protokoll_speichern.h"
+#include "results/protokoll_text.h"
 #include "widgets/hoverpanel.h"
 
 #include <QLabel>
-#include <algorithm>
 
 void TForm1::QuizEinrichten() {
     QuizFenster fenster;
@@ -35,12 +35,19 @@ void TForm1::QuizEinrichten() {
     connect(&m_karte, &Karte::vorAufbau, m_uebungPan,
             [pan = m_uebungPan] { pan->FrageZaehlerPan()->hide(); });
     m_quizAnzeige->Modus = [this](bool an) { QuizmodusWechseln(an); };
-    m_quizAnzeige->Protokoll = [this](const QString& text) { m_protokoll.ersetzen(text); };
+    m_quizAnzeige->Protokoll = [this](const QuizLauf& lauf) { m_protokoll.ersetzen(ProtokollText(lauf)); };
     m_quizAnzeige->ProtokollSpeichern = [this] {
         ProtokollAutomatischSpeichern(m_protokoll, Ordner().Protokollordner, m_dienste.uhr,
                                       m_dienste.systemInfo, m_dienste.meldungen);
     };
-    m_quizAnzeige->Bestenliste = [this](const BestenlistenErgebnis& e) { BestenlisteEintragen(e); };
+    m_quizAnzeige->Bestenliste = [this](const QuizLauf& lauf) {
+        // Every entry that reaches a best list gets its answer record beside it.
+        if (!m_bestenliste.laufEintragen(lauf, Ordner())) return;
+        const ProgrammOrdnerTyp& o = Ordner();
+        AntwortsatzAnhaengen(lauf.Netzuebung ? NetzBestListPfad(o.Kommunikationsordner, o.Kanalname)
+                                             : BestListPfad(o.Bestenlistenordner, lauf.Dokumentpfad),
+                             lauf);
+    };
     // The result window stays on top (a joined exercise shows the exercise's list): what it opens must be its
     // child to be seen.
     m_uebFertigForm->ProtokollZeigen = [this] {
@@ -104,20 +111,4 @@ void TForm1::BestenlisteZeigen(bool netz) {
         if (netz) verfolger = NetzBestenlisteVerfolgen();
         m_bestListForm->exec();
     });
-}
-
-void TForm1::BestenlisteEintragen(const BestenlistenErgebnis& e) {
-    // Every entry that reaches a best list gets its answer record beside it.
-    if (e.Netzuebung) {
-        const auto dauer = static_cast<int32_t>(std::clamp<int64_t>(e.ZeitMs, 0, INT32_MAX));
-        const QString pfad = NetzBestListPfad(Ordner().Kommunikationsordner, Ordner().Kanalname);
-        if (m_bestenliste.anhaengen(
-                pfad, BestListEintrag(e.TeilnehmerName, e.Rechnername, e.StartZeit, dauer, e.Gesamtleistung)))
-            AntwortsatzAnhaengen(pfad, QuizLaufAusErgebnis(e));
-        return;
-    }
-    if (m_bestenliste.dokumentErgebnisAnhaengen(m_dokument, Ordner(), e.TeilnehmerName, e.Rechnername,
-                                                e.StartZeit, e.ZeitMs, e.Gesamtleistung))
-        AntwortsatzAnhaengen(BestListPfad(Ordner().Bestenlistenordner, m_dokument.Header.Dateiname),
-                             QuizLaufAusErgebnis(e));
 }

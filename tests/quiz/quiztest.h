@@ -9,6 +9,8 @@
 #include "mapview/karte.h"
 #include "platform/ton.h"
 #include "quiz/quiz.h"
+#include "results/bestenliste.h"
+#include "results/protokoll_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,10 +30,21 @@ public:
         gespielt.push_back(datei);
         EXPECT_TRUE(synchron);
         EXPECT_FALSE(schleife);
+        emit beendet(); // played at once
     }
     void stoppen() override { ++gestoppt; }
     std::vector<QString> gespielt;
     int gestoppt = 0;
+};
+
+// What a run offered to the best list gives, when the list's rule takes it.
+struct BestenlistenErgebnis {
+    QString TeilnehmerName;
+    QString Rechnername;
+    QDateTime StartZeit;
+    int64_t ZeitMs = 0;
+    double Gesamtleistung = 0;
+    bool Netzuebung = false;
 };
 
 class FakeOberflaeche final : public QuizOberflaeche {
@@ -55,9 +68,14 @@ public:
         wahlen.pop_front();
         return w;
     }
-    void ProtokollUebergeben(const QString& text) override { protokolle.push_back(text); }
+    // The protocol and the best-list entry as the program makes them from the run's record.
+    void ProtokollUebergeben(const QuizLauf& lauf) override { protokolle.push_back(ProtokollText(lauf)); }
     void ProtokollAutomatischSpeichern() override { ++autoGespeichert; }
-    void BestenlisteEintragen(const BestenlistenErgebnis& e) override { bestenliste.push_back(e); }
+    void BestenlisteEintragen(const QuizLauf& l) override {
+        if (BestListEintragFuer(l))
+            bestenliste.push_back(
+                {l.Teilnehmer, l.Rechnername, l.Start, l.DauerMs, l.Gesamtleistung, l.Netzuebung});
+    }
 
     std::vector<QuizSchritt::Art> Arten() const {
         std::vector<QuizSchritt::Art> a;
@@ -146,6 +164,10 @@ protected:
         m_quiz.SetzeSoundordner(m_soundordner.path());
         Zufallsgenerator().setzeSeed(4711);
     }
+
+    // The protocol and the course of the current (or last) run, made from its record.
+    QString Protokolltext() const { return ProtokollText(m_quiz.Lauf()); }
+    QString Ablauf() const { return AblaufText(m_quiz.Lauf()); }
 
     // The index of the element that carries object `text`.
     int ElementMit(int32_t text) const {

@@ -15,7 +15,7 @@ std::vector<int> Sichtbare(const Quiz& quiz) {
 }
 
 QString LetzteZeile(const Quiz& quiz) {
-    QStringList z = quiz.Daten().Ablauf.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QStringList z = AblaufText(quiz.Lauf()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     return z.isEmpty() ? QString() : z.back();
 }
 
@@ -44,8 +44,8 @@ TEST_F(Einzeltext, EinTextMittigUndFalscherWirdSpaeterWiederholt) {
     TextAuf(3, 3);
     // Only now the failed text comes again.
     EXPECT_EQ(Sichtbare(m_quiz), (std::vector<int>{0}));
-    EXPECT_TRUE(m_quiz.Daten().Ablauf.contains(
-        QStringLiteral("RICHTIG - Beschriftungstext \"Ort 1\" wird richtig zugeordnet")));
+    EXPECT_TRUE(
+        Ablauf().contains(QStringLiteral("RICHTIG - Beschriftungstext \"Ort 1\" wird richtig zugeordnet")));
     TextAuf(0, 0);
     EXPECT_EQ(m_ui.ergebnisse.size(), 1u);
     EXPECT_EQ(m_quiz.Daten().FrageZaehler, 5);
@@ -89,10 +89,10 @@ TEST_F(Einzelposition, NurDieMarkiertePositionNimmtAn) {
     TextAuf(1, 0);
     EXPECT_EQ(LetzteZeile(m_quiz).mid(8),
               QStringLiteral("Der Position \"Ort 1\" soll der richtige Beschriftungstext zugeordnet werden"));
-    EXPECT_TRUE(m_quiz.Daten().Ablauf.contains(QStringLiteral(
+    EXPECT_TRUE(Ablauf().contains(QStringLiteral(
         "FALSCH - Der Position von \"Ort 0\" wird der Beschriftungstext \"Ort 1\" zugeordnet")));
     TextAuf(1, 1);
-    EXPECT_TRUE(m_quiz.Daten().Ablauf.contains(QStringLiteral(
+    EXPECT_TRUE(Ablauf().contains(QStringLiteral(
         "RICHTIG - Der Position von \"Ort 1\" wird der richtige Beschriftungstext zugeordnet")));
     EXPECT_EQ(m_quiz.Daten().Offen, 3);
 }
@@ -139,7 +139,7 @@ TEST_F(Einzelfragen4, FrageMitAntwortenInSlots) {
         EXPECT_EQ(m_quiz.Elemente()[k].Slot, k + 1);
         EXPECT_EQ(m_quiz.Elemente()[k].Rechteck.topLeft(), p0 + QPoint((k % 3) * 170, (k / 3) * 66));
     }
-    const QStringList z = m_quiz.Daten().Ablauf.split(QStringLiteral("\r\n"));
+    const QStringList z = Ablauf().split(QStringLiteral("\r\n"));
     EXPECT_EQ(z[1], QStringLiteral("00:00 - 1. Frage"));
     EXPECT_EQ(z[2], QStringLiteral("Frage 1?"));
     EXPECT_EQ(z[3],
@@ -155,7 +155,7 @@ TEST_F(Einzelfragen4, RichtigSchliesstDieFrageUndStelltDieNaechste) {
     EXPECT_TRUE(m_quiz.AntwortTaste(m_quiz.Elemente()[Loesung()].Slot));
     EXPECT_EQ(m_dok.Objekte[1].Zustand, 0);
     EXPECT_EQ(m_warten.pausen, (std::vector<int>{300, 700}));
-    EXPECT_TRUE(m_quiz.Daten().Ablauf.contains(QStringLiteral("RICHTIG - Gewählte Antwort: \"Antwort 1\"")));
+    EXPECT_TRUE(Ablauf().contains(QStringLiteral("RICHTIG - Gewählte Antwort: \"Antwort 1\"")));
     EXPECT_EQ(m_quiz.FrageZaehlerText(), QStringLiteral("2. Frage"));
     EXPECT_EQ(m_dok.AktuelleFrage, 2);
     EXPECT_EQ(Loesung(), 1);
@@ -175,7 +175,7 @@ TEST_F(Einzelfragen4, FalschBlinktUndFragtSpaeterWieder) {
     EXPECT_EQ(blinken, 3);
     EXPECT_EQ(m_dok.Objekte[1].Zustand, -5);
     EXPECT_EQ(m_dok.Objekte[1].FehlversucheZiel, 1);
-    EXPECT_TRUE(m_quiz.Daten().Ablauf.contains(QStringLiteral("FALSCH - Gewählte Antwort: ")));
+    EXPECT_TRUE(Ablauf().contains(QStringLiteral("FALSCH - Gewählte Antwort: ")));
     // Questions 2, 3 and 4, then question 1 again.
     for (int i = 0; i < 3; ++i)
         Klick(Loesung());
@@ -183,9 +183,9 @@ TEST_F(Einzelfragen4, FalschBlinktUndFragtSpaeterWieder) {
     EXPECT_EQ(Loesung(), loesung);
     Klick(Loesung());
     ASSERT_EQ(m_ui.ergebnisse.size(), 1u);
-    EXPECT_TRUE(m_quiz.Protokolltext().contains(
+    EXPECT_TRUE(Protokolltext().contains(
         QStringLiteral("Abfragemodus:\tsolange wiederholen, bis jede Frage richtig beantwortet wurde\r\n")));
-    EXPECT_TRUE(m_quiz.Protokolltext().contains(QStringLiteral("Reihenfolge der Fragen:\tgeordnet\r\n")));
+    EXPECT_TRUE(Protokolltext().contains(QStringLiteral("Reihenfolge der Fragen:\tgeordnet\r\n")));
 }
 
 TEST_F(Einzelfragen4, JedeFrageNurEinmal) {

@@ -51,14 +51,14 @@ TEST_F(Uhr4, ZeitlimitLaeuftAbUndEndetMitTimeout) {
     EXPECT_EQ(m_meldungen.eintraege[0].text,
               QStringLiteral("Das Zeitlimit ist erreicht, die Übung wird beendet."));
     EXPECT_EQ(m_meldungen.eintraege[0].art, MeldungsArt::Information);
-    EXPECT_TRUE(m_quiz.Daten().Ablauf.endsWith(
-        QStringLiteral(" - Das Zeitlimit ist erreicht, die Übung wird beendet.\r\n")));
+    EXPECT_TRUE(
+        Ablauf().endsWith(QStringLiteral(" - Das Zeitlimit ist erreicht, die Übung wird beendet.\r\n")));
     ASSERT_EQ(m_ui.ergebnisse.size(), 1u);
     EXPECT_EQ(m_ui.ergebnisse[0].ZeitArt, QStringLiteral("Verbliebene Zeit:"));
     EXPECT_EQ(m_ui.ergebnisse[0].Offen, QStringLiteral("3"));
-    EXPECT_TRUE(m_quiz.Protokolltext().contains(QStringLiteral("Zeitlimit:\tja, 3 Min. 0 Sek.\r\n")));
-    EXPECT_TRUE(m_quiz.Protokolltext().contains(QStringLiteral("Offene Positionen:\t3\r\n")));
-    EXPECT_TRUE(m_quiz.Protokolltext().contains(QStringLiteral("Verbliebene Zeit:\t00:00\r\n")));
+    EXPECT_TRUE(Protokolltext().contains(QStringLiteral("Zeitlimit:\tja, 3 Min. 0 Sek.\r\n")));
+    EXPECT_TRUE(Protokolltext().contains(QStringLiteral("Offene Positionen:\t3\r\n")));
+    EXPECT_TRUE(Protokolltext().contains(QStringLiteral("Verbliebene Zeit:\t00:00\r\n")));
     // The result window was closed: back in the learning view, the covers numbered in document order.
     EXPECT_FALSE(m_quiz.Quizmodus());
     EXPECT_EQ(m_ui.modi.back(), false);
@@ -107,8 +107,8 @@ TEST_F(Uhr4, TeilwiederholungNurMitFehlversuchen) {
     TextAuf(0, 0);
     TextAuf(1, 1);
     ASSERT_EQ(m_ui.ergebnisse.size(), 2u);
-    EXPECT_TRUE(m_quiz.Protokolltext().contains(
-        QStringLiteral("Quiz-Umfang:\t2 von 4 Fragen (Teilwiederholung)\r\n")));
+    EXPECT_TRUE(
+        Protokolltext().contains(QStringLiteral("Quiz-Umfang:\t2 von 4 Fragen (Teilwiederholung)\r\n")));
     EXPECT_EQ(m_ui.bestenliste.size(), 1u) << "a partial repeat is not entered into the best list";
     // A second partial repeat finds no question: refused, the result window comes again.
     EXPECT_FALSE(m_ui.ergebnisse[1].WiederholenAktiv);

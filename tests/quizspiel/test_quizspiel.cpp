@@ -7,6 +7,7 @@
 #include "results/ac_uebprotokoll.h"
 #include "results/av_bestlistverz.h"
 #include "results/bestenliste_datei.h"
+#include "results/protokoll_text.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -414,7 +415,7 @@ TEST_P(Zuordnung, FalschDannRichtig) {
     EXPECT_EQ(status("QuoteLab"), QStringLiteral("50.0 %"));
     EXPECT_EQ(element(a.Nummer), nullptr); // a right answer removes its element
     EXPECT_EQ(m_ton.gespielt.back(), Ordner().Soundordner + QStringLiteral("Richtig1.wav"));
-    const QString protokoll = quiz().Daten().Ablauf;
+    const QString protokoll = AblaufText(quiz().Lauf());
     EXPECT_EQ(protokoll.count(QStringLiteral("FALSCH - ")), 1);
     EXPECT_EQ(protokoll.count(QStringLiteral("RICHTIG - ")), 1);
 }

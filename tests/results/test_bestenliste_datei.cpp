@@ -1,5 +1,6 @@
 // Appending and reading under the lock, the retries, the messages word for word,
 // and a write that fails partway leaving the list as it was.
+#include "quiz/quizlauf.h"
 #include "results/bestenliste.h"
 
 #include "data/av_data.h"
@@ -284,14 +285,33 @@ TEST(BestenlisteEintrag, LeererNameWirdKeinName) {
     EXPECT_DOUBLE_EQ(BestListEintrag(QString(), QString(), t, 1, 1).Beginn, SerielleZeit(t));
 }
 
+namespace {
+// A completed run as the quiz hands it over.
+QuizLauf Lauf(bool option, int fragen, int gesamt, const QString& name, const QDateTime& start, int64_t ms,
+              double leistung) {
+    QuizLauf l;
+    l.BestenlisteOption = option;
+    l.FragenAnzahl = fragen;
+    l.FragenGesamt = gesamt;
+    l.Komplett = fragen == gesamt;
+    l.Teilnehmer = name;
+    l.Rechnername = QStringLiteral("PC");
+    l.Start = start;
+    l.DauerMs = ms;
+    l.Gesamtleistung = leistung;
+    return l;
+}
+} // namespace
+
 TEST_F(BestenlisteDatei, TeilwiederholungUndAusgeschalteteOptionTragenNichtsEin) {
-    QuizErgebnisTyp teil{true, 5, 20, QStringLiteral("Anna"), QDateTime::currentDateTime(), 1000, 1.0};
-    EXPECT_FALSE(m_liste.ergebnisEintragen(teil, pfad(), QStringLiteral("PC")));
-    QuizErgebnisTyp aus{false, 20, 20, QStringLiteral("Anna"), QDateTime::currentDateTime(), 1000, 1.0};
-    EXPECT_FALSE(m_liste.ergebnisEintragen(aus, pfad(), QStringLiteral("PC")));
+    const QuizLauf teil = Lauf(true, 5, 20, QStringLiteral("Anna"), QDateTime::currentDateTime(), 1000, 1.0);
+    EXPECT_FALSE(m_liste.laufEintragen(teil, pfad()));
+    const QuizLauf aus = Lauf(false, 20, 20, QStringLiteral("Anna"), QDateTime::currentDateTime(), 1000, 1.0);
+    EXPECT_FALSE(m_liste.laufEintragen(aus, pfad()));
     EXPECT_FALSE(QFileInfo::exists(pfad()));
-    QuizErgebnisTyp ganz{true, 20, 20, QString(), QDateTime(QDate(2026, 12, 8), QTime(10, 15)), 61500, 0.85};
-    EXPECT_TRUE(m_liste.ergebnisEintragen(ganz, pfad(), QStringLiteral("PC")));
+    const QuizLauf ganz =
+        Lauf(true, 20, 20, QString(), QDateTime(QDate(2026, 12, 8), QTime(10, 15)), 61500, 0.85);
+    EXPECT_TRUE(m_liste.laufEintragen(ganz, pfad()));
     std::vector<BestListDataTyp> l;
     QString grund;
     ASSERT_TRUE(BestListLesenVersuch(pfad(), l, grund));

@@ -7,9 +7,10 @@
 
 class FakeTonAufnahme final : public Ton {
 public:
-    void abspielen(const QString& datei, bool synchron, bool /*schleife*/) override {
+    void abspielen(const QString& datei, bool synchron, bool schleife) override {
         gespielt.push_back(datei);
         if (synchron) ++synchron_;
+        if (synchron && !schleife) emit beendet(); // played at once
     }
     void stoppen() override { ++gestoppt; }
     std::vector<QString> gespielt;

@@ -2,6 +2,7 @@
 // A clock that moves only when told, and pauses that return at once but are recorded.
 #include "platform/uhr.h"
 
+#include <functional>
 #include <vector>
 
 class FakeUhr final : public Uhr {
@@ -30,8 +31,11 @@ public:
     void warten(int ms) override {
         pausen.push_back(ms);
         if (m_uhr != nullptr && ms > 0) m_uhr->vorruecken(static_cast<uint32_t>(ms));
+        if (waehrend) waehrend(ms);
     }
     std::vector<int> pausen;
+    // Runs inside each pause: what the program does meanwhile (a clock tick, a cancel).
+    std::function<void(int ms)> waehrend;
 
 private:
     FakeUhr* m_uhr;
