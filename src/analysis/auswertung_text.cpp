@@ -1,5 +1,6 @@
 #include "analysis/auswertung_text.h"
 
+#include "data/steuerzeichen.h"
 #include "quiz/quiztexte.h"
 
 namespace {
@@ -16,7 +17,7 @@ QString Bereinigt(QString text) {
 }
 
 QString CsvFeld(const QString& zelle) {
-    const QString z = CsvZelle(zelle);
+    const QString z = ExportZelle(zelle);
     if (!z.contains(u';') && !z.contains(u'"')) return z;
     return u'"' + QString(z).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
@@ -73,15 +74,6 @@ QString PositionsTabText(const Auswertung& a) {
 
 QString TabellenText(const Auswertung& a) {
     return TabText(PositionsTabelle(a, true)) + u'\n' + TabText(SchuelerTabelle(a));
-}
-
-QString CsvZelle(const QString& text) {
-    QString z;
-    z.reserve(text.size() + 1);
-    for (const QChar c : text)
-        if (c.category() != QChar::Other_Control) z += c;
-    if (!z.isEmpty() && QStringLiteral("=+-@").contains(z.front())) z.prepend(u'\'');
-    return z;
 }
 
 QByteArray AuswertungCsv(const Auswertung& a) {

@@ -22,8 +22,5 @@ QString PositionsTabText(const Auswertung& a);
 // Both tables for the clipboard, a blank line between them.
 QString TabellenText(const Auswertung& a);
 
-// A cell for a spreadsheet: control characters removed, and a leading = + - @ gets an
-// apostrophe so that no program takes the text for a formula.
-QString CsvZelle(const QString& text);
 // Both tables as CSV: UTF-8 with byte order mark, semicolons, CR LF.
 QByteArray AuswertungCsv(const Auswertung& a);

@@ -11,6 +11,7 @@
 #include "shell/av_main_menue.h"
 #include "shell/dienste.h"
 #include "shell/programmeinstellungen.h"
+#include "platform/dateisperre.h"
 
 #include <QCursor>
 #include <QMainWindow>
@@ -174,7 +175,10 @@ private:
     std::unique_ptr<ThemenAktionen> m_themen;
     std::unique_ptr<Hauptmenue> m_menue;
     Protokoll m_protokoll;
-    Bestenliste m_bestenliste{m_dienste.meldungen, m_dienste.warten};
+    // Retries on a locked list pause without an event loop: the completion of a quiz must
+    // not run window messages in the middle of saving its result.
+    WartenBlockierend m_dateiWarten;
+    Bestenliste m_bestenliste{m_dienste.meldungen, m_dateiWarten};
     Netzuebung m_netzuebung{m_dienste.meldungen, m_dienste.systemInfo};
 
     bool m_ersteAktivierung = true;

@@ -45,6 +45,6 @@ void TForm1::AntwortsatzAnhaengen(const QString& bestListPfad, const QuizLauf& l
     QString fehler;
     const KqaLauf satz = KqaLaufAus(lauf, DateiHash(lauf.Dokumentpfad));
     // The best list has told the user already when its folder cannot be written.
-    if (!KqaAnhaengen(KqaPfadZuBestenliste(bestListPfad), satz, m_dienste.warten, fehler))
+    if (!KqaAnhaengen(KqaPfadZuBestenliste(bestListPfad), satz, m_dateiWarten, fehler))
         qWarning("Antwortprotokoll nicht geschrieben: %s", qUtf8Printable(fehler));
 }
