@@ -7,12 +7,14 @@
 #include "platform/ton.h"
 #include "platform/uhr.h"
 #include "quiz/quiz.h"
+#include "widgets/zugang.h"
 
 #include <QCursor>
 #include <QObject>
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QKeyEvent;
@@ -35,7 +37,7 @@ struct QuizFenster {
     TKennzInfoBox* kennzInfo = nullptr;
 };
 
-class TQuizAnzeige final : public QObject, public QuizOberflaeche {
+class TQuizAnzeige final : public QObject, public QuizOberflaeche, public ZugangsQuelle {
     Q_OBJECT
 public:
     TQuizAnzeige(Dokument& dok, Karte& karte, const ProgrammEinstellungenTyp& einstellungen,
@@ -75,6 +77,10 @@ public:
     void ProtokollAutomatischSpeichern() override;
     void BestenlisteEintragen(const BestenlistenErgebnis& ergebnis) override;
 
+    // ZugangsQuelle: the instruction, the question or cloze text and the positions of the
+    // quiz area, in that order.
+    std::vector<ZugangsEintrag> ZugangsEintraege() const override;
+
 private:
     // Pauses and synchronous sounds run local event loops; a clock tick that falls into
     // one is left for the next tick, so it cannot end the quiz in the middle of a judgement.
@@ -103,6 +109,8 @@ private:
     void ElementeEntfernen();
     void KarteUmleiten(bool an);
     void Tick();
+    // The spoken feedback of a judgement: "Position 7: Italien, richtig".
+    void UrteilAnsagen(int element);
 
     Dokument& m_dok;
     Karte& m_karte;
@@ -115,4 +123,11 @@ private:
     std::vector<TAntwortElement*> m_elemente; // by element number; nullptr once removed
     std::vector<TAntwortElement*> m_vorrat;   // every widget made so far, children of UebungPan
     std::array<QMetaObject::Connection, 3> m_kartenVerbindungen; // while the quiz mode lasts
+    // Between the status text of a judgement and the colour of its element: the verdict
+    // and the position, to be said with the element's text.
+    struct Urteil {
+        bool richtig = false;
+        int ziel = -1;
+    };
+    std::optional<Urteil> m_urteil;
 };
