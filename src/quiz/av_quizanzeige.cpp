@@ -11,7 +11,6 @@
 #include "quiz/av_uebungpan.h"
 #include "quiz/quiztexte.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -205,8 +204,7 @@ void TQuizAnzeige::Schritt(const QuizSchritt& s) {
     switch (s.art) {
     case Art::StatusText:
         m_fenster.uebInfoPan->StatusText(s.text, s.farbe);
-        if (QAccessible::isActive() &&
-            (s.farbe == Quizfarbe::TextRichtig || s.farbe == Quizfarbe::TextFalsch))
+        if (ZugangAktiv() && (s.farbe == Quizfarbe::TextRichtig || s.farbe == Quizfarbe::TextFalsch))
             m_urteil = Urteil{s.farbe == Quizfarbe::TextRichtig, m_quiz.Ziel()};
         break;
     case Art::ElementFarbe:

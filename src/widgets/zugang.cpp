@@ -21,6 +21,10 @@ public:
         if (art != QAccessible::Name || !eigen.isEmpty()) return eigen;
         return PanelName(panel()->caption(), panel()->toolTip());
     }
+    // A panel without caption that takes no focus only holds other widgets.
+    QAccessible::Role role() const override {
+        return panel()->caption().isEmpty() && !panel()->tabStop() ? QAccessible::Pane : QAccessible::Button;
+    }
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         s.checked = panel()->checked();
@@ -30,10 +34,18 @@ public:
         return QStringList{pressAction()} + QAccessibleWidget::actionNames();
     }
     void doAction(const QString& name) override {
-        if (name == pressAction() && widget()->isEnabled())
-            emit panel()->clicked();
-        else
+        if (name != pressAction()) {
             QAccessibleWidget::doAction(name);
+            return;
+        }
+        // Later, as a click comes from the event loop: a click may open a modal window,
+        // and the screen reader waits for the answer to its call meanwhile.
+        QMetaObject::invokeMethod(
+            panel(),
+            [panel = QPointer<THoverPanel>(panel())] {
+                if (panel != nullptr && panel->isEnabled()) emit panel->clicked();
+            },
+            Qt::QueuedConnection);
     }
 
 private:
@@ -180,7 +192,14 @@ ZugangsEintrag TEintragZugang::eintrag() const {
 
 void TEintragZugang::doAction(const QString& name) {
     auto* quelle = dynamic_cast<ZugangsQuelle*>(m_widget.data());
-    if (name == pressAction() && quelle != nullptr && eintrag().drueckbar) quelle->ZugangsDruecken(m_index);
+    if (name != pressAction() || quelle == nullptr || !eintrag().drueckbar) return;
+    // Later, for the same reason as a hover panel's click.
+    QMetaObject::invokeMethod(
+        m_widget,
+        [widget = m_widget, index = m_index] {
+            if (auto* q = dynamic_cast<ZugangsQuelle*>(widget.data())) q->ZugangsDruecken(index);
+        },
+        Qt::QueuedConnection);
 }
 
 QAccessibleInterface* Fabrik(const QString& /*klasse*/, QObject* objekt) {
@@ -191,9 +210,9 @@ QAccessibleInterface* Fabrik(const QString& /*klasse*/, QObject* objekt) {
     return nullptr;
 }
 
-QPointer<QWidget>& Ansagetraeger() {
-    static QPointer<QWidget> traeger;
-    return traeger;
+QString& LetzteAnsageText() {
+    static QString text;
+    return text;
 }
 
 void BeschreibungSetzen(QWidget* w, const QString& text) {
@@ -205,6 +224,21 @@ void BeschreibungSetzen(QWidget* w, const QString& text) {
 
 } // namespace
 
+namespace {
+bool& Erzwungen() {
+    static bool erzwungen = false;
+    return erzwungen;
+}
+} // namespace
+
+bool ZugangAktiv() {
+    return Erzwungen() || QAccessible::isActive();
+}
+
+void ZugangErzwingen(bool an) {
+    Erzwungen() = an;
+}
+
 void ZugangEinrichten() {
     static const bool eingerichtet = [] {
         QAccessible::installFactory(Fabrik);
@@ -214,24 +248,27 @@ void ZugangEinrichten() {
 }
 
 void ZugangErneuern(QWidget* quelle) {
-    if (!QAccessible::isActive() || quelle == nullptr) return;
+    if (!ZugangAktiv() || quelle == nullptr) return;
     if (auto* zugang = dynamic_cast<TQuellenZugang*>(QAccessible::queryAccessibleInterface(quelle)))
         zugang->erneuern();
 }
 
 void Ansagen(const QString& text, QWidget* ersatz) {
-    if (!QAccessible::isActive()) return;
+    if (!ZugangAktiv()) return;
     AnsagenAuf(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : ersatz, text);
 }
 
 void AnsagenAuf(QWidget* ziel, const QString& text) {
-    if (!QAccessible::isActive() || ziel == nullptr) return;
-    QPointer<QWidget>& traeger = Ansagetraeger();
-    if (traeger != nullptr && traeger != ziel) BeschreibungSetzen(traeger, {});
-    // The same text twice in a row is a change too: the reader must hear it again.
+    if (!ZugangAktiv() || ziel == nullptr) return;
+    // The old description stays where it was: a reader that takes the text when the event
+    // arrives must still find it, and it tells what was tried with that element.
     if (ziel->accessibleDescription() == text) BeschreibungSetzen(ziel, {});
     BeschreibungSetzen(ziel, text);
-    traeger = ziel;
+    LetzteAnsageText() = text;
+}
+
+QString LetzteAnsage() {
+    return LetzteAnsageText();
 }
 
 QString PanelName(const QString& caption, const QString& tipp) {

@@ -25,6 +25,10 @@ public:
     virtual void ZugangsDruecken(int /*index*/) {}
 };
 
+// True while a screen reader listens; only then is anything announced.
+bool ZugangAktiv();
+// Announces as if a screen reader listened, where the platform has none (offscreen tests).
+void ZugangErzwingen(bool an);
 // Installs the interfaces of these widgets once; before the first window shows.
 void ZugangEinrichten();
 // What `quelle` (a widget that is a ZugangsQuelle) shows has changed: children whose name
@@ -35,5 +39,7 @@ void ZugangErneuern(QWidget* quelle);
 void Ansagen(const QString& text, QWidget* ersatz = nullptr);
 // Says `text` on `ziel`, which is about to take the focus.
 void AnsagenAuf(QWidget* ziel, const QString& text);
+// What was said last.
+QString LetzteAnsage();
 // The accessible name a hover panel caption gives: one line, the tool tip for a bare symbol.
 QString PanelName(const QString& caption, const QString& tipp);

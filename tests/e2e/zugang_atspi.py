@@ -69,11 +69,15 @@ def hoeren(ereignis):
     try:
         if ereignis.type.startswith("object:property-change:accessible-description"):
             text = frisch(quelle).description
-            if text:
+            # Qt reports one change twice; a reader says it once.
+            if text and gehoert[-1:] != [("Ansage", text)]:
                 gehoert.append(("Ansage", text))
                 notiere("  Ansage: " + text)
         elif ereignis.type.startswith("object:property-change:accessible-name"):
-            notiere("  Name geändert: " + frisch(quelle).name)
+            # Of the names that change (clock, figures), the positions are what the learner follows.
+            name = frisch(quelle).name
+            if name.startswith("Position "):
+                notiere("  Karte: " + name)
         elif ereignis.type.startswith("object:state-changed:focused") and ereignis.detail1:
             q = frisch(quelle)
             text = q.name + ", " + q.getLocalizedRoleName()
@@ -120,6 +124,13 @@ def taste(*tasten):
 
 def tippen(text):
     subprocess.run(["xdotool", "type", "--delay", "40", text], check=True, timeout=20)
+
+
+def hauptfenster_fokussieren():
+    # Without a window manager the X focus falls back to the root when a dialog closes.
+    subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Velmora Kartello-Quiz", "windowfocus"],
+                   timeout=20, check=False, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    pumpen(0.3)
 
 
 def druecken(knoten):
@@ -175,7 +186,10 @@ def namenlose_zaehlen(f, wofuer):
             geprueft += 1
             if not (k.name or "").strip():
                 anzahl += 1
-                notiere("  OHNE NAMEN: %s in %s" % (k.getRoleName(), wofuer))
+                e = k.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                notiere("  OHNE NAMEN: %s in %s (in %s, %s, %d,%d %dx%d)" % (
+                    k.getRoleName(), wofuer, k.parent.name if k.parent else "-", k.description, e.x, e.y,
+                    e.width, e.height))
         except Exception:
             continue
     notiere("Bedienelemente ohne Namen in %s: %d von %d" % (wofuer, anzahl, geprueft))
@@ -184,13 +198,13 @@ def namenlose_zaehlen(f, wofuer):
 
 haupt = warten(lambda: fenster(r"^Velmora Kartello-Quiz"), 40, "Hauptfenster")
 notiere("Hauptfenster: " + haupt.name)
+hauptfenster_fokussieren()
 pumpen(1.0)
 if alle_fenster:
     namenlose_zaehlen(haupt, "Hauptfenster")
-fokus = [k for k in alle(haupt) if zustaende(k).contains(pyatspi.STATE_FOCUSED)]
-notiere("Tastaturfokus im Hauptfenster: " + (fokus[0].name if fokus else "keiner"))
-if not fokus:
-    raise SystemExit("Das Hauptfenster hat keinen Tastaturfokus")
+fokus = warten(lambda: [k for k in alle(haupt) if zustaende(k).contains(pyatspi.STATE_FOCUSED)], 10,
+               "Tastaturfokus im Hauptfenster")
+notiere("Tastaturfokus im Hauptfenster: " + fokus[0].name)
 
 # F7: the options window first (its check box is on), then the quiz.
 taste("F7")
@@ -210,6 +224,7 @@ def quizbereich():
 
 
 bereich = warten(quizbereich, 20, "Quizbereich")
+hauptfenster_fokussieren()
 pumpen(1.0)
 if alle_fenster:
     namenlose_zaehlen(haupt, "Quiz")
@@ -338,14 +353,16 @@ def einzelfragen_spielen():
         nummer = next((n for n, f in fragen.items() if f in frage), None)
         richtig = loesung.get(nummer)
         wahl = next((a for a in antworten if a.name == richtig), antworten[0])
+        gewaehlt = wahl.name
         vorher = len(gehoert)
         if zustaende(wahl).contains(pyatspi.STATE_FOCUSED):
             taste("Return")
         else:
             druecken(wahl)
         ansage_abwarten(vorher)
-        warten(lambda: fenster(r"^Quiz beendet$") or not [a for a in eintraege()[1] if a.name == wahl.name],
-               20, "nächste Frage")
+        # The answer buttons are used again for the next question: its text tells it has come.
+        warten(lambda: fenster(r"^Quiz beendet$") or next((t.name for t in eintraege()[0] if "Frage:" in t.name),
+                                                          frage) != frage, 20, "nächste Frage")
         pumpen(0.2)
     raise SystemExit("zu viele Fragen")
 
