@@ -139,16 +139,16 @@ void TKartenBild::MarkeSetzen(const QRect& rechteck, bool sichtbar) {
 
 std::vector<ZugangsEintrag> TKartenBild::ZugangsEintraege() const {
     std::vector<ZugangsEintrag> liste;
-    if (m_karte.Ansichtsmodus() != Karte::Lernansicht) return liste;
-    for (const KartenEintrag& e : LernObjekte(m_karte.dok(), m_karte))
+    if (Dok == nullptr || m_karte.Ansichtsmodus() != Karte::Lernansicht) return liste;
+    for (const KartenEintrag& e : LernObjekte(*Dok, m_karte))
         liste.push_back({e.name, e.rechteck, QAccessible::Link, true});
     return liste;
 }
 
 // The press action clicks the object as the left button would.
 void TKartenBild::ZugangsDruecken(int index) {
-    if (m_karte.Ansichtsmodus() != Karte::Lernansicht) return;
-    const std::vector<KartenEintrag> objekte = LernObjekte(m_karte.dok(), m_karte);
+    if (Dok == nullptr || m_karte.Ansichtsmodus() != Karte::Lernansicht) return;
+    const std::vector<KartenEintrag> objekte = LernObjekte(*Dok, m_karte);
     if (index < 0 || index >= static_cast<int>(objekte.size())) return;
     const KlickErgebnis ergebnis =
         m_karte.Klick(objekte[static_cast<size_t>(index)].rechteck.center(), m_zufall);

@@ -35,7 +35,9 @@ public:
     QRegion LetzterMalbereich() const { return m_letzterMalbereich; }
     int Malvorgaenge() const { return m_malvorgaenge; }
 
-    // The learning view's info points, links and document markers, for a screen reader.
+    // The learning view's info points, links and document markers, for a screen reader;
+    // they are read from `Dok`, the document the map shows.
+    const Dokument* Dok = nullptr;
     std::vector<ZugangsEintrag> ZugangsEintraege() const override;
     void ZugangsDruecken(int index) override;
 

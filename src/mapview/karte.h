@@ -43,7 +43,6 @@ public:
     static constexpr int Quizansicht = Ansichtsart::Quizansicht;
 
     explicit Karte(Dokument& dok);
-    const Dokument& dok() const { return m_dok; }
 
     // Surroundings set by the window.
     void SetzeSteuerelementgroesse(QSize groesse) { m_steuerelement = groesse; }

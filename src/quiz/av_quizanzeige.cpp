@@ -21,6 +21,7 @@ void ElementGestalten(TAntwortElement* e, const AntwortElement& daten, bool einz
                       const QCursor& ziehen) {
     e->setGeometry(daten.Rechteck);
     e->setCaption(daten.Beschriftung);
+    e->setAccessibleDescription({}); // a reused element says nothing of its last answer
     e->setHoverActive(false);
     e->setBevelOuter(THoverPanel::Bevel::Erhaben);
     e->setBevelWidth(1);

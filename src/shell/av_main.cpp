@@ -229,6 +229,7 @@ void TForm1::KartenbereichAufbauen(QWidget* lernPan) {
     m_lernKartPan->setObjectName(QStringLiteral("LernKartPan"));
 
     m_lernKartPicImg = new TKartenBild(m_karte, Zufallsgenerator(), m_lernKartPan);
+    m_lernKartPicImg->Dok = &m_dokument;
 
     m_startInfoPan = new THoverPanel(m_lernKartPicImg);
     m_startInfoPan->setObjectName(QStringLiteral("StartInfoPan"));

@@ -215,13 +215,6 @@ QString& LetzteAnsageText() {
     return text;
 }
 
-void BeschreibungSetzen(QWidget* w, const QString& text) {
-    w->setAccessibleDescription(text);
-    // Qt sets the description silently; the reader hears it through this event.
-    QAccessibleEvent ereignis(w, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&ereignis);
-}
-
 } // namespace
 
 namespace {
@@ -262,8 +255,10 @@ void AnsagenAuf(QWidget* ziel, const QString& text) {
     if (!ZugangAktiv() || ziel == nullptr) return;
     // The old description stays where it was: a reader that takes the text when the event
     // arrives must still find it, and it tells what was tried with that element.
-    if (ziel->accessibleDescription() == text) BeschreibungSetzen(ziel, {});
-    BeschreibungSetzen(ziel, text);
+    // Qt tells the screen reader of every change of a description; the same text twice in a
+    // row must be heard twice.
+    if (ziel->accessibleDescription() == text) ziel->setAccessibleDescription({});
+    ziel->setAccessibleDescription(text);
     LetzteAnsageText() = text;
 }
 
