@@ -12,12 +12,14 @@
 class Einstellungen;
 
 // Reads every value of the store in table order. A value that is missing or of
-// another type leaves the field as it is; folder values are taken exactly as stored.
+// another type leaves the field as it is; folder values are taken exactly as stored, except
+// that an empty "NetzKomOrdner" keeps the default communication folder.
 void EinstellungenLaden(const Einstellungen& speicher, ProgrammEinstellungenTyp& werte,
                         ProgrammOrdnerTyp& ordner);
 
-// Writes every value in table order and asks the store to persist them.
-void EinstellungenSpeichern(Einstellungen& speicher, const ProgrammEinstellungenTyp& werte,
+// Writes every value in table order and asks the store to persist them; false when the
+// store could not be written.
+bool EinstellungenSpeichern(Einstellungen& speicher, const ProgrammEinstellungenTyp& werte,
                             const ProgrammOrdnerTyp& ordner);
 
 // The value names in table order, as written.

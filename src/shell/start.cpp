@@ -73,9 +73,10 @@ QStringList NetzuebungsDateien(const ProgrammOrdnerTyp& ordner) {
 
 bool Schliessen(bool quizLaeuft, Meldungen& meldungen, Einstellungen& speicher,
                 const ProgrammEinstellungenTyp& werte, const ProgrammOrdnerTyp& ordner,
-                const QString& rechner, bool veroeffentlicht) {
+                const QByteArray& eigeneEinstellungen) {
     if (!QuizVerlassenBestaetigen(meldungen, quizLaeuft)) return false;
-    NetzuebungAufraeumen(ordner, rechner, veroeffentlicht);
-    EinstellungenSpeichern(speicher, werte, ordner);
+    // The settings first: nothing in the shared folder can keep them from being saved.
+    if (!EinstellungenSpeichern(speicher, werte, ordner)) meldungen.fehler(SchreibfehlerText(speicher.ort()));
+    NetzuebungAufraeumen(ordner, eigeneEinstellungen);
     return true;
 }

@@ -35,9 +35,10 @@ StartZiel StartZielAusArgument(const QString& argument, const QString& programmo
 QStringList NetzuebungsDateien(const ProgrammOrdnerTyp& ordner);
 
 // The close request of the main window. A running, unfinished quiz is only abandoned
-// after Yes; then the network exercise files are removed when this computer (`rechner`)
-// published them, and the settings are saved. Returns false when the window must stay
-// open (nothing was touched).
+// after Yes; then the settings are saved (a store that cannot be written gets the
+// write-failure message naming it), and the network exercise files are removed when
+// this run published them and the settings file is still `eigeneEinstellungen`.
+// Returns false when the window must stay open (nothing was touched).
 bool Schliessen(bool quizLaeuft, Meldungen& meldungen, Einstellungen& speicher,
                 const ProgrammEinstellungenTyp& werte, const ProgrammOrdnerTyp& ordner,
-                const QString& rechner, bool veroeffentlicht);
+                const QByteArray& eigeneEinstellungen);
