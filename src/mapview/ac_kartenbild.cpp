@@ -1,6 +1,7 @@
 #include "mapview/ac_kartenbild.h"
 
 #include "data/av_data.h"
+#include "mapview/kartenzugang.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -39,6 +40,7 @@ QWidget* MarkenRahmenErzeugen(QWidget* eltern) {
 TKartenBild::TKartenBild(Karte& karte, Zufall& zufall, QWidget* eltern)
     : QWidget(eltern), m_karte(karte), m_zufall(zufall) {
     setObjectName(QStringLiteral("LernKartPicImg"));
+    setAccessibleName(QStringLiteral("Karte"));
     // The window handles the zoom and scroll keys; the map never takes the focus.
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
@@ -52,7 +54,11 @@ void TKartenBild::KarteVerbinden(bool an) {
         disconnect(v);
     if (!an) return;
     m_verbindungen = {
-        connect(&m_karte, &Karte::neuZeichnenNoetig, this, [this] { update(); }),
+        connect(&m_karte, &Karte::neuZeichnenNoetig, this,
+                [this] {
+                    update();
+                    ZugangErneuern(this);
+                }),
         connect(&m_karte, &Karte::bereichNeuZeichnenNoetig, this,
                 [this](const QRect& bereich) { update(bereich); }),
         connect(&m_karte, &Karte::markeGeaendert, this, &TKartenBild::MarkeSetzen),
@@ -129,4 +135,22 @@ void TKartenBild::MarkeSetzen(const QRect& rechteck, bool sichtbar) {
     m_moveAnker->setGeometry(rechteck);
     m_moveAnker->setVisible(sichtbar);
     if (sichtbar) m_moveAnker->raise();
+}
+
+std::vector<ZugangsEintrag> TKartenBild::ZugangsEintraege() const {
+    std::vector<ZugangsEintrag> liste;
+    if (Dok == nullptr || m_karte.Ansichtsmodus() != Karte::Lernansicht) return liste;
+    for (const KartenEintrag& e : LernObjekte(*Dok, m_karte))
+        liste.push_back({e.name, e.rechteck, QAccessible::Link, true});
+    return liste;
+}
+
+// The press action clicks the object as the left button would.
+void TKartenBild::ZugangsDruecken(int index) {
+    if (Dok == nullptr || m_karte.Ansichtsmodus() != Karte::Lernansicht) return;
+    const std::vector<KartenEintrag> objekte = LernObjekte(*Dok, m_karte);
+    if (index < 0 || index >= static_cast<int>(objekte.size())) return;
+    const KlickErgebnis ergebnis =
+        m_karte.Klick(objekte[static_cast<size_t>(index)].rechteck.center(), m_zufall);
+    if (ergebnis.art != KlickErgebnis::Art::Nichts && BeiKlick) BeiKlick(ergebnis);
 }

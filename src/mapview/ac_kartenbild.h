@@ -2,6 +2,7 @@
 // The map control LernKartPicImg: shows Ansichtsbild of the map, centred, by copying its
 // pixels, and forwards the pointer to the map (clicks, right-button dragging, hover cursor).
 #include "mapview/karte.h"
+#include "widgets/zugang.h"
 
 #include <QCursor>
 #include <QRegion>
@@ -14,7 +15,7 @@ class Zufall;
 // The red marker frame MoveAnker (2 pixels, transparent inside and for the pointer), hidden.
 QWidget* MarkenRahmenErzeugen(QWidget* eltern);
 
-class TKartenBild final : public QWidget {
+class TKartenBild final : public QWidget, public ZugangsQuelle {
     Q_OBJECT
 public:
     TKartenBild(Karte& karte, Zufall& zufall, QWidget* eltern = nullptr);
@@ -33,6 +34,12 @@ public:
     // Region of the last paint, to check that a change repaints only what changed.
     QRegion LetzterMalbereich() const { return m_letzterMalbereich; }
     int Malvorgaenge() const { return m_malvorgaenge; }
+
+    // The learning view's info points, links and document markers, for a screen reader;
+    // they are read from `Dok`, the document the map shows.
+    const Dokument* Dok = nullptr;
+    std::vector<ZugangsEintrag> ZugangsEintraege() const override;
+    void ZugangsDruecken(int index) override;
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;

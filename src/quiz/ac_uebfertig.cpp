@@ -3,6 +3,7 @@
 #include "quiz/bewertungsskala.h"
 #include "data/hintergrund.h"
 #include "widgets/fensterfarben.h"
+#include "widgets/zugang.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -64,6 +65,12 @@ QColor InnenFarbe(const QWidget* fenster) {
 
 } // namespace
 
+QString SkalaBeschreibung(const ErgebnisAnzeige& anzeige) {
+    QString leistung = anzeige.Gesamtleistung;
+    leistung.replace(u'.', u',');
+    return QStringLiteral("Schulnote ") + anzeige.Note + QStringLiteral(", ") + leistung;
+}
+
 TUebFertigForm::TUebFertigForm(QWidget* eltern) : QDialog(eltern) {
     setObjectName(QStringLiteral("UebFertigForm"));
     setWindowTitle(QStringLiteral("Quiz beendet"));
@@ -83,6 +90,7 @@ TUebFertigForm::TUebFertigForm(QWidget* eltern) : QDialog(eltern) {
     skalaGruppe->setGeometry(272, 10, 237, 248);
     m_skala = Feld(skalaGruppe, {}, QStringLiteral("BewertSkalaImg"), QRect(QPoint(10, 26), SkalaGroesse));
     m_skala->setFixedSize(SkalaGroesse);
+    m_skala->setAccessibleName(QStringLiteral("Bewertungsskala"));
 
     wiederholenAnlegen();
     knoepfeAnlegen();
@@ -94,12 +102,13 @@ void TUebFertigForm::statistikAnlegen() {
     gruppe->setGeometry(12, 10, 250, 248);
     int y = 26;
     for (const ZeileTyp& zeile : Zeilen) {
-        if (zeile.beschriftung != nullptr)
-            Feld(gruppe, QString::fromUtf16(zeile.beschriftung), {}, QRect(12, y, 130, 22));
-        else
-            Feld(gruppe, QStringLiteral("Benötigte Zeit:"), QStringLiteral("ZeitArtLab"),
-                 QRect(12, y, 130, 22));
+        QLabel* titel = zeile.beschriftung != nullptr
+                            ? Feld(gruppe, QString::fromUtf16(zeile.beschriftung), {}, QRect(12, y, 130, 22))
+                            : Feld(gruppe, QStringLiteral("Benötigte Zeit:"), QStringLiteral("ZeitArtLab"),
+                                   QRect(12, y, 130, 22));
         QLabel* wert = Feld(gruppe, {}, QString::fromLatin1(zeile.wertName), QRect(146, y, 96, 22));
+        // The caption labels its figure: a reader says both together.
+        titel->setBuddy(wert);
         QFont fett = wert->font();
         fett.setBold(true);
         wert->setFont(fett);
@@ -170,6 +179,11 @@ void TUebFertigForm::Fuellen(const ErgebnisAnzeige& anzeige) {
     };
     for (const auto& [name, text] : werte)
         Wert(name)->setText(*text);
+    for (const QLabel* titel : findChildren<QLabel*>())
+        if (auto* wert = qobject_cast<QLabel*>(titel->buddy()))
+            wert->setAccessibleName(titel->text() + u' ' + wert->text());
+    m_skala->setAccessibleDescription(SkalaBeschreibung(anzeige));
+    setAccessibleDescription(Zusammenfassung());
     m_skala->setPixmap(
         QPixmap::fromImage(BewertungsskalaZeichnen(SkalaGroesse, anzeige.L, InnenFarbe(this))));
     // Without a failed attempt there is nothing to repeat partially: the complete repeat is fixed.
@@ -185,6 +199,14 @@ ErgebnisWahl TUebFertigForm::Zeigen(const ErgebnisAnzeige& anzeige) {
     wahl.wiederholen = ergebnis == QDialog::Accepted && m_wiederholenGewaehlt;
     wahl.wiederholmodus = wahl.wiederholen ? std::max(0, m_wiederholen->checkedId()) : 0;
     return wahl;
+}
+
+QString TUebFertigForm::Zusammenfassung() const {
+    QStringList teile;
+    for (const QLabel* titel : findChildren<QLabel*>())
+        if (const auto* wert = qobject_cast<const QLabel*>(titel->buddy()))
+            teile << titel->text() + u' ' + wert->text();
+    return teile.join(QStringLiteral(". "));
 }
 
 void TUebFertigForm::FensterUmschalten() {
@@ -221,4 +243,6 @@ void TUebFertigForm::showEvent(QShowEvent* ereignis) {
     KnoepfeFaerben(this);
     QDialog::showEvent(ereignis);
     m_lernBtn->setFocus();
+    // The window opens with its figures read, before the button that has the focus.
+    AnsagenAuf(m_lernBtn, windowTitle() + QStringLiteral(". ") + Zusammenfassung());
 }

@@ -7,6 +7,9 @@
 #include <QDialog>
 #include <functional>
 
+// The spoken grade of a result: "Schulnote 2, 82,0 %".
+QString SkalaBeschreibung(const ErgebnisAnzeige& anzeige);
+
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
@@ -38,6 +41,8 @@ public:
     QPushButton* ProtokollBtn() const { return m_protokollBtn; }
     QPushButton* BestListBtn() const { return m_bestListBtn; }
     QPushButton* FensterBtn() const { return m_fensterBtn; }
+    // Every figure with its caption, as a screen reader says it when the window opens.
+    QString Zusammenfassung() const;
 
 protected:
     void showEvent(QShowEvent* ereignis) override;

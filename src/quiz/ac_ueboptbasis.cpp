@@ -128,10 +128,13 @@ void UebOptFensterBasis::ZeitlimitAnlegen(const QStringList& punkte, QRect platz
     int x = mitLimit->geometry().right() + 6;
     const int y = mitLimit->y();
     m_min = Zeitfeld(kasten, QStringLiteral("ZLimitMin"), QRect(x, y, 28, 20));
-    Text(kasten, QStringLiteral("Min."), QRect(x + 32, y, 30, 20));
+    Text(kasten, QStringLiteral("Min."), QRect(x + 32, y, 30, 20))->setBuddy(m_min);
     x += 68;
     m_sek = Zeitfeld(kasten, QStringLiteral("ZLimitSek"), QRect(x, y, 28, 20));
-    Text(kasten, QStringLiteral("Sek."), QRect(x + 32, y, 30, 20));
+    Text(kasten, QStringLiteral("Sek."), QRect(x + 32, y, 30, 20))->setBuddy(m_sek);
+    // The unit labels stand after the fields; the fields carry whole names of their own.
+    m_min->setAccessibleName(QStringLiteral("Minuten"));
+    m_sek->setAccessibleName(QStringLiteral("Sekunden"));
 
     // The fields write their texts into the record; only the learner's own edits switch the
     // time limit on, not WerteAnzeigen's setText.

@@ -2,11 +2,14 @@
 
 #include "mapview/ac_kennzinfo.h"
 #include "mapview/karte.h"
+#include "mapview/kartenzugang.h"
+#include "mapview/nummerierung.h"
 #include "quiz/ac_nameeingabe.h"
 #include "quiz/ac_uebfertig.h"
 #include "quiz/ac_ueboptform.h"
 #include "quiz/av_uebinfopan.h"
 #include "quiz/av_uebungpan.h"
+#include "quiz/quiztexte.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,6 +21,7 @@ void ElementGestalten(TAntwortElement* e, const AntwortElement& daten, bool einz
                       const QCursor& ziehen) {
     e->setGeometry(daten.Rechteck);
     e->setCaption(daten.Beschriftung);
+    e->setAccessibleDescription({}); // a reused element says nothing of its last answer
     e->setHoverActive(false);
     e->setBevelOuter(THoverPanel::Bevel::Erhaben);
     e->setBevelWidth(1);
@@ -50,6 +54,7 @@ TQuizAnzeige::TQuizAnzeige(Dokument& dok, Karte& karte, const ProgrammEinstellun
         m_quiz.FokusWeiter(!weiter);
         return true;
     };
+    m_fenster.uebungPan->Zugang = this;
     connect(m_fenster.uebInfoPan, &TUebInfoPan::KennzahlenErklaeren, this, [this] {
         if (m_fenster.kennzInfo != nullptr) m_fenster.kennzInfo->exec();
     });
@@ -59,6 +64,7 @@ TQuizAnzeige::~TQuizAnzeige() {
     m_zeitTimer.stop();
     m_fenster.uebungPan->FokusWechsel = nullptr;
     m_fenster.uebungPan->HintergrundQuelle = nullptr;
+    m_fenster.uebungPan->Zugang = nullptr;
 }
 
 TAntwortElement* TQuizAnzeige::Element(int k) const {
@@ -150,6 +156,12 @@ TAntwortElement* TQuizAnzeige::ElementAusVorrat(int k) {
         e->BeiAufnehmen = [this](int n, QPoint p) { m_quiz.Aufnehmen(n, p); };
         e->BeiZiehen = [this](int n, QPoint p) { m_quiz.Ziehen(n, p); };
         e->BeiLoslassen = [this](int n) { m_quiz.Loslassen(n); };
+        // The press action of a screen reader: a click on a single question's answer, or
+        // the drop of a label on the position that the typed number framed.
+        connect(e, &THoverPanel::clicked, this, [this, e] {
+            m_quiz.Aufnehmen(e->Nummer(), e->geometry().center());
+            m_quiz.Loslassen(e->Nummer());
+        });
         m_vorrat.push_back(e);
     }
     return m_vorrat[static_cast<size_t>(k)];
@@ -174,8 +186,11 @@ void TQuizAnzeige::Schritt(const QuizSchritt& s) {
     switch (s.art) {
     case Art::StatusText:
         m_fenster.uebInfoPan->StatusText(s.text, s.farbe);
+        if (ZugangAktiv() && (s.farbe == Quizfarbe::TextRichtig || s.farbe == Quizfarbe::TextFalsch))
+            m_urteil = Urteil{s.farbe == Quizfarbe::TextRichtig, m_quiz.Ziel()};
         break;
     case Art::ElementFarbe:
+        if (m_urteil) UrteilAnsagen(s.element);
         if (e != nullptr) {
             e->setNormColor(s.farbe);
             e->repaint();
@@ -195,15 +210,18 @@ void TQuizAnzeige::Schritt(const QuizSchritt& s) {
         break;
     case Art::ElementeNeu:
         ElementeErzeugen();
+        ZugangErneuern(m_fenster.uebungPan);
         break;
     case Art::Status:
         m_fenster.uebInfoPan->Anzeigen(m_quiz.Status());
+        ZugangErneuern(m_fenster.uebungPan);
         break;
     case Art::Zeit:
         m_fenster.uebInfoPan->ZeitAnzeigen(s.text);
         break;
     case Art::Hintergrund:
         m_fenster.uebungPan->HintergrundErneuern();
+        ZugangErneuern(m_fenster.uebungPan);
         break;
     case Art::FrageZaehler: {
         QLabel* z = m_fenster.uebungPan->FrageZaehlerPan();
@@ -224,6 +242,7 @@ void TQuizAnzeige::Schritt(const QuizSchritt& s) {
 
 ErgebnisWahl TQuizAnzeige::ErgebnisZeigen(const ErgebnisAnzeige& anzeige) {
     if (m_fenster.uebFertig == nullptr) return {};
+    Ansagen(QStringLiteral("Quiz beendet. ") + SkalaBeschreibung(anzeige), m_fenster.uebungPan);
     return m_fenster.uebFertig->Zeigen(anzeige);
 }
 
@@ -271,5 +290,42 @@ bool TQuizAnzeige::Taste(QKeyEvent* ereignis) {
         m_quiz.AntwortTaste(ereignis->key() - Qt::Key_0))
         return true;
     const QString text = ereignis->text();
+    // "?" is no cover number: it opens the key-figures info, as its "?" panel does.
+    if (text == u"?" && m_fenster.kennzInfo != nullptr) {
+        emit m_fenster.uebInfoPan->KennzahlenErklaeren();
+        return true;
+    }
     return text.size() == 1 && m_quiz.NummerTippen(text.at(0));
+}
+
+void TQuizAnzeige::UrteilAnsagen(int element) {
+    const Urteil urteil = *m_urteil;
+    m_urteil.reset();
+    const auto& liste = m_quiz.Elemente();
+    if (element < 0 || element >= static_cast<int>(liste.size())) return;
+    const QString antwort = liste[static_cast<size_t>(element)].Beschriftung;
+    const QString wo = m_dok.Header.HD_DokTyp == Einzelfragen || urteil.ziel < 0
+                           ? m_quiz.FrageZaehlerText()
+                           : QStringLiteral("Position ") + NummerText(m_dok, urteil.ziel);
+    Ansagen(wo + QStringLiteral(": ") + antwort +
+                (urteil.richtig ? QStringLiteral(", richtig") : QStringLiteral(", falsch")),
+            m_fenster.uebungPan);
+}
+
+std::vector<ZugangsEintrag> TQuizAnzeige::ZugangsEintraege() const {
+    std::vector<ZugangsEintrag> liste;
+    if (!m_quiz.Quizmodus()) return liste;
+    const int spalte = m_quiz.Daten().AntwortSpalteX;
+    const QSize panel = m_fenster.uebungPan->size();
+    const QRect karte(0, 0, std::max(1, spalte), panel.height());
+    liste.push_back({Anweisungstext(m_dok.Header.HD_DokTyp, m_quiz.Daten().AbfrageModus),
+                     QRect(spalte + 5, 1, std::max(1, panel.width() - spalte - 6), 40)});
+    if (m_dok.Header.HD_DokTyp == Einzelfragen) {
+        liste.push_back({m_quiz.FrageZaehlerText() + QStringLiteral(": ") + AktuelleFrageText(m_dok), karte});
+        return liste;
+    }
+    if (m_dok.Header.HD_DokTyp == Lueckentext) liste.push_back({LueckentextKlar(m_dok), karte});
+    for (const KartenEintrag& p : QuizPositionen(m_dok, m_karte))
+        liste.push_back({p.name, p.rechteck});
+    return liste;
 }

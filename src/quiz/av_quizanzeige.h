@@ -5,12 +5,14 @@
 // shown when the quiz asks for them. The map paints into the quiz background while the
 // quiz runs.
 #include "quiz/quiz.h"
+#include "widgets/zugang.h"
 
 #include <QCursor>
 #include <QObject>
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QKeyEvent;
@@ -33,7 +35,7 @@ struct QuizFenster {
     TKennzInfoBox* kennzInfo = nullptr;
 };
 
-class TQuizAnzeige final : public QObject, public QuizOberflaeche {
+class TQuizAnzeige final : public QObject, public QuizOberflaeche, public ZugangsQuelle {
     Q_OBJECT
 public:
     TQuizAnzeige(Dokument& dok, Karte& karte, const ProgrammEinstellungenTyp& einstellungen,
@@ -73,11 +75,17 @@ public:
     void ProtokollAutomatischSpeichern() override;
     void BestenlisteEintragen(const QuizLauf& lauf) override;
 
+    // ZugangsQuelle: the instruction, the question or cloze text and the positions of the
+    // quiz area, in that order.
+    std::vector<ZugangsEintrag> ZugangsEintraege() const override;
+
 private:
     void ElementeErzeugen();
     TAntwortElement* ElementAusVorrat(int k);
     void ElementeEntfernen();
     void KarteUmleiten(bool an);
+    // The spoken feedback of a judgement: "Position 7: Italien, richtig".
+    void UrteilAnsagen(int element);
 
     Dokument& m_dok;
     Karte& m_karte;
@@ -87,4 +95,11 @@ private:
     std::vector<TAntwortElement*> m_elemente; // by element number; nullptr once removed
     std::vector<TAntwortElement*> m_vorrat;   // every widget made so far, children of UebungPan
     std::array<QMetaObject::Connection, 3> m_kartenVerbindungen; // while the quiz mode lasts
+    // Between the status text of a judgement and the colour of its element: the verdict
+    // and the position, to be said with the element's text.
+    struct Urteil {
+        bool richtig = false;
+        int ziel = -1;
+    };
+    std::optional<Urteil> m_urteil;
 };

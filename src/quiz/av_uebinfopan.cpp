@@ -58,6 +58,7 @@ TUebInfoPan::TUebInfoPan(QWidget* eltern) : QWidget(eltern) {
     m_kennzInfo->setNormFontColor(stil.NormFontColor);
     m_kennzInfo->setFixedSize(28, 24);
     m_kennzInfo->setCursor(Qt::PointingHandCursor);
+    m_kennzInfo->setTabStop(true);
     m_raster->addWidget(m_kennzInfo, m_raster->rowCount(), 0, Qt::AlignLeft);
     m_raster->setRowStretch(m_raster->rowCount(), 1);
     connect(m_kennzInfo, &THoverPanel::clicked, this, &TUebInfoPan::KennzahlenErklaeren);

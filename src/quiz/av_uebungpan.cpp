@@ -50,6 +50,11 @@ TUebungPan::TUebungPan(QWidget* eltern) : QWidget(eltern) {
     schrift.setBold(true);
     m_frageZaehler->setFont(schrift);
     m_frageZaehler->hide();
+    setAccessibleName(QStringLiteral("Quizbereich"));
+}
+
+std::vector<ZugangsEintrag> TUebungPan::ZugangsEintraege() const {
+    return Zugang != nullptr ? Zugang->ZugangsEintraege() : std::vector<ZugangsEintrag>{};
 }
 
 void TUebungPan::HintergrundErneuern() {

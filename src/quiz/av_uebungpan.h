@@ -4,6 +4,7 @@
 // object patches only its rectangle. The elements are hover panels that hand their
 // pointer events to the quiz and leave every key to the main window.
 #include "widgets/hoverpanel.h"
+#include "widgets/zugang.h"
 
 #include <QImage>
 #include <QWidget>
@@ -35,7 +36,7 @@ private:
     bool m_gedrueckt = false;
 };
 
-class TUebungPan final : public QWidget {
+class TUebungPan final : public QWidget, public ZugangsQuelle {
     Q_OBJECT
 public:
     explicit TUebungPan(QWidget* eltern = nullptr);
@@ -58,6 +59,11 @@ public:
 
     // Tab and Shift+Tab among the answer elements; true when handled.
     std::function<bool(bool weiter)> FokusWechsel;
+
+    // What a screen reader reads of the painted quiz area (instruction, question, positions):
+    // the quiz display's entries while a quiz shows.
+    const ZugangsQuelle* Zugang = nullptr;
+    std::vector<ZugangsEintrag> ZugangsEintraege() const override;
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;

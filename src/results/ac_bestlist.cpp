@@ -83,6 +83,9 @@ QTableView* GridAnlegen(QWidget* eltern, QAbstractItemModel* modell) {
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the grid for the buttons; the arrows move within it.
+    grid->setTabKeyNavigation(false);
+    grid->setAccessibleName(QStringLiteral("Bestenliste"));
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->verticalHeader()->setDefaultSectionSize(19);

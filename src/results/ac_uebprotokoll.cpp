@@ -29,6 +29,7 @@ TUebProtokollForm::TUebProtokollForm(Protokoll& protokoll, TProtKomForm& komment
     resize(640, 520);
 
     m_richEdit = new QTextEdit(this);
+    m_richEdit->setAccessibleName(QStringLiteral("Protokoll"));
     m_richEdit->setObjectName(QStringLiteral("RichEdit1"));
     m_richEdit->setDocument(&m_protokoll.dokument());
     m_richEdit->setReadOnly(true);

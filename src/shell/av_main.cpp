@@ -26,6 +26,7 @@
 #include "shell/start.h"
 #include "widgets/fensterrahmen.h"
 #include "widgets/hoverpanel.h"
+#include "widgets/zugang.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -89,6 +90,7 @@ THoverPanel* Werkzeugknopf(QWidget* eltern, const char* name, const QString& tex
     schrift.setBold(true);
     k->setFont(schrift);
     k->setCursor(Qt::PointingHandCursor);
+    k->setTabStop(true);
     return k;
 }
 
@@ -97,6 +99,7 @@ THoverPanel* Werkzeugknopf(QWidget* eltern, const char* name, const QString& tex
 TForm1::TForm1(const Dienste& dienste, const QString& befehlszeile, QWidget* eltern)
     : QMainWindow(eltern), m_dienste(dienste), m_befehlszeile(befehlszeile) {
     setObjectName(QStringLiteral("Form1"));
+    ZugangEinrichten();
     setWindowIcon(QIcon(QPixmap::fromImage(RessourcenBild(QStringLiteral("glyphen/programm")))));
     FensterEinrichten();
     CursorLaden();
@@ -114,6 +117,8 @@ TForm1::TForm1(const Dienste& dienste, const QString& befehlszeile, QWidget* elt
     DialogeErzeugen();
     KarteEinrichten();
     QuizEinrichten();
+    // The keyboard starts on "Quiz starten", the button a learner wants first.
+    m_uebungenBtn->setFocus();
 }
 
 TForm1::~TForm1() {
@@ -224,6 +229,7 @@ void TForm1::KartenbereichAufbauen(QWidget* lernPan) {
     m_lernKartPan->setObjectName(QStringLiteral("LernKartPan"));
 
     m_lernKartPicImg = new TKartenBild(m_karte, Zufallsgenerator(), m_lernKartPan);
+    m_lernKartPicImg->Dok = &m_dokument;
 
     m_startInfoPan = new THoverPanel(m_lernKartPicImg);
     m_startInfoPan->setObjectName(QStringLiteral("StartInfoPan"));
