@@ -2,6 +2,7 @@
 #include "quiz/quiz.h"
 
 #include "mapview/karte.h"
+#include "platform/anzeigeort.h"
 #include "platform/systeminfo.h"
 #include "quiz/quiztexte.h"
 
@@ -9,9 +10,9 @@
 
 namespace {
 
-// The system's short date and long time, without a time-zone name.
+// The short date and long time, without a time-zone name, German on any system.
 QString DatumZeitText(const QDateTime& zeit) {
-    const QLocale ort = QLocale::system();
+    const QLocale ort = AnzeigeOrt();
     QString zeitformat = ort.timeFormat(QLocale::LongFormat);
     zeitformat.remove(u't');
     return ort.toString(zeit.date(), QLocale::ShortFormat) + u' ' +
@@ -43,6 +44,11 @@ void Quiz::Abschliessen() {
         if (!wahl.wiederholen) break;
         // Without failed attempts only the complete repeat is offered.
         const int modus = anzeige.WiederholenAktiv ? wahl.wiederholmodus : 0;
+        // As before F7: the options window first when the user wants it before every quiz;
+        // closed without starting, the result window comes back. An exercise keeps its options.
+        if (!NetzUebung() && m_ui.OptionenVorJederUebung(m_dok.Header.HD_DokTyp) &&
+            !m_ui.OptionenZeigen(m_dok.Header.HD_DokTyp))
+            continue;
         if (Starten(true, modus, NetzUebung())) return;
     }
     Beenden();
@@ -62,6 +68,9 @@ ErgebnisAnzeige Quiz::ErgebnisFuellen() const {
     e.Note = QString::number(m_daten.Note);
     e.L = m_daten.Gesamtleistung;
     e.WiederholenAktiv = m_daten.Fehlversuche > 0;
+    if (m_daten.FragenAnzahl < m_daten.FragenGesamt)
+        e.Durchlauf = QStringLiteral("Wiederholung: ") + QString::number(m_daten.FragenAnzahl) +
+                      (m_daten.FragenAnzahl == 1 ? QStringLiteral(" Frage") : QStringLiteral(" Fragen"));
     return e;
 }
 

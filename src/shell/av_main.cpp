@@ -114,6 +114,7 @@ TForm1::TForm1(const Dienste& dienste, const QString& befehlszeile, QWidget* elt
     DialogeErzeugen();
     KarteEinrichten();
     QuizEinrichten();
+    m_geladen = {m_einstellungen, Ordner()};
 }
 
 TForm1::~TForm1() {
@@ -294,6 +295,7 @@ void TForm1::ErsteAktivierung() {
     if (!m_ersteAktivierung) return;
     ProgrammOrdnerTyp& ordner = Ordner();
     EinstellungenLaden(m_dienste.einstellungen, m_einstellungen, ordner);
+    m_geladen = {m_einstellungen, ordner};
     OptionenAnzeigen();
     m_uebOptForm->WerteAnzeigen();
     m_uebOptFragenForm->WerteAnzeigen();
@@ -314,6 +316,7 @@ void TForm1::ErsteAktivierung() {
     ThemenordnerEinlesen();
     m_ersteAktivierung = false;
     KartenbereichAnordnen();
+    if (!ziel.Bestenliste.isEmpty()) BestenlisteDateiZeigen(ziel.Bestenliste);
 }
 
 void TForm1::ThemenordnerEinlesen() {
@@ -422,8 +425,8 @@ void TForm1::GroesseAnpassen() {
 
 void TForm1::closeEvent(QCloseEvent* ereignis) {
     if (!m_schliessen &&
-        !Schliessen(QuizLaeuft(), m_dienste.meldungen, m_dienste.einstellungen, m_einstellungen, Ordner(),
-                    m_dienste.systemInfo.rechnername(), m_netzuebung.Veroeffentlicht())) {
+        !Schliessen(QuizLaeuft(), m_dienste.meldungen, m_dienste.einstellungen, m_geladen, m_einstellungen,
+                    Ordner(), m_dienste.systemInfo.rechnername(), m_netzuebung.Veroeffentlicht())) {
         ereignis->ignore();
         return;
     }

@@ -155,6 +155,23 @@ void EinstellungenSpeichern(Einstellungen& speicher, const ProgrammEinstellungen
     speicher.speichern();
 }
 
+QStringList AenderungenSpeichern(Einstellungen& speicher, const EinstellungsStand& geladen,
+                                 const ProgrammEinstellungenTyp& werte, const ProgrammOrdnerTyp& ordner) {
+    QStringList geschrieben;
+    for (const Eintrag& e : Tabelle()) {
+        std::visit(
+            [&](auto f) {
+                const auto& jetzt = Ziel(f, werte, ordner);
+                if (jetzt == Ziel(f, geladen.werte, geladen.ordner)) return;
+                Schreiben(speicher, e.name, jetzt);
+                geschrieben.append(e.name);
+            },
+            e.feld);
+    }
+    if (!geschrieben.isEmpty()) speicher.speichern();
+    return geschrieben;
+}
+
 QStringList EinstellungsNamen() {
     QStringList namen;
     for (const Eintrag& e : Tabelle())

@@ -137,6 +137,7 @@ protected:
         ordner.Kanalname = QStringLiteral("TVL-3");
         for (const QString& datei : NetzuebungsDateien(ordner) + QStringList{fremd()})
             anlegen(datei);
+        geladen = {werte, ordner};
     }
     static void anlegen(const QString& pfad) {
         QFile f(pfad);
@@ -154,6 +155,7 @@ protected:
     QTemporaryDir tmp;
     ProgrammOrdnerTyp ordner;
     ProgrammEinstellungenTyp werte;
+    EinstellungsStand geladen;
     FakeMeldungen meldungen;
     FakeEinstellungen speicher;
     const QString rechner = QStringLiteral("SCHULPC-07");
@@ -168,7 +170,7 @@ TEST_F(Schliessen_, DateinamenDesKanals) {
 
 TEST_F(Schliessen_, NeinBehaeltQuizUndSpeichertNichts) {
     meldungen.antworten = {Antwort::Nein};
-    EXPECT_FALSE(Schliessen(true, meldungen, speicher, werte, ordner, rechner, true));
+    EXPECT_FALSE(Schliessen(true, meldungen, speicher, geladen, werte, ordner, rechner, true));
     ASSERT_EQ(meldungen.eintraege.size(), 1u);
     EXPECT_EQ(meldungen.eintraege[0].art, MeldungsArt::Bestaetigung);
     EXPECT_EQ(meldungen.eintraege[0].knoepfe, Knoepfe::JaNein);
@@ -182,33 +184,36 @@ TEST_F(Schliessen_, NeinBehaeltQuizUndSpeichertNichts) {
 TEST_F(Schliessen_, JaLoeschtNetzdateienUndSpeichert) {
     meldungen.antworten = {Antwort::Ja};
     werte.Sound = false;
-    EXPECT_TRUE(Schliessen(true, meldungen, speicher, werte, ordner, rechner, true));
+    EXPECT_TRUE(Schliessen(true, meldungen, speicher, geladen, werte, ordner, rechner, true));
     EXPECT_EQ(vorhandene(), 0);
     EXPECT_TRUE(QFile::exists(fremd())) << "another channel's files stay";
-    EXPECT_EQ(speicher.geschrieben, EinstellungsNamen());
+    EXPECT_EQ(speicher.geschrieben, QStringList{QStringLiteral("Opt-Sound")}) << "only what changed";
     EXPECT_EQ(speicher.gespeichert, 1);
     EXPECT_EQ(speicher.leseBool(QStringLiteral("Opt-Sound")), false);
 }
 
 TEST_F(Schliessen_, OhneQuizKeineFrage) {
-    EXPECT_TRUE(Schliessen(false, meldungen, speicher, werte, ordner, rechner, true));
+    EXPECT_TRUE(Schliessen(false, meldungen, speicher, geladen, werte, ordner, rechner, true));
     EXPECT_TRUE(meldungen.eintraege.empty());
     EXPECT_EQ(vorhandene(), 0);
-    EXPECT_EQ(speicher.gespeichert, 1);
+    EXPECT_EQ(speicher.gespeichert, 0) << "nothing changed, nothing written";
+    EXPECT_TRUE(speicher.geschrieben.isEmpty());
 }
 
 TEST_F(Schliessen_, FremdeUebungBleibtBeimSchliessen) {
-    EXPECT_TRUE(Schliessen(false, meldungen, speicher, werte, ordner, rechner, false));
+    EXPECT_TRUE(Schliessen(false, meldungen, speicher, geladen, werte, ordner, rechner, false));
     EXPECT_EQ(vorhandene(), 3) << "this run published nothing and the files name no computer";
-    EXPECT_EQ(speicher.gespeichert, 1);
+    EXPECT_EQ(speicher.gespeichert, 0) << "nothing changed, nothing written";
+    EXPECT_TRUE(speicher.geschrieben.isEmpty());
 }
 
 TEST_F(Schliessen_, FehlendeDateienSindKeinFehler) {
     for (const QString& datei : NetzuebungsDateien(ordner))
         QFile::remove(datei);
-    EXPECT_TRUE(Schliessen(false, meldungen, speicher, werte, ordner, rechner, true));
+    EXPECT_TRUE(Schliessen(false, meldungen, speicher, geladen, werte, ordner, rechner, true));
     EXPECT_TRUE(meldungen.eintraege.empty());
-    EXPECT_EQ(speicher.gespeichert, 1);
+    EXPECT_EQ(speicher.gespeichert, 0) << "nothing changed, nothing written";
+    EXPECT_TRUE(speicher.geschrieben.isEmpty());
 }
 
 } // namespace
