@@ -54,13 +54,12 @@ bool Einzelinstanz::uebergeben(const QString& argument, int zeitMs) {
 }
 
 bool Einzelinstanz::lauschen() {
-    if (m_server.listen(m_name)) return true;
-    if (m_server.serverError() != QAbstractSocket::AddressInUseError) return false;
-    // Someone answers there: a second program started at the same moment won the race.
+    // A socket that answers belongs to a running program. Asked first, because a server
+    // with access options is set up aside and moved onto its name, over whatever is there.
     QLocalSocket probe;
     probe.connectToServer(m_name);
     if (probe.waitForConnected(1000)) return false;
-    QLocalServer::removeServer(m_name);
+    QLocalServer::removeServer(m_name); // left behind by a program that ended without cleaning up
     return m_server.listen(m_name);
 }
 

@@ -21,8 +21,8 @@ public:
     bool uebergeben(const QString& argument, int zeitMs = 5000);
 
     // Becomes the running program. A socket left behind by a program that ended without
-    // cleaning up is replaced. False when no socket can be set up: the program then runs
-    // on its own, as before.
+    // cleaning up is replaced. False when another program answers there or no socket can
+    // be set up: the program then runs on its own, as before.
     bool lauschen();
 
     QString name() const { return m_name; }

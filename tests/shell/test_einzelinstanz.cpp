@@ -24,7 +24,7 @@ bool Uebergeben(const QString& argument) {
         Einzelinstanz e;
         ergebnis = e.uebergeben(argument) ? 1 : 0;
     });
-    QTest::qWaitFor([&] { return ergebnis != -1; }, 15000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ergebnis != -1; }, 15000));
     zweiter.join();
     return ergebnis == 1;
 }

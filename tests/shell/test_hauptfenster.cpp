@@ -186,6 +186,9 @@ TEST_F(Fenster, GroesseUndAnzeigeModiOrdnenNeuAn) {
     f->AnzeigeFenster();
     EXPECT_EQ(f->Relayouts(), vorher + 2);
     EXPECT_FALSE(f->windowFlags().testFlag(Qt::FramelessWindowHint));
+    // The new native window of the framed mode is maximised too, not back at its normal size.
+    EXPECT_TRUE(f->windowState().testFlag(Qt::WindowMaximized));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f->isMaximized() && f->isVisible(); }));
     EXPECT_EQ(karte->width(), pan->width() - 17);
 }
 

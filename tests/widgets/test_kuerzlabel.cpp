@@ -20,6 +20,7 @@ TEST_P(KuerzLabelFall, PasstOderEndetMitAuslassung) {
     TKuerzLabel l;
     l.setIndent(12);
     l.resize(150, 20);
+    l.show(); // a shown label gets its resizes at once
     const QString name = QString::fromUtf16(GetParam().name);
     l.setzeVollText(name);
     EXPECT_EQ(l.toolTip(), name);
