@@ -4,7 +4,7 @@
 # preset the administrator adds afterwards is in force ("System").
 # Usage: schulbetrieb.sh BIN_ORDNER
 set -euo pipefail
-bin=$1
+bin=$(cd "$1" && pwd)
 if [ -z "${KARTELLO_IN_XVFB:-}" ]; then
     export KARTELLO_IN_XVFB=1
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
