@@ -89,6 +89,11 @@ void BestenlistenAblegen(const QString& ordner) {
             Hsc({kopf, HscText("A"), HscText("R"), QByteArray::fromHex("000000000000f07f"), HscZahl(-5),
                  QByteArray::fromHex("0000000000001c40")}));
     Ablegen(ordner, "kennung_falsch.hsc", Hsc({HscText("TVL-HSC-2.00"), HscText(BestListSchluesselliste)}));
+    // What a file grown by a hole reads as: runs of zeros after the header and after entries.
+    Ablegen(ordner, "duenn_nullen.hsc", kopf + QByteArray(64 * 1024, '\0'));
+    Ablegen(ordner, "nullen_nach_eintraegen.hsc", zwei + QByteArray(4096, '\0'));
+    Ablegen(ordner, "nullen_ohne_beginn.hsc",
+            Hsc({HscText(BestListKennung), HscText("|HSC-Name|HSC-Dauer|"), QByteArray(4096, '\0')}));
 }
 
 void RtfAblegen(const QString& ordner) {

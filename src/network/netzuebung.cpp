@@ -3,14 +3,12 @@
 #include "data/av_data.h"
 #include "documents/dokument.h"
 #include "documents/tvl_datei.h"
+#include "platform/geteilte_datei.h"
 #include "platform/meldungen.h"
 #include "platform/systeminfo.h"
 #include "quiz/quiztexte.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QBuffer>
 
 namespace {
 
@@ -32,12 +30,71 @@ private:
     bool m_an = true;
 };
 
-bool GleicherRechner(const QString& a, const QString& b) {
-    // Network names of computers ignore case.
-    return !a.isEmpty() && a.compare(b, Qt::CaseInsensitive) == 0;
+// A folder at either name would stop its rename halfway through publishing; anything
+// else there (a planted link, pipe or file) is simply replaced by the rename.
+QString BelegterName(const NetzDateienTyp& dateien) {
+    for (const QString& pfad : {dateien.Dokument, dateien.Einstellungen})
+        if (GeteiltArtVon(pfad) == GeteiltArt::Ordner) return pfad;
+    return {};
+}
+
+QByteArray DokumentBytes(const Dokument& dok, bool& ok) {
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    ok = TvlSchreiber().schreiben(puffer, dok);
+    return puffer.data();
+}
+
+NetzLesung Fehlschlag(const QString& pfad, const QString& grund) {
+    return {NetzErgebnis::Fehlgeschlagen, pfad, grund};
+}
+
+// One try of the joiner's read.
+NetzLesung EinmalEinlesen(const NetzDateienTyp& dateien, Dokument& dok, NetzUebungDataTyp& daten,
+                          const NetzTestHalt& halt) {
+    const GeteiltArt einstellungen = GeteiltArtVon(dateien.Einstellungen);
+    const GeteiltArt dokument = GeteiltArtVon(dateien.Dokument);
+    if (einstellungen == GeteiltArt::Fehlt || dokument == GeteiltArt::Fehlt)
+        return {NetzErgebnis::Keine, {}, {}};
+    NetzUebungLeser leser;
+    NetzUebungDataTyp neueDaten;
+    QByteArray vorher;
+    if (!leser.lesen(dateien.Einstellungen, neueDaten, &vorher))
+        return Fehlschlag(dateien.Einstellungen, leser.errorString());
+    if (halt) halt(NetzHalt::NachDenEinstellungen);
+    // The document reader streams its file; a link or special file at the name is refused first.
+    if (GeteiltArtVon(dateien.Dokument) != GeteiltArt::Datei)
+        return Fehlschlag(dateien.Dokument, QStringLiteral("Keine gewöhnliche Datei."));
+    Dokument neu;
+    TvlLeser dokLeser;
+    if (!dokLeser.lesen(dateien.Dokument, neu)) return Fehlschlag(dateien.Dokument, dokLeser.errorString());
+    QByteArray nachher;
+    if (!GeteiltLesen(dateien.Einstellungen, NetzUebungHoechstgroesse, nachher) || nachher != vorher)
+        return Fehlschlag(dateien.Einstellungen,
+                          QStringLiteral("Die Übung wurde währenddessen neu veröffentlicht."));
+    dok = std::move(neu);
+    daten = std::move(neueDaten);
+    return {NetzErgebnis::Erledigt, {}, {}};
 }
 
 } // namespace
+
+NetzLesung NetzuebungEinlesen(const NetzDateienTyp& dateien, Dokument& dok, NetzUebungDataTyp& daten,
+                              Warten& warten, const NetzTestHalt& halt) {
+    NetzLesung lesung;
+    for (int versuch = 0; versuch < GeteiltVersuche; ++versuch) {
+        if (versuch > 0) warten.warten(GeteiltPauseMs);
+        lesung = EinmalEinlesen(dateien, dok, daten, halt);
+        if (lesung.ergebnis == NetzErgebnis::Erledigt) break;
+        // Nothing at either name: no exercise, nothing to wait for. One name alone is a
+        // publication in progress.
+        if (lesung.ergebnis == NetzErgebnis::Keine &&
+            GeteiltArtVon(dateien.Einstellungen) == GeteiltArt::Fehlt &&
+            GeteiltArtVon(dateien.Dokument) == GeteiltArt::Fehlt)
+            break;
+    }
+    return lesung;
+}
 
 NetzUebungDataTyp NetzWerteAus(const UebungsWerte& w, const QString& master) {
     // Feedback always comes at once for every assignment.
@@ -94,7 +151,6 @@ NetzErgebnis Netzuebung::Initiieren(const Dokument& dok, const ProgrammEinstellu
     // teacher or an administrator set and that is missing (an unmounted share) is reported.
     OrdnerBereitstellen(ordner.Kommunikationsordner, ordner);
     if (!Schreiben(dok, dateien, NetzWerteAus(uebung, master), haken)) return NetzErgebnis::Fehlgeschlagen;
-    m_veroeffentlicht = true;
     return NetzErgebnis::Erledigt;
 }
 
@@ -106,21 +162,27 @@ bool Netzuebung::Schreiben(const Dokument& dok, const NetzDateienTyp& dateien, c
         m_meldungen.fehler(SchreibfehlerText(pfad));
         return false;
     };
+    if (const QString belegt = BelegterName(dateien); !belegt.isEmpty()) return scheitern(belegt);
     // Both files are made complete under temporary names first: a failure up to here
     // leaves the previous exercise, its best list included, exactly as it was.
-    QSaveFile dokument(dateien.Dokument);
-    // flush() hands the buffered bytes to the system now, so a full disk shows here.
-    if (!dokument.open(QIODevice::WriteOnly) || !TvlSchreiber().schreiben(dokument, dok) ||
-        !dokument.flush() || dokument.error() != QFileDevice::NoError)
-        return scheitern(dateien.Dokument);
+    bool dokOk = false;
+    const QByteArray dokBytes = DokumentBytes(dok, dokOk);
+    GeteilterEntwurf dokument(dateien.Dokument);
+    if (!dokOk || !dokument.schreiben(dokBytes)) return scheitern(dateien.Dokument);
     NetzUebungEntwurf einstellungen(dateien.Einstellungen);
     if (!einstellungen.schreiben(daten)) return scheitern(dateien.Einstellungen);
 
     if (haken.bestenlisteLeeren) haken.bestenlisteLeeren();
-    if (QFileInfo::exists(dateien.Bestenliste) && !QFile::remove(dateien.Bestenliste))
-        return scheitern(dateien.Bestenliste); // old results must not mix into the new exercise
-    if (!dokument.commit()) return scheitern(dateien.Dokument);
+    // Old results must not mix into the new exercise.
+    if (!GeteiltEntfernen(dateien.Bestenliste)) return scheitern(dateien.Bestenliste);
+    // Without a settings file no joiner takes the document alone; the new settings file
+    // comes last, so whoever reads settings and then document gets one publication whole.
+    if (!GeteiltEntfernen(dateien.Einstellungen)) return scheitern(dateien.Einstellungen);
+    m_eigeneEinstellungen.clear();
+    if (!dokument.einsetzen()) return scheitern(dateien.Dokument);
+    if (m_halt) m_halt(NetzHalt::ZwischenDenUmbenennungen);
     if (!einstellungen.einsetzen()) return scheitern(dateien.Einstellungen);
+    m_eigeneEinstellungen = einstellungen.bytes();
     return true;
 }
 
@@ -130,36 +192,23 @@ NetzErgebnis Netzuebung::Laden(const ProgrammOrdnerTyp& ordner, Dokument& dok, N
         return NetzErgebnis::Fehlgeschlagen;
     }
     const NetzDateienTyp dateien = NetzDateien(ordner.Kommunikationsordner, ordner.Kanalname);
-    if (!QFileInfo(dateien.Einstellungen).isFile() || !QFileInfo(dateien.Dokument).isFile()) {
+    const NetzLesung lesung = NetzuebungEinlesen(dateien, dok, daten, *m_warten, m_halt);
+    if (lesung.ergebnis == NetzErgebnis::Keine)
         m_meldungen.information(NetzKeineUebungText(ordner.Kommunikationsordner, ordner.Kanalname));
-        return NetzErgebnis::Keine;
-    }
-    NetzUebungDataTyp neueDaten;
-    NetzUebungLeser leser;
-    if (!leser.lesen(dateien.Einstellungen, neueDaten)) {
-        m_meldungen.fehler(LesefehlerText(dateien.Einstellungen));
-        return NetzErgebnis::Fehlgeschlagen;
-    }
-    Dokument neu;
-    TvlLeser dokLeser;
-    if (!dokLeser.lesen(dateien.Dokument, neu)) {
-        m_meldungen.fehler(LesefehlerText(dateien.Dokument));
-        return NetzErgebnis::Fehlgeschlagen;
-    }
-    dok = std::move(neu);
-    daten = std::move(neueDaten);
-    return NetzErgebnis::Erledigt;
+    if (lesung.ergebnis == NetzErgebnis::Fehlgeschlagen)
+        m_meldungen.fehler(LesefehlerText(lesung.fehlerPfad));
+    return lesung.ergebnis;
 }
 
-void NetzuebungAufraeumen(const ProgrammOrdnerTyp& ordner, const QString& rechner, bool veroeffentlicht) {
+void NetzuebungAufraeumen(const ProgrammOrdnerTyp& ordner, const QByteArray& eigeneEinstellungen) {
+    if (eigeneEinstellungen.isEmpty()) return;
     if (!KanalZulaessig(ordner.Kanalname)) return; // such a name could reach outside the folder
     const NetzDateienTyp dateien = NetzDateien(ordner.Kommunikationsordner, ordner.Kanalname);
-    NetzUebungDataTyp daten;
-    NetzUebungLeser leser;
-    const bool gelesen = leser.lesen(dateien.Einstellungen, daten);
-    const bool eigene = gelesen ? GleicherRechner(daten.NetzUebungMaster, rechner) : veroeffentlicht;
-    if (!eigene) return;
+    // Read without following a link and without waiting for a pipe; only our own bytes count.
+    QByteArray jetzt;
+    if (!GeteiltLesen(dateien.Einstellungen, NetzUebungHoechstgroesse, jetzt) || jetzt != eigeneEinstellungen)
+        return;
     // The settings file first: a pupil who looks in between finds no exercise, not half of one.
     for (const QString& datei : {dateien.Einstellungen, dateien.Dokument, dateien.Marke})
-        QFile::remove(datei);
+        GeteiltEntfernen(datei);
 }

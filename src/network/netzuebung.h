@@ -7,11 +7,15 @@
 #include "network/netzuebung_datei.h"
 #include "quiz/uebdaten.h"
 
+#include "platform/dateisperre.h"
+
+#include <QByteArray>
 #include <QString>
 #include <functional>
 
 class Meldungen;
 class SystemInfo;
+class Warten;
 struct Dokument;
 struct ProgrammOrdnerTyp;
 
@@ -29,6 +33,24 @@ struct NetzInitHaken {
 
 enum class NetzErgebnis { Erledigt, Abgebrochen, Keine, Fehlgeschlagen };
 
+// Points where a test may act while publishing or joining runs (another computer's
+// publication, say), without threads: between the publisher's two renames, and after
+// the joiner has read the settings file but before the document.
+enum class NetzHalt { ZwischenDenUmbenennungen, NachDenEinstellungen };
+using NetzTestHalt = std::function<void(NetzHalt)>;
+
+// The joiner's read of a published exercise: the settings file, then the document, then
+// a second look that the settings file is still the same bytes. A publisher in between
+// makes it try again (5 tries, 100 ms apart), so the document is never played with
+// another publication's settings. `fehlerPfad` and `grund` tell what failed.
+struct NetzLesung {
+    NetzErgebnis ergebnis = NetzErgebnis::Fehlgeschlagen;
+    QString fehlerPfad;
+    QString grund;
+};
+NetzLesung NetzuebungEinlesen(const NetzDateienTyp& dateien, Dokument& dok, NetzUebungDataTyp& daten,
+                              Warten& warten, const NetzTestHalt& halt = {});
+
 inline const QString NetzKeinDokumentText =
     QStringLiteral("Bitte zuerst über das Menü \"Quizauswahl\" das gewünschte Quiz auswählen.");
 QString NetzKeineUebungText(const QString& kommunikationsordner, const QString& kanal);
@@ -43,11 +65,17 @@ public:
     NetzErgebnis Initiieren(const Dokument& dok, const ProgrammEinstellungenTyp& werte,
                             const ProgrammOrdnerTyp& ordner, bool quizLaeuft, const NetzInitHaken& haken);
     // This run has published an exercise.
-    bool Veroeffentlicht() const { return m_veroeffentlicht; }
+    bool Veroeffentlicht() const { return !m_eigeneEinstellungen.isEmpty(); }
+    // The settings file this run last published, byte for byte (empty when none).
+    const QByteArray& EigeneEinstellungen() const { return m_eigeneEinstellungen; }
 
     // Reads the exercise published on the channel: its settings and its document. On
     // any failure `dok` and `daten` are untouched and the user was told why.
     NetzErgebnis Laden(const ProgrammOrdnerTyp& ordner, Dokument& dok, NetzUebungDataTyp& daten);
+
+    // Tests: pauses without waiting, and a hook at the points of NetzHalt.
+    void setzeWarten(Warten& warten) { m_warten = &warten; }
+    void setzeTestHalt(NetzTestHalt halt) { m_halt = std::move(halt); }
 
 private:
     bool Schreiben(const Dokument& dok, const NetzDateienTyp& dateien, const NetzUebungDataTyp& daten,
@@ -55,11 +83,15 @@ private:
 
     Meldungen& m_meldungen;
     const SystemInfo& m_system;
-    bool m_veroeffentlicht = false;
+    QByteArray m_eigeneEinstellungen;
+    WartenBlockierend m_systemWarten;
+    Warten* m_warten = &m_systemWarten;
+    NetzTestHalt m_halt;
 };
 
-// Program end: removes the document, settings and marker files of the channel, but
-// only on the computer that published them: when the settings file names this
-// computer, or, when it is missing or unreadable, when this run published. A pupil's
-// computer never removes the teacher's exercise. Missing files are skipped.
-void NetzuebungAufraeumen(const ProgrammOrdnerTyp& ordner, const QString& rechner, bool veroeffentlicht);
+// Program end: removes the document, settings and marker files of the channel, but only
+// when this run published them and the settings file is still the one it wrote
+// (`eigeneEinstellungen`, byte for byte). A pupil's computer, even one of the same name,
+// never removes the teacher's exercise, nor a teacher a later one of a colleague.
+// Missing files are skipped; links and special files there are removed as names only.
+void NetzuebungAufraeumen(const ProgrammOrdnerTyp& ordner, const QByteArray& eigeneEinstellungen);

@@ -3,11 +3,9 @@
 #include "data/cp1252.h"
 #include "documents/tvl_puffer.h"
 #include "network/netz_dateien.h"
+#include "platform/geteilte_datei.h"
 
-#include <QFile>
 #include <array>
-#include <filesystem>
-#include <system_error>
 
 const char* const NetzUebungSchluesselliste =
     "NetzUebungMaster|RiFaRueckmeldungItemIndex|ZuordnungRichtigItemIndex|ZuordnungFalschItemIndex|"
@@ -48,26 +46,21 @@ QByteArray NetzUebungBytes(const NetzUebungDataTyp& d) {
 }
 
 NetzUebungEntwurf::NetzUebungEntwurf(const QString& pfad)
-    : m_pfad(pfad), m_datei(pfad + QStringLiteral(".XXXXXX")) {}
+    : m_entwurf(std::make_unique<GeteilterEntwurf>(pfad)) {}
+
+NetzUebungEntwurf::~NetzUebungEntwurf() = default;
 
 bool NetzUebungEntwurf::schreiben(const NetzUebungDataTyp& daten) {
-    const QByteArray bytes = NetzUebungBytes(daten);
-    if (!m_datei.open() || m_datei.write(bytes) != bytes.size() || !m_datei.flush()) {
-        m_fehler = m_datei.errorString();
-        return false;
-    }
-    m_datei.close();
-    return true;
+    m_bytes = NetzUebungBytes(daten);
+    const GeteiltErgebnis e = m_entwurf->schreiben(m_bytes);
+    m_fehler = e.fehler;
+    return e.ok;
 }
 
 bool NetzUebungEntwurf::einsetzen() {
-    // std::filesystem::rename replaces an existing target in one step on POSIX and on
-    // Windows; QFile::rename refuses an existing target.
-    std::error_code fehler;
-    std::filesystem::rename(std::filesystem::path(m_datei.fileName().toStdU16String()),
-                            std::filesystem::path(m_pfad.toStdU16String()), fehler);
-    if (fehler) m_fehler = QString::fromStdString(fehler.message());
-    return !fehler;
+    const GeteiltErgebnis e = m_entwurf->einsetzen();
+    m_fehler = e.fehler;
+    return e.ok;
 }
 
 bool NetzUebungSchreiben(const QString& pfad, const NetzUebungDataTyp& daten, QString& fehler) {
@@ -84,16 +77,14 @@ bool NetzUebungLeser::scheitern(Fehler art, const QString& text, qint64 offset) 
     return false;
 }
 
-bool NetzUebungLeser::lesen(const QString& pfad, NetzUebungDataTyp& daten) {
-    QFile datei(pfad);
-    if (!datei.exists()) return scheitern(Fehler::FehltDatei, QStringLiteral("Die Datei fehlt."), -1);
-    if (!datei.open(QIODevice::ReadOnly)) return scheitern(Fehler::Lesefehler, datei.errorString(), -1);
+bool NetzUebungLeser::lesen(const QString& pfad, NetzUebungDataTyp& daten, QByteArray* gelesen) {
     // Bounded: a settings file is small, anything far larger is refused unread.
-    const QByteArray bytes = datei.read(NetzUebungHoechstgroesse + 1);
-    if (datei.error() != QFileDevice::NoError) return scheitern(Fehler::Lesefehler, datei.errorString(), -1);
-    if (bytes.size() > NetzUebungHoechstgroesse)
-        return scheitern(Fehler::FalschesFormat, QStringLiteral("Die Datei ist zu groß."),
-                         NetzUebungHoechstgroesse);
+    QByteArray bytes;
+    const GeteiltErgebnis e = GeteiltLesen(pfad, NetzUebungHoechstgroesse, bytes);
+    if (e.fehlt) return scheitern(Fehler::FehltDatei, QStringLiteral("Die Datei fehlt."), -1);
+    if (e.zuGross) return scheitern(Fehler::FalschesFormat, e.fehler, NetzUebungHoechstgroesse);
+    if (!e.ok) return scheitern(Fehler::Lesefehler, e.fehler, -1);
+    if (gelesen != nullptr) *gelesen = bytes;
     return lesenAusDaten(bytes, daten);
 }
 

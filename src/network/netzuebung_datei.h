@@ -5,7 +5,7 @@
 // a German reason and the record is left untouched.
 #include <QByteArray>
 #include <QString>
-#include <QTemporaryFile>
+#include <memory>
 #include <cstdint>
 
 struct NetzUebungDataTyp {
@@ -31,22 +31,28 @@ inline constexpr qint64 NetzUebungHoechstgroesse = 64 * 1024;
 // Records 1 to 11 in order.
 QByteArray NetzUebungBytes(const NetzUebungDataTyp& daten);
 
+class GeteilterEntwurf;
+
 // The settings file made complete under a temporary name beside its target, then
 // renamed over it, so a reader sees the previous file or the new one, never a torn one.
+// A link at the name is replaced, never written through.
 // Unlike the document it is not synced to disk before the rename: the file is tiny and
 // written anew at every initiation, and after a power loss the strict reader refuses
 // what the disk lost, so a sync would only cost the teacher a disk round trip.
 class NetzUebungEntwurf final {
 public:
     explicit NetzUebungEntwurf(const QString& pfad);
+    ~NetzUebungEntwurf();
     bool schreiben(const NetzUebungDataTyp& daten);
+    // The bytes written, which the publisher later recognises its file by.
+    const QByteArray& bytes() const { return m_bytes; }
     // Puts the written file in place; on failure the previous file stays.
     bool einsetzen();
     QString errorString() const { return m_fehler; }
 
 private:
-    QString m_pfad;
-    QTemporaryFile m_datei;
+    std::unique_ptr<GeteilterEntwurf> m_entwurf;
+    QByteArray m_bytes;
     QString m_fehler;
 };
 
@@ -57,7 +63,9 @@ class NetzUebungLeser final {
 public:
     enum class Fehler { Keiner, FehltDatei, FalschesFormat, Lesefehler };
 
-    bool lesen(const QString& pfad, NetzUebungDataTyp& daten);
+    // Opens the name itself (a link or special file is refused) without blocking; `bytes`
+    // receives what was read, for a later check that the file is still the same.
+    bool lesen(const QString& pfad, NetzUebungDataTyp& daten, QByteArray* bytes = nullptr);
     bool lesenAusDaten(const QByteArray& bytes, NetzUebungDataTyp& daten);
 
     Fehler fehler() const { return m_fehler; }

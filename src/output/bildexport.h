@@ -27,7 +27,7 @@ QByteArray Kodieren(const QImage& bild, Bildformat format);
 
 // Replaces the file `pfad` by `inhalt` through a temporary file beside it that is renamed
 // into place: an earlier file of that name stays intact when anything fails, and no
-// half-written file is left behind.
+// half-written file is left behind (GeteiltErsetzen: a link there is replaced, not followed).
 bool DateiGanzErsetzen(const QString& pfad, const QByteArray& inhalt);
 
 class Bildexport final {

@@ -24,7 +24,9 @@ public:
     GesperrteDatei& operator=(const GesperrteDatei&) = delete;
 
     // One attempt. False when the file is locked by someone else, missing (for
-    // reading) or cannot be opened; fehler() then says why.
+    // reading) or cannot be opened; fehler() then says why. A link or anything but a
+    // regular file at the name is refused, and the open never waits; once locked, a
+    // file that no longer has the name (replaced meanwhile) is opened anew.
     bool oeffnen(const QString& pfad, Zugriff zugriff);
     bool offen() const { return m_handle != KeinHandle; }
     // Current size in bytes, -1 on failure.
@@ -33,6 +35,8 @@ public:
     bool allesLesen(QByteArray& ziel);
     // Up to `n` bytes from byte `ab` into `ziel`; returns how many (fewer at the end or on failure).
     int64_t lesenAb(int64_t ab, char* ziel, int64_t n);
+    // The file's identity (device and inode, or volume and file id).
+    bool kennung(uint64_t& geraet, uint64_t& knoten);
     // True when the last oeffnen() created the file.
     bool erstellt() const { return m_erstellt; }
     // Appends at the end in as few system calls as the system allows; returns the
@@ -47,6 +51,8 @@ public:
     Dateigrund grund() const { return m_grund; }
 
 private:
+    enum class Oeffnung { Offen, Fehler, Ersetzt };
+    Oeffnung einmalOeffnen(const QString& pfad, Zugriff zugriff);
     void systemfehlerMerken();
 
     static constexpr intptr_t KeinHandle = -1;

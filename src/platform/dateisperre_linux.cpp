@@ -30,16 +30,34 @@ Dateigrund GrundAus(int nummer) {
     }
 }
 
+// The lists live in folders every pupil can write: a link planted at the name is never
+// followed (O_NOFOLLOW), and a pipe there never makes the open wait (O_NONBLOCK).
+constexpr int Sicher = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+
 // Exclusive opens create a missing file; O_EXCL first tells whether this open made it.
+// O_EXCL also refuses a dangling link rather than creating its target.
 int ExklusivOeffnen(const char* name, bool& erstellt) {
     for (;;) {
-        int fd = ::open(name, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        int fd = ::open(name, O_RDWR | O_CREAT | O_EXCL | Sicher, 0666);
         erstellt = fd >= 0;
         if (fd >= 0 || errno != EEXIST) return fd;
-        fd = ::open(name, O_RDWR | O_CLOEXEC);
+        fd = ::open(name, O_RDWR | Sicher);
         // Removed between the two opens: try to create it again.
         if (fd >= 0 || errno != ENOENT) return fd;
     }
+}
+
+QString NichtGewoehnlichText() {
+    return QStringLiteral("Keine gewöhnliche Datei.");
+}
+
+// The name still leads to the open file: a list replaced or removed between the open and
+// the lock would take an append that nobody ever reads.
+bool NameFuehrtZu(const char* name, int fd) {
+    struct stat offen {
+    }, amNamen{};
+    return ::fstat(fd, &offen) == 0 && ::lstat(name, &amNamen) == 0 && offen.st_dev == amNamen.st_dev &&
+           offen.st_ino == amNamen.st_ino;
 }
 
 // Open-file-description locks belong to this open, not to the process, so two opens
@@ -85,31 +103,55 @@ void GesperrteDatei::systemfehlerMerken() {
 }
 
 bool GesperrteDatei::oeffnen(const QString& pfad, Zugriff zugriff) {
+    // A file replaced under the name meanwhile is opened again, a few times at most.
+    for (int versuch = 0; versuch < 5; ++versuch) {
+        const Oeffnung o = einmalOeffnen(pfad, zugriff);
+        if (o != Oeffnung::Ersetzt) return o == Oeffnung::Offen;
+    }
+    m_fehler = QStringLiteral("Die Datei wird gerade ersetzt.");
+    m_grund = Dateigrund::Gesperrt;
+    return false;
+}
+
+GesperrteDatei::Oeffnung GesperrteDatei::einmalOeffnen(const QString& pfad, Zugriff zugriff) {
     schliessen();
     const QByteArray name = QFile::encodeName(pfad);
     const bool exklusiv = zugriff == Zugriff::Exklusiv;
     m_erstellt = false;
     m_grund = Dateigrund::Unbekannt;
-    // Reading never waits for a writer of a pipe, and only regular files are read.
     const int fd = exklusiv ? ExklusivOeffnen(name.constData(), m_erstellt)
-                            : ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+                            : ::open(name.constData(), O_RDONLY | Sicher);
     if (fd < 0) {
+        const bool link = errno == ELOOP;
         systemfehlerMerken();
-        return false;
+        if (link) m_fehler = NichtGewoehnlichText();
+        return Oeffnung::Fehler;
     }
     struct stat info {};
-    if (!exklusiv && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
-        m_fehler = QStringLiteral("Keine gewöhnliche Datei.");
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        m_fehler = NichtGewoehnlichText();
         ::close(fd);
-        return false;
+        return Oeffnung::Fehler;
     }
     if (!Sperren(fd, exklusiv ? F_WRLCK : F_RDLCK)) {
         m_fehler =
             errno == EACCES || errno == EAGAIN ? QStringLiteral("Die Datei ist gesperrt.") : Systemfehler();
         ::close(fd);
-        return false;
+        return Oeffnung::Fehler;
+    }
+    if (!NameFuehrtZu(name.constData(), fd)) {
+        ::close(fd);
+        return Oeffnung::Ersetzt;
     }
     m_handle = fd;
+    return Oeffnung::Offen;
+}
+
+bool GesperrteDatei::kennung(uint64_t& geraet, uint64_t& knoten) {
+    struct stat info {};
+    if (!offen() || ::fstat(static_cast<int>(m_handle), &info) != 0) return false;
+    geraet = static_cast<uint64_t>(info.st_dev);
+    knoten = static_cast<uint64_t>(info.st_ino);
     return true;
 }
 

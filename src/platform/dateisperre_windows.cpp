@@ -49,20 +49,44 @@ void GesperrteDatei::systemfehlerMerken() {
 }
 
 // Share modes do the locking: no sharing while appending, read sharing while reading.
-// The server of a network folder enforces them for every computer.
+// The server of a network folder enforces them for every computer. Without delete
+// sharing nobody can rename over or remove the open file, so the name leads to it for
+// as long as it is open. A reparse point (link, junction) at the name is opened as
+// itself and refused, never followed.
 bool GesperrteDatei::oeffnen(const QString& pfad, Zugriff zugriff) {
+    const Oeffnung o = einmalOeffnen(pfad, zugriff);
+    return o == Oeffnung::Offen;
+}
+
+GesperrteDatei::Oeffnung GesperrteDatei::einmalOeffnen(const QString& pfad, Zugriff zugriff) {
     schliessen();
     const bool exklusiv = zugriff == Zugriff::Exklusiv;
     const HANDLE h =
         CreateFileW(reinterpret_cast<const wchar_t*>(pfad.utf16()),
                     exklusiv ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ, exklusiv ? 0 : FILE_SHARE_READ,
-                    nullptr, exklusiv ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+                    nullptr, exklusiv ? OPEN_ALWAYS : OPEN_EXISTING,
+                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         systemfehlerMerken();
-        return false;
+        return Oeffnung::Fehler;
     }
     m_erstellt = exklusiv && GetLastError() != ERROR_ALREADY_EXISTS;
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (GetFileType(h) != FILE_TYPE_DISK || !GetFileInformationByHandle(h, &info) ||
+        (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+        m_fehler = QStringLiteral("Keine gewöhnliche Datei.");
+        CloseHandle(h);
+        return Oeffnung::Fehler;
+    }
     m_handle = reinterpret_cast<intptr_t>(h);
+    return Oeffnung::Offen;
+}
+
+bool GesperrteDatei::kennung(uint64_t& geraet, uint64_t& knoten) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!offen() || !GetFileInformationByHandle(H(m_handle), &info)) return false;
+    geraet = info.dwVolumeSerialNumber;
+    knoten = (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
     return true;
 }
 

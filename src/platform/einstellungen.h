@@ -12,5 +12,8 @@ public:
     virtual void schreibeBool(const QString& name, bool wert) = 0;
     virtual void schreibeInt(const QString& name, int wert) = 0;
     virtual void schreibeText(const QString& name, const QString& wert) = 0;
-    virtual void speichern() {}
+    // Persists what was written; false when the store could not be written.
+    virtual bool speichern() { return true; }
+    // Where the store lives (file or registry path), for the write-failure message.
+    virtual QString ort() const { return {}; }
 };

@@ -118,8 +118,9 @@ void EinstellungsDatei::schreibeText(const QString& name, const QString& wert) {
     schreibe(name, QVariant(wert));
 }
 
-void EinstellungsDatei::speichern() {
+bool EinstellungsDatei::speichern() {
     m_settings->sync();
+    return fehlerfrei();
 }
 
 EinstellungenQt::EinstellungenQt() : m_benutzer(QSettings::UserScope), m_system(SystemVorgabenOeffnen()) {}
@@ -169,6 +170,6 @@ void EinstellungenQt::schreibeText(const QString& name, const QString& wert) {
     if (!vonVorgabeGedeckt(name, QVariant(wert))) m_benutzer.schreibeText(name, wert);
 }
 
-void EinstellungenQt::speichern() {
-    m_benutzer.speichern();
+bool EinstellungenQt::speichern() {
+    return m_benutzer.speichern();
 }

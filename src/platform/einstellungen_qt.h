@@ -24,13 +24,13 @@ public:
     void schreibeBool(const QString& name, bool wert) override;
     void schreibeInt(const QString& name, int wert) override;
     void schreibeText(const QString& name, const QString& wert) override;
-    void speichern() override;
+    bool speichern() override;
 
     bool enthaelt(const QString& name) const { return m_namen.contains(name.toLower()); }
     // False when the last save could not write the store.
     bool fehlerfrei() const { return m_settings->status() == QSettings::NoError; }
     // The file or registry path behind the store, for messages and tests.
-    QString ort() const { return m_settings->fileName(); }
+    QString ort() const override { return m_settings->fileName(); }
 
 private:
     void SchluesselEinlesen();
@@ -65,12 +65,12 @@ public:
     void schreibeBool(const QString& name, bool wert) override;
     void schreibeInt(const QString& name, int wert) override;
     void schreibeText(const QString& name, const QString& wert) override;
-    void speichern() override;
+    bool speichern() override;
 
     EinstellungsDatei& benutzer() { return m_benutzer; }
     const EinstellungsDatei& benutzer() const { return m_benutzer; }
     const EinstellungsDatei* system() const { return m_system.get(); }
-    QString ort() const { return m_benutzer.ort(); }
+    QString ort() const override { return m_benutzer.ort(); }
 
 private:
     bool vonVorgabeGedeckt(const QString& name, const QVariant& wert) const;

@@ -1,6 +1,7 @@
 #include "quiz/ac_nameeingabe.h"
 
 #include "data/hintergrund.h"
+#include "data/steuerzeichen.h"
 #include "widgets/fensterfarben.h"
 
 #include <QGroupBox>
@@ -9,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace {
 
@@ -51,12 +54,20 @@ TNameEingabeForm::TNameEingabeForm(QWidget* eltern) : QDialog(eltern) {
     m_ok->setGeometry(Breite - 12 - 96, Hoehe - 40, 96, 28);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    // A pasted TAB or line break would forge rows in the protocol and the exports.
+    connect(m_edit, &QLineEdit::textChanged, this, [this](const QString& text) {
+        const QString sauber = OhneSteuerzeichen(text);
+        if (sauber == text) return;
+        const int stelle = m_edit->cursorPosition() - static_cast<int>(text.size() - sauber.size());
+        m_edit->setText(sauber);
+        m_edit->setCursorPosition(std::max(0, stelle));
+    });
 }
 
 QString TNameEingabeForm::Abfragen() {
     exec();
-    // However the window was left, the field holds the name to use, exactly as typed.
-    return m_edit->text();
+    // However the window was left, the field holds the name to use, as typed.
+    return OhneSteuerzeichen(m_edit->text());
 }
 
 void TNameEingabeForm::showEvent(QShowEvent* ereignis) {

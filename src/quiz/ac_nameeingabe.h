@@ -12,7 +12,8 @@ class TNameEingabeForm final : public QDialog {
 public:
     explicit TNameEingabeForm(QWidget* eltern = nullptr);
 
-    // Shows the window modally; the field's text, unchanged (no trimming).
+    // Shows the window modally; the field's text without control characters, which the
+    // field also drops as they are typed or pasted (no trimming).
     QString Abfragen();
 
     QLineEdit* TNameEdit() const { return m_edit; }

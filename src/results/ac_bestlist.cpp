@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QAbstractTableModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -182,9 +181,7 @@ void TBestListForm::Speichern() {
             .value_or(QString());
     if (datei.isEmpty()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    QSaveFile ziel(datei);
-    const bool ok =
-        ziel.open(QIODevice::WriteOnly) && ziel.write(BestListGridBytes(zeilen())) >= 0 && ziel.commit();
+    const bool ok = GeteiltErsetzen(datei, BestListGridBytes(zeilen())).ok;
     QApplication::restoreOverrideCursor();
     if (!ok) m_meldungen.fehler(SchreibfehlerText(datei));
 }

@@ -61,7 +61,8 @@ void Bestenliste::rangfolge() {
 
 bool Bestenliste::anhaengen(const QString& pfad, const BestListDataTyp& eintrag) {
     Dateigrund grund = Dateigrund::Unbekannt;
-    if (BestListAnhaengen(pfad, eintrag, m_warten, m_fehler, m_schreiber, &grund)) return true;
+    AnhangSchicht* schicht = m_schicht != nullptr ? m_schicht : &m_schreiber;
+    if (BestListAnhaengen(pfad, eintrag, m_warten, m_fehler, schicht, &grund)) return true;
     m_meldungen.fehler(SchreibfehlerText(pfad, BestListSpeichernFehlerZusatz(), grund));
     return false;
 }
@@ -69,7 +70,8 @@ bool Bestenliste::anhaengen(const QString& pfad, const BestListDataTyp& eintrag)
 bool Bestenliste::laden(const QString& pfad, bool netz) {
     m_liste.clear();
     m_schaden.clear();
-    if (!QFileInfo::exists(pfad)) {
+    // A link there is no missing list: it gets the read failure below, never followed.
+    if (GeteiltArtVon(pfad) == GeteiltArt::Fehlt) {
         m_meldungen.information(BestListKeineEintraegeText(netz));
         return false;
     }
@@ -85,7 +87,7 @@ bool Bestenliste::laden(const QString& pfad, bool netz) {
 bool Bestenliste::stillNachladen(const QString& pfad) {
     std::vector<BestListDataTyp> neu;
     QString grund;
-    if (QFileInfo::exists(pfad) && !BestListLesenVersuch(pfad, neu, grund)) return false;
+    if (GeteiltArtVon(pfad) != GeteiltArt::Fehlt && !BestListLesenVersuch(pfad, neu, grund)) return false;
     m_liste = std::move(neu);
     rangfolge();
     return true;

@@ -75,15 +75,20 @@ public:
     void zeigen(const Dokument& dok, const ProgrammOrdnerTyp& ordner, bool netz,
                 const std::function<void(const QString& fenstertitel)>& fensterZeigen);
 
-    // Tests replace the system's write to simulate a full disk.
-    void setzeSchreiber(BestListSchreiber schreiber) { m_schreiber = std::move(schreiber); }
+    // Tests replace the system's write to simulate a full disk, or the whole file layer
+    // (owned by the test) to simulate a late error at close.
+    void setzeSchreiber(BestListSchreiber schreiber) {
+        m_schreiber = BestListSchreiberSchicht(std::move(schreiber));
+    }
+    void setzeSchicht(AnhangSchicht* schicht) { m_schicht = schicht; }
     // The system's reason of the last failure (not shown to the user).
     QString letzterFehler() const { return m_fehler; }
 
 private:
     Meldungen& m_meldungen;
     Warten& m_warten;
-    BestListSchreiber m_schreiber;
+    BestListSchreiberSchicht m_schreiber{{}};
+    AnhangSchicht* m_schicht = nullptr;
     std::vector<BestListDataTyp> m_liste;
     QString m_fehler;
     QString m_schaden;

@@ -3,14 +3,7 @@
 #include "platform/dateisperre.h"
 #include "platform/uhr.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 namespace {
-
-int64_t SystemSchreiber(GesperrteDatei& datei, const char* daten, int64_t laenge) {
-    return datei.anhaengen(daten, laenge);
-}
 
 bool Wiederholen(Warten& warten, const std::function<bool()>& versuch) {
     for (int i = 0; i < BestListVersuche; ++i) {
@@ -22,34 +15,20 @@ bool Wiederholen(Warten& warten, const std::function<bool()>& versuch) {
 
 } // namespace
 
+int64_t BestListSchreiberSchicht::schreiben(GesperrteDatei& datei, const char* daten, int64_t laenge) {
+    return m_schreiber ? m_schreiber(datei, daten, laenge) : AnhangSchicht::schreiben(datei, daten, laenge);
+}
+
 bool BestListAnhaengenVersuch(const QString& pfad, const BestListDataTyp& eintrag,
                               const BestListSchreiber& schreiber, QString& fehler, Dateigrund* grund) {
-    GesperrteDatei datei;
-    const auto scheitern = [&] {
-        fehler = datei.fehler().isEmpty() ? QStringLiteral("Schreibfehler") : datei.fehler();
-        if (grund) *grund = datei.grund();
-        return false;
-    };
-    if (!datei.oeffnen(pfad, GesperrteDatei::Zugriff::Exklusiv)) return scheitern();
-    const int64_t vorher = datei.groesse();
-    if (vorher < 0) return scheitern();
-    QByteArray bytes = vorher == 0 ? BestListKopf() : QByteArray();
-    bytes += BestListEintragBytes(eintrag);
-    const int64_t geschrieben =
-        (schreiber ? schreiber : SystemSchreiber)(datei, bytes.constData(), bytes.size());
-    if (geschrieben != bytes.size()) {
-        scheitern();
-        datei.kuerzen(vorher);
-        // A file that this failed append created would stay behind empty, and an
-        // empty file is no best list: remove it, unless someone wrote to it meanwhile.
-        if (datei.erstellt()) {
-            datei.schliessen();
-            if (QFileInfo(pfad).size() == 0) QFile::remove(pfad);
-        }
-        return false;
-    }
-    if (!datei.schliessen()) return scheitern();
-    return true;
+    BestListSchreiberSchicht schicht(schreiber);
+    AnhangStand stand;
+    const GeteiltErgebnis e =
+        GeteiltAnhaengenVersuch(pfad, BestListKopf(), BestListEintragBytes(eintrag), stand, &schicht);
+    if (e.ok) return true;
+    fehler = e.fehler;
+    if (grund) *grund = e.grund;
+    return false;
 }
 
 bool BestListLesenVersuch(const QString& pfad, std::vector<BestListDataTyp>& liste, QString& fehler,
@@ -92,9 +71,13 @@ bool BestListLesenVersuch(const QString& pfad, std::vector<BestListDataTyp>& lis
 }
 
 bool BestListAnhaengen(const QString& pfad, const BestListDataTyp& eintrag, Warten& warten, QString& fehler,
-                       const BestListSchreiber& schreiber, Dateigrund* grund) {
-    return Wiederholen(warten,
-                       [&] { return BestListAnhaengenVersuch(pfad, eintrag, schreiber, fehler, grund); });
+                       AnhangSchicht* schicht, Dateigrund* grund) {
+    const GeteiltErgebnis e =
+        GeteiltAnhaengen(pfad, BestListKopf(), BestListEintragBytes(eintrag), warten, schicht);
+    if (e.ok) return true;
+    fehler = e.fehler.isEmpty() ? QStringLiteral("Schreibfehler") : e.fehler;
+    if (grund) *grund = e.grund;
+    return false;
 }
 
 bool BestListLesen(const QString& pfad, std::vector<BestListDataTyp>& liste, Warten& warten, QString& fehler,

@@ -2,6 +2,7 @@
 
 #include "data/cp1252.h"
 #include "documents/tvl_puffer.h"
+#include "results/lateinschrift.h"
 
 #include <QtEndian>
 
@@ -44,6 +45,7 @@ class Leser final {
 public:
     Leser(const BestListQuelle& quelle, qint64 gesamt) : m_quelle(quelle), m_gesamt(gesamt) {}
     qint64 rest() const { return m_gesamt - m_pos; }
+    qint64 position() const { return m_pos; }
     bool lesefehler() const { return m_lesefehler; }
 
     Stand ganzzahl(int32_t& wert) {
@@ -120,6 +122,9 @@ Stand EintragLesen(Leser& l, const Felder& f, BestListDataTyp& e) {
     if (f.name && (s = l.text(e.Name)) != Stand::Ok) return s;
     if (f.rechner && (s = l.text(e.Rechner)) != Stand::Ok) return s;
     if (f.beginn && (s = l.reell(e.Beginn)) != Stand::Ok) return s;
+    // No entry this program writes starts at the serial date 0; a run of zeros (a file
+    // grown by a hole, a disk that lost its data) does.
+    if (f.beginn && e.Beginn == 0) return Stand::Schaden;
     e.Beginn = Begrenzt(e.Beginn, BeginnMin, BeginnMax);
     if (f.dauer && (s = l.ganzzahl(e.Dauer)) != Stand::Ok) return s;
     e.Dauer = std::max<int32_t>(e.Dauer, 0);
@@ -140,6 +145,12 @@ BestListLeseFehler Eintraege(Leser& l, std::vector<BestListDataTyp>& liste, int6
     }
     liste.reserve(100);
     while (l.rest() > 0) {
+        // Beyond what any class writes, the rest is refused like damage, so that a list
+        // of whatever size is shown in bounded time and memory.
+        if (liste.size() >= BestListHoechstEintraege || l.position() >= BestListHoechstBytes) {
+            if (beschaedigtAb) *beschaedigtAb = static_cast<int64_t>(liste.size()) + 1;
+            break;
+        }
         liste.emplace_back();
         const Stand s = EintragLesen(l, felder, liste.back());
         if (s == Stand::Ok) continue;
@@ -165,8 +176,8 @@ QByteArray BestListKopf() {
 QByteArray BestListEintragBytes(const BestListDataTyp& eintrag) {
     QByteArray bytes;
     TvlPacker packer(bytes);
-    packer.text(NachCp1252(eintrag.Name));
-    packer.text(NachCp1252(eintrag.Rechner));
+    packer.text(NachCp1252(FuerCp1252Umschreiben(eintrag.Name)));
+    packer.text(NachCp1252(FuerCp1252Umschreiben(eintrag.Rechner)));
     packer.reell(eintrag.Beginn);
     packer.ganzzahl(eintrag.Dauer);
     packer.reell(eintrag.Leistung);

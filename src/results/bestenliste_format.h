@@ -32,6 +32,10 @@ enum class BestListLeseFehler { Keiner, FalscheKennung, KopfBeschaedigt };
 
 // No name or computer name comes near this; a longer byte count past the end is damage.
 inline constexpr int32_t BestListMaxTextBytes = 64 * 1024;
+// The most a list is read of: a million entries (a class's results for decades), and
+// the entries that start within the first 64 MiB; what follows counts as damage.
+inline constexpr std::size_t BestListHoechstEintraege = 1'000'000;
+inline constexpr int64_t BestListHoechstBytes = 64LL * 1024 * 1024;
 // The reader holds about this much of a file at a time.
 inline constexpr int64_t BestListStueckBytes = 1024 * 1024;
 
@@ -40,6 +44,7 @@ inline constexpr int64_t BestListStueckBytes = 1024 * 1024;
 using BestListQuelle = std::function<int64_t(char* ziel, int64_t n)>;
 
 // Reads the entries of a file of `groesse` bytes. Entries are read while bytes remain;
+// an entry whose start time is 0 (a run of zeros, never a written entry) is damage;
 // a file that ends inside an entry gives a last entry whose missing fields are empty
 // or 0, and the list ends there. Damage before the end (a negative byte count, one
 // that no text could have, or entries after a key list naming no field) keeps the

@@ -1,6 +1,7 @@
 #include "results/bestenliste_text.h"
 
 #include "data/cp1252.h"
+#include "data/steuerzeichen.h"
 #include "platform/anzeigeort.h"
 
 #include <QLocale>
@@ -107,8 +108,12 @@ std::vector<QStringList> BestListZeilen(const std::vector<BestListDataTyp>& list
 
 QString BestListGridText(const std::vector<QStringList>& zeilen) {
     QString text;
-    for (const QStringList& zeile : zeilen)
-        text += zeile.join(QLatin1Char('\t')) + QStringLiteral("\r\n");
+    for (const QStringList& zeile : zeilen) {
+        // A name from the shared list must not add cells or rows, nor a formula.
+        for (qsizetype i = 0; i < zeile.size(); ++i)
+            text += (i > 0 ? QStringLiteral("\t") : QString()) + ExportZelle(zeile.at(i));
+        text += QStringLiteral("\r\n");
+    }
     return text;
 }
 

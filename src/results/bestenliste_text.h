@@ -52,7 +52,7 @@ private:
 
 // Header row and one row per entry (at least one row, empty for an empty list).
 std::vector<QStringList> BestListZeilen(const std::vector<BestListDataTyp>& liste);
-// Every row's cells joined by TAB, each row ended by CR LF.
+// Every row's cells joined by TAB, each row ended by CR LF; each cell as ExportZelle makes it.
 QString BestListGridText(const std::vector<QStringList>& zeilen);
 // The grid text as a file holds it (Windows-1252), for "Speichern..." and the tool.
 QByteArray BestListGridBytes(const std::vector<QStringList>& zeilen);

@@ -1,21 +1,15 @@
 #include "results/protokoll_speichern.h"
 
 #include "data/av_data.h"
+#include "platform/geteilte_datei.h"
 #include "platform/meldungen.h"
 #include "platform/systeminfo.h"
 #include "platform/uhr.h"
 #include "results/protokoll.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
-
-bool AllesSchreiben(QFileDevice& datei, const QByteArray& daten) {
-    return datei.write(daten) == daten.size() && datei.flush();
-}
 
 // A computer name is a plain name; one that would lead into another folder is refused.
 bool TaugtAlsNamensteil(const QString& rechner) {
@@ -33,32 +27,17 @@ QString ProtokollDateiname(const QDateTime& zeit, const QString& rechner, int za
 }
 
 NeuAnlegen DateiNeuAnlegen(const QString& pfad, const QByteArray& daten) {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        const QFileInfo info(pfad);
-        return info.exists() || info.isSymLink() ? NeuAnlegen::Vorhanden : NeuAnlegen::Fehler;
-    }
-    if (!AllesSchreiben(datei, daten)) {
-        // The name is ours alone (created exclusively), so a torn file can go.
-        datei.remove();
-        return NeuAnlegen::Fehler;
-    }
-    datei.close();
-    if (datei.error() != QFileDevice::NoError) {
-        datei.remove();
-        return NeuAnlegen::Fehler;
-    }
-    return NeuAnlegen::Angelegt;
+    // Written complete under a temporary name first: a crash never leaves an empty protocol.
+    if (GeteiltArtVon(pfad) != GeteiltArt::Fehlt) return NeuAnlegen::Vorhanden;
+    GeteilterEntwurf entwurf(pfad);
+    if (!entwurf.schreiben(daten)) return NeuAnlegen::Fehler;
+    bool vorhanden = false;
+    if (entwurf.neuEinsetzen(vorhanden)) return NeuAnlegen::Angelegt;
+    return vorhanden ? NeuAnlegen::Vorhanden : NeuAnlegen::Fehler;
 }
 
 bool DateiErsetzen(const QString& pfad, const QByteArray& daten) {
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly)) return false;
-    if (datei.write(daten) != daten.size()) {
-        datei.cancelWriting();
-        return false;
-    }
-    return datei.commit();
+    return GeteiltErsetzen(pfad, daten).ok;
 }
 
 bool ProtokollAutomatischSpeichern(const Protokoll& protokoll, const QString& ordner, const Uhr& uhr,

@@ -20,12 +20,14 @@ QString ProtokollDateiname(const QDateTime& zeit, const QString& rechner, int za
 
 enum class NeuAnlegen { Angelegt, Vorhanden, Fehler };
 
-// Creates `pfad` exclusively (it must not exist, not even as a dangling link) and writes
-// `daten` to it. Another computer that creates the same name at the same moment makes this
-// call report Vorhanden instead of overwriting. A failed write removes the file again.
+// Writes `daten` under a temporary name beside `pfad` and gives it the name only while the
+// name is free (not even a dangling link may hold it). Another computer that takes the
+// same name at the same moment makes this call report Vorhanden instead of overwriting.
+// A failed write leaves nothing behind.
 NeuAnlegen DateiNeuAnlegen(const QString& pfad, const QByteArray& daten);
 
-// Writes `daten` to `pfad`, replacing an existing file only when everything was written.
+// Writes `daten` to `pfad` through a temporary file and a rename, so the previous file stays
+// whole on failure and a link at the name is replaced, never followed.
 bool DateiErsetzen(const QString& pfad, const QByteArray& daten);
 
 // Saves under the first free name of the counter in `ordner` (which ends with a separator).

@@ -424,9 +424,8 @@ void TForm1::GroesseAnpassen() {
 }
 
 void TForm1::closeEvent(QCloseEvent* ereignis) {
-    if (!m_schliessen &&
-        !Schliessen(QuizLaeuft(), m_dienste.meldungen, m_dienste.einstellungen, m_geladen, m_einstellungen,
-                    Ordner(), m_dienste.systemInfo.rechnername(), m_netzuebung.Veroeffentlicht())) {
+    if (!m_schliessen && !Schliessen(QuizLaeuft(), m_dienste.meldungen, m_dienste.einstellungen, m_geladen,
+                                     m_einstellungen, Ordner(), m_netzuebung.EigeneEinstellungen())) {
         ereignis->ignore();
         return;
     }

@@ -115,6 +115,13 @@ template <class T, class W, class R> auto& Ziel(OptGlied<T> f, W& werte, R&) {
 template <class F>
 using WertVon = std::decay_t<decltype(Ziel(std::declval<F>(), std::declval<P&>(), std::declval<Ordner&>()))>;
 
+template <class T> bool LeerHeisstVorgabe(const QString& name, const T& wert) {
+    if constexpr (std::is_same_v<T, QString>)
+        return wert.isEmpty() && name == QLatin1String("NetzKomOrdner");
+    else
+        return false;
+}
+
 template <class T> std::optional<T> Lesen(const Einstellungen& speicher, const QString& name) {
     if constexpr (std::is_same_v<T, bool>)
         return speicher.leseBool(name);
@@ -141,35 +148,37 @@ void EinstellungenLaden(const Einstellungen& speicher, ProgrammEinstellungenTyp&
     for (const Eintrag& e : Tabelle()) {
         std::visit(
             [&](auto f) {
-                if (const auto w = Lesen<WertVon<decltype(f)>>(speicher, e.ladename))
-                    Ziel(f, werte, ordner) = *w;
+                const auto w = Lesen<WertVon<decltype(f)>>(speicher, e.ladename);
+                // An empty communication folder means the default one, never the working directory.
+                if (w && !LeerHeisstVorgabe(e.name, *w)) Ziel(f, werte, ordner) = *w;
             },
             e.feld);
     }
 }
 
-void EinstellungenSpeichern(Einstellungen& speicher, const ProgrammEinstellungenTyp& werte,
+bool EinstellungenSpeichern(Einstellungen& speicher, const ProgrammEinstellungenTyp& werte,
                             const ProgrammOrdnerTyp& ordner) {
     for (const Eintrag& e : Tabelle())
         std::visit([&](auto f) { Schreiben(speicher, e.name, Ziel(f, werte, ordner)); }, e.feld);
-    speicher.speichern();
+    return speicher.speichern();
 }
 
-QStringList AenderungenSpeichern(Einstellungen& speicher, const EinstellungsStand& geladen,
-                                 const ProgrammEinstellungenTyp& werte, const ProgrammOrdnerTyp& ordner) {
-    QStringList geschrieben;
+bool AenderungenSpeichern(Einstellungen& speicher, const EinstellungsStand& geladen,
+                          const ProgrammEinstellungenTyp& werte, const ProgrammOrdnerTyp& ordner,
+                          QStringList* geschrieben) {
+    int anzahl = 0;
     for (const Eintrag& e : Tabelle()) {
         std::visit(
             [&](auto f) {
                 const auto& jetzt = Ziel(f, werte, ordner);
                 if (jetzt == Ziel(f, geladen.werte, geladen.ordner)) return;
                 Schreiben(speicher, e.name, jetzt);
-                geschrieben.append(e.name);
+                ++anzahl;
+                if (geschrieben != nullptr) geschrieben->append(e.name);
             },
             e.feld);
     }
-    if (!geschrieben.isEmpty()) speicher.speichern();
-    return geschrieben;
+    return anzahl == 0 || speicher.speichern();
 }
 
 QStringList EinstellungsNamen() {

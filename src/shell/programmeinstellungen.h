@@ -12,12 +12,14 @@
 class Einstellungen;
 
 // Reads every value of the store in table order. A value that is missing or of
-// another type leaves the field as it is; folder values are taken exactly as stored.
+// another type leaves the field as it is; folder values are taken exactly as stored, except
+// that an empty "NetzKomOrdner" keeps the default communication folder.
 void EinstellungenLaden(const Einstellungen& speicher, ProgrammEinstellungenTyp& werte,
                         ProgrammOrdnerTyp& ordner);
 
-// Writes every value in table order and asks the store to persist them.
-void EinstellungenSpeichern(Einstellungen& speicher, const ProgrammEinstellungenTyp& werte,
+// Writes every value in table order and asks the store to persist them; false when the
+// store could not be written.
+bool EinstellungenSpeichern(Einstellungen& speicher, const ProgrammEinstellungenTyp& werte,
                             const ProgrammOrdnerTyp& ordner);
 
 // The values as the store gave them at start, to tell later what the user changed.
@@ -28,9 +30,11 @@ struct EinstellungsStand {
 
 // Writes, in table order, only the values that differ from `geladen`, and asks the store
 // to persist them. A value the user never changed stays out of his store, so a preset
-// added or changed later still reaches him. Returns the names written.
-QStringList AenderungenSpeichern(Einstellungen& speicher, const EinstellungsStand& geladen,
-                                 const ProgrammEinstellungenTyp& werte, const ProgrammOrdnerTyp& ordner);
+// added or changed later still reaches him. False when the store could not be written;
+// `geschrieben` gets the names written.
+bool AenderungenSpeichern(Einstellungen& speicher, const EinstellungsStand& geladen,
+                          const ProgrammEinstellungenTyp& werte, const ProgrammOrdnerTyp& ordner,
+                          QStringList* geschrieben = nullptr);
 
 // The value names in table order, as written.
 QStringList EinstellungsNamen();

@@ -92,9 +92,11 @@ QStringList NetzuebungsDateien(const ProgrammOrdnerTyp& ordner) {
 
 bool Schliessen(bool quizLaeuft, Meldungen& meldungen, Einstellungen& speicher,
                 const EinstellungsStand& geladen, const ProgrammEinstellungenTyp& werte,
-                const ProgrammOrdnerTyp& ordner, const QString& rechner, bool veroeffentlicht) {
+                const ProgrammOrdnerTyp& ordner, const QByteArray& eigeneEinstellungen) {
     if (!QuizVerlassenBestaetigen(meldungen, quizLaeuft)) return false;
-    NetzuebungAufraeumen(ordner, rechner, veroeffentlicht);
-    AenderungenSpeichern(speicher, geladen, werte, ordner);
+    // The settings first: nothing in the shared folder can keep them from being saved.
+    if (!AenderungenSpeichern(speicher, geladen, werte, ordner))
+        meldungen.fehler(SchreibfehlerText(speicher.ort()));
+    NetzuebungAufraeumen(ordner, eigeneEinstellungen);
     return true;
 }

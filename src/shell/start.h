@@ -44,9 +44,10 @@ QString OrdnerFehltText(const QString& ordner, const QString& zusatz = {});
 QStringList NetzuebungsDateien(const ProgrammOrdnerTyp& ordner);
 
 // The close request of the main window. A running, unfinished quiz is only abandoned
-// after Yes; then the network exercise files are removed when this computer (`rechner`)
-// published them, and the settings that differ from `geladen` are saved. Returns false
-// when the window must stay open (nothing was touched).
+// after Yes; then the settings that differ from `geladen` are saved (a store that cannot
+// be written gets the write-failure message naming it), and the network exercise files
+// are removed when this run published them and the settings file is still
+// `eigeneEinstellungen`. Returns false when the window must stay open (nothing was touched).
 bool Schliessen(bool quizLaeuft, Meldungen& meldungen, Einstellungen& speicher,
                 const EinstellungsStand& geladen, const ProgrammEinstellungenTyp& werte,
-                const ProgrammOrdnerTyp& ordner, const QString& rechner, bool veroeffentlicht);
+                const ProgrammOrdnerTyp& ordner, const QByteArray& eigeneEinstellungen);

@@ -8,11 +8,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QSysInfo>
 
 #include "data/av_data.h"
+#include "data/steuerzeichen.h"
 #include "platform/dateisperre.h"
+#include "platform/geteilte_datei.h"
 #include "results/bestenliste.h"
 #include "results/bestenliste_rang.h"
 #include "results/bestenliste_text.h"
@@ -28,8 +29,7 @@ int Ausgabe(const std::vector<QStringList>& zeilen, const QString& datei) {
         RohAusgeben(BestListGridText(zeilen).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toUtf8());
         return ExitErfolg;
     }
-    QSaveFile aus(datei);
-    if (!aus.open(QIODevice::WriteOnly) || aus.write(BestListGridBytes(zeilen)) < 0 || !aus.commit()) {
+    if (!GeteiltErsetzen(datei, BestListGridBytes(zeilen))) {
         FehlerAusgeben(SchreibfehlerText(QDir::toNativeSeparators(datei)));
         return ExitFehler;
     }
@@ -38,7 +38,7 @@ int Ausgabe(const std::vector<QStringList>& zeilen, const QString& datei) {
 
 int Zeigen(const QString& pfad, const QString& datei = {}) {
     const QString name = QDir::toNativeSeparators(pfad);
-    if (!QFileInfo::exists(pfad)) {
+    if (GeteiltArtVon(pfad) == GeteiltArt::Fehlt) {
         FehlerAusgeben(FehltText(name));
         return ExitFehler;
     }
@@ -96,7 +96,9 @@ std::optional<EintragAuftrag> AuftragAus(const QHash<QString, QString>& o) {
         return std::nullopt;
     }
     const QString rechner = o.value(QStringLiteral("--rechner"), QSysInfo::machineHostName());
-    a.eintrag = BestListEintrag(o.value(QStringLiteral("--name")), rechner, beginn, dauer, leistung);
+    // As the name window does: no control character reaches the list.
+    a.eintrag = BestListEintrag(OhneSteuerzeichen(o.value(QStringLiteral("--name"))),
+                                OhneSteuerzeichen(rechner), beginn, dauer, leistung);
     return a;
 }
 
@@ -112,9 +114,10 @@ int Eintragen(const QString& pfad, const QStringList& optionen) {
     WartenBlockierend warten;
     for (int i = 0; i < auftrag->anzahl; ++i) {
         QString grund;
-        if (!BestListAnhaengen(pfad, auftrag->eintrag, warten, grund)) {
+        Dateigrund art = Dateigrund::Unbekannt;
+        if (!BestListAnhaengen(pfad, auftrag->eintrag, warten, grund, nullptr, &art)) {
             FehlerAusgeben(
-                SchreibfehlerText(QDir::toNativeSeparators(pfad), BestListSpeichernFehlerZusatz()));
+                SchreibfehlerText(QDir::toNativeSeparators(pfad), BestListSpeichernFehlerZusatz(), art));
             return ExitFehler;
         }
     }

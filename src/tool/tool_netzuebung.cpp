@@ -116,21 +116,18 @@ int BefehlNetzuebung(const QStringList& argumente) {
         FehlerAusgeben(KanalUnzulaessigText(ordner.Kanalname));
         return ExitFehler;
     }
+    // The same read as joining with F8: never a document with another publication's settings.
     const NetzDateienTyp dateien = NetzDateien(ordner.Kommunikationsordner, ordner.Kanalname);
-    if (!QFileInfo(dateien.Einstellungen).isFile() || !QFileInfo(dateien.Dokument).isFile()) {
+    NetzUebungDataTyp daten;
+    Dokument dok;
+    WartenBlockierend warten;
+    const NetzLesung lesung = NetzuebungEinlesen(dateien, dok, daten, warten);
+    if (lesung.ergebnis == NetzErgebnis::Keine) {
         Ausgeben(NetzKeineUebungText(ordner.Kommunikationsordner, ordner.Kanalname));
         return ExitFehler;
     }
-    NetzUebungDataTyp daten;
-    NetzUebungLeser leser;
-    if (!leser.lesen(dateien.Einstellungen, daten)) {
-        FehlerAusgeben(LesefehlerText(dateien.Einstellungen, leser.errorString()));
-        return ExitFehler;
-    }
-    Dokument dok;
-    TvlLeser dokLeser;
-    if (!dokLeser.lesen(dateien.Dokument, dok)) {
-        FehlerAusgeben(LesefehlerText(dateien.Dokument, dokLeser.errorString()));
+    if (lesung.ergebnis != NetzErgebnis::Erledigt) {
+        FehlerAusgeben(LesefehlerText(lesung.fehlerPfad, lesung.grund));
         return ExitFehler;
     }
     Ausgeben(Bericht(dok, daten));

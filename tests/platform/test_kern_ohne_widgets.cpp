@@ -17,7 +17,10 @@ namespace {
 // Same split as src/CMakeLists.txt.
 bool IstKerndatei(const QString& relativ) {
     static const QRegularExpression ui(QStringLiteral("(^|/)(ac|av)_[^/]*$|(^|/)widgets/"));
-    if (relativ.endsWith(QStringLiteral("shell/main.cpp"))) return false;
+    // The programs' main files stay out of the core, as the build leaves them out.
+    if (relativ.endsWith(QStringLiteral("shell/main.cpp")) ||
+        relativ.endsWith(QStringLiteral("editor/main.cpp")))
+        return false;
     if (relativ.contains(QStringLiteral("data/av_data"))) return true;
     return !ui.match(relativ).hasMatch();
 }

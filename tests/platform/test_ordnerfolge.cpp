@@ -16,7 +16,8 @@ const QStringList Reihenfolge{
     QStringLiteral("data"),      QStringLiteral("platform"), QStringLiteral("widgets"),
     QStringLiteral("documents"), QStringLiteral("mapview"),  QStringLiteral("quiz"),
     QStringLiteral("results"),   QStringLiteral("network"),  QStringLiteral("worksheet"),
-    QStringLiteral("output"),    QStringLiteral("shell"),    QStringLiteral("tool"),
+    QStringLiteral("output"),    QStringLiteral("shell"),    QStringLiteral("editor"),
+    QStringLiteral("tool"),
 };
 
 // "datei -> ziel" for every include of a project file from a folder later in the order.

@@ -105,3 +105,19 @@ TEST_F(NameFensterTest, NichtsUeberdecktSich) {
 }
 
 } // namespace
+
+namespace {
+
+// A pasted name with TAB and line breaks would forge protocol headings and export rows.
+TEST_F(NameFensterTest, EingefuegteSteuerzeichenFallenWeg) {
+    const QString name = abfragen([](TNameEingabeForm& f) {
+        Tippen(f.TNameEdit(), u"Ev"_s);
+        f.TNameEdit()->insert(u"e\r\n<tit>Note:\t1"_s); // what a paste does
+        EXPECT_EQ(f.TNameEdit()->text(), u"Eve<tit>Note:1"_s);
+        EXPECT_EQ(f.TNameEdit()->cursorPosition(), 14);
+        QTest::mouseClick(f.OkBtn(), Qt::LeftButton);
+    });
+    EXPECT_EQ(name, u"Eve<tit>Note:1"_s);
+}
+
+} // namespace

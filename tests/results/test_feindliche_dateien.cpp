@@ -125,6 +125,25 @@ std::vector<Fall> Faelle() {
          "1000000 Einträge, beschädigt ab 0", 3, 600},
         {"OrdnerMitEndung", [](const QString& p) { ASSERT_TRUE(QDir().mkpath(p)); }, false, "Fehler: ", 1,
          20},
+        // A header and a hole: gigabytes of zeros that cost no disk. A start time of 0 is damage.
+        {"Duenn2GB", [](const QString& p) { Ablegen(p, HscBytes().kopf().bytes(), 2LL << 30); }, false,
+         "0 Einträge, beschädigt ab 1", 1, 20},
+        {"Duenn200MBNachEintraegen", [](const QString& p) { Ablegen(p, Liste(3), 200LL << 20); }, false,
+         "3 Einträge, beschädigt ab 4", 1, 20},
+        // Without a start time in the key list, zeros make valid empty entries: the count bounds them.
+        {"NullenOhneBeginn",
+         [](const QString& p) { Ablegen(p, HscBytes().kopf("|HSC-Name|HSC-Dauer|").bytes(), 200LL << 20); },
+         false, "1000000 Einträge, beschädigt ab 1000001", 3, 300},
+        // Long names: only entries that start within the first 64 MiB are read.
+        {"LangeNamen",
+         [](const QString& p) {
+             HscBytes h;
+             h.kopf();
+             for (int i = 0; i < 1200; ++i)
+                 h.eintrag(QByteArray(60000, 'a'), "PC", 46000.5, i, 0.5);
+             Ablegen(p, h.bytes());
+         },
+         false, "1118 Einträge, beschädigt ab 1119", 3, 400},
     };
 }
 

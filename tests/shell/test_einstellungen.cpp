@@ -3,6 +3,7 @@
 #include "fake_einstellungen.h"
 #include "platform/einstellungen_qt.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <functional>
@@ -142,6 +143,21 @@ TEST(Programmeinstellungen, OrdnerWieGespeichert) {
     EXPECT_EQ(o.Protokollordner, QStringLiteral("/srv/klasse/prot"));
     EXPECT_EQ(o.Bestenlistenordner, QString());
     EXPECT_EQ(o.Kommunikationsordner, QStringLiteral("relativ"));
+    // An empty communication folder would put the exercise into the working directory.
+    speicher.setze(QStringLiteral("NetzKomOrdner"), QString());
+    o = Standardordner();
+    EinstellungenLaden(speicher, w, o);
+    EXPECT_EQ(o.Kommunikationsordner, Standardordner().Kommunikationsordner);
+    EXPECT_FALSE(o.Kommunikationsordner.isEmpty());
+}
+
+TEST(Programmeinstellungen, NichtSchreibbarerSpeicherMeldetSich) {
+    QTemporaryDir tmp;
+    const QString ini = tmp.filePath(QStringLiteral("kartello.conf"));
+    ASSERT_TRUE(QDir().mkdir(ini)); // a folder at the file's name
+    EinstellungenQt speicher(ini);
+    EXPECT_FALSE(EinstellungenSpeichern(speicher, ProgrammEinstellungenTyp{}, Standardordner()));
+    EXPECT_EQ(speicher.ort(), ini);
 }
 
 TEST(Programmeinstellungen, SpeichernInTabellenfolgeMitTypen) {

@@ -158,7 +158,8 @@ protected:
     EinstellungsStand geladen;
     FakeMeldungen meldungen;
     FakeEinstellungen speicher;
-    const QString rechner = QStringLiteral("SCHULPC-07");
+    // The settings file as this run published it: the fixture's files hold "x".
+    const QByteArray eigene = QByteArrayLiteral("x");
 };
 
 TEST_F(Schliessen_, DateinamenDesKanals) {
@@ -170,7 +171,7 @@ TEST_F(Schliessen_, DateinamenDesKanals) {
 
 TEST_F(Schliessen_, NeinBehaeltQuizUndSpeichertNichts) {
     meldungen.antworten = {Antwort::Nein};
-    EXPECT_FALSE(Schliessen(true, meldungen, speicher, geladen, werte, ordner, rechner, true));
+    EXPECT_FALSE(Schliessen(true, meldungen, speicher, geladen, werte, ordner, eigene));
     ASSERT_EQ(meldungen.eintraege.size(), 1u);
     EXPECT_EQ(meldungen.eintraege[0].art, MeldungsArt::Bestaetigung);
     EXPECT_EQ(meldungen.eintraege[0].knoepfe, Knoepfe::JaNein);
@@ -184,7 +185,7 @@ TEST_F(Schliessen_, NeinBehaeltQuizUndSpeichertNichts) {
 TEST_F(Schliessen_, JaLoeschtNetzdateienUndSpeichert) {
     meldungen.antworten = {Antwort::Ja};
     werte.Sound = false;
-    EXPECT_TRUE(Schliessen(true, meldungen, speicher, geladen, werte, ordner, rechner, true));
+    EXPECT_TRUE(Schliessen(true, meldungen, speicher, geladen, werte, ordner, eigene));
     EXPECT_EQ(vorhandene(), 0);
     EXPECT_TRUE(QFile::exists(fremd())) << "another channel's files stay";
     EXPECT_EQ(speicher.geschrieben, QStringList{QStringLiteral("Opt-Sound")}) << "only what changed";
@@ -193,7 +194,7 @@ TEST_F(Schliessen_, JaLoeschtNetzdateienUndSpeichert) {
 }
 
 TEST_F(Schliessen_, OhneQuizKeineFrage) {
-    EXPECT_TRUE(Schliessen(false, meldungen, speicher, geladen, werte, ordner, rechner, true));
+    EXPECT_TRUE(Schliessen(false, meldungen, speicher, geladen, werte, ordner, eigene));
     EXPECT_TRUE(meldungen.eintraege.empty());
     EXPECT_EQ(vorhandene(), 0);
     EXPECT_EQ(speicher.gespeichert, 0) << "nothing changed, nothing written";
@@ -201,8 +202,8 @@ TEST_F(Schliessen_, OhneQuizKeineFrage) {
 }
 
 TEST_F(Schliessen_, FremdeUebungBleibtBeimSchliessen) {
-    EXPECT_TRUE(Schliessen(false, meldungen, speicher, geladen, werte, ordner, rechner, false));
-    EXPECT_EQ(vorhandene(), 3) << "this run published nothing and the files name no computer";
+    EXPECT_TRUE(Schliessen(false, meldungen, speicher, geladen, werte, ordner, QByteArray()));
+    EXPECT_EQ(vorhandene(), 3) << "this run published nothing";
     EXPECT_EQ(speicher.gespeichert, 0) << "nothing changed, nothing written";
     EXPECT_TRUE(speicher.geschrieben.isEmpty());
 }
@@ -210,7 +211,7 @@ TEST_F(Schliessen_, FremdeUebungBleibtBeimSchliessen) {
 TEST_F(Schliessen_, FehlendeDateienSindKeinFehler) {
     for (const QString& datei : NetzuebungsDateien(ordner))
         QFile::remove(datei);
-    EXPECT_TRUE(Schliessen(false, meldungen, speicher, geladen, werte, ordner, rechner, true));
+    EXPECT_TRUE(Schliessen(false, meldungen, speicher, geladen, werte, ordner, eigene));
     EXPECT_TRUE(meldungen.eintraege.empty());
     EXPECT_EQ(speicher.gespeichert, 0) << "nothing changed, nothing written";
     EXPECT_TRUE(speicher.geschrieben.isEmpty());
@@ -241,6 +242,22 @@ TEST(Programmordner, OrdnerNebenDemProgramm) {
     EXPECT_EQ(o.Kanalname, QStringLiteral("TVL-1"));
     // the same with the separator already given
     EXPECT_EQ(OrdnerAusProgrammordner(p).Protokollordner, o.Protokollordner);
+}
+
+TEST_F(Schliessen_, NichtGespeicherteEinstellungenWerdenGemeldetVorDemAufraeumen) {
+    speicher.speichernScheitert = true;
+    werte.Sound = false; // a changed value that must be written
+    EXPECT_TRUE(Schliessen(false, meldungen, speicher, geladen, werte, ordner, eigene));
+    ASSERT_EQ(meldungen.eintraege.size(), 1u);
+    EXPECT_EQ(meldungen.eintraege[0].art, MeldungsArt::Fehler);
+    EXPECT_EQ(meldungen.eintraege[0].text, SchreibfehlerText(speicher.ort()));
+    EXPECT_EQ(vorhandene(), 0) << "the clean-up still runs";
+}
+
+TEST_F(Schliessen_, GleichnamigerRechnerOhneEigeneDateiLaesstDieUebung) {
+    // Same computer name, but the settings file is another run's (other bytes).
+    EXPECT_TRUE(Schliessen(false, meldungen, speicher, geladen, werte, ordner, QByteArrayLiteral("y")));
+    EXPECT_EQ(vorhandene(), 3);
 }
 
 } // namespace

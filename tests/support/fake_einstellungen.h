@@ -34,10 +34,15 @@ public:
     void schreibeBool(const QString& name, bool w) override { schreibe(name, QVariant(w ? 1 : 0)); }
     void schreibeInt(const QString& name, int w) override { schreibe(name, QVariant(w)); }
     void schreibeText(const QString& name, const QString& w) override { schreibe(name, QVariant(w)); }
-    void speichern() override { ++gespeichert; }
+    bool speichern() override {
+        ++gespeichert;
+        return !speichernScheitert;
+    }
+    QString ort() const override { return QStringLiteral("/home/lehrer/.config/Velmora/Kartello.conf"); }
 
-    QStringList geschrieben; // names in the order of writing
-    int gespeichert = 0;     // calls of speichern()
+    QStringList geschrieben;         // names in the order of writing
+    int gespeichert = 0;             // calls of speichern()
+    bool speichernScheitert = false; // as a read-only file or a folder at its name would
 
 private:
     struct Wert {

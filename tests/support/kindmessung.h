@@ -30,13 +30,15 @@ inline constexpr bool KindMitSanitizer = false;
 inline constexpr bool KindMitSanitizer = false;
 #endif
 
-inline KindErgebnis ImKindMessen(const std::function<QByteArray()>& arbeit) {
+// `zeitlimitSek` > 0 ends a child that runs longer (one that blocks, say) as not finished.
+inline KindErgebnis ImKindMessen(const std::function<QByteArray()>& arbeit, unsigned zeitlimitSek = 0) {
     int rohr[2];
     KindErgebnis e;
     if (::pipe(rohr) != 0) return e;
     const pid_t kind = ::fork();
     if (kind == 0) {
         ::close(rohr[0]);
+        if (zeitlimitSek > 0) ::alarm(zeitlimitSek);
         rusage vorher{};
         ::getrusage(RUSAGE_SELF, &vorher);
         const auto anfang = std::chrono::steady_clock::now();
