@@ -16,6 +16,24 @@ install(FILES ${KARTELLO_PAKETORDNER}/${KARTELLO_ANWENDUNGSKENNUNG}.mime.xml
 install(DIRECTORY ${KARTELLO_PAKETORDNER}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/kartello-quiz)
 
+# The machine-readable copyright file, put together from the fragments in name order, so
+# that data added to the package brings its own fragment without touching the others.
+file(GLOB KARTELLO_COPYRIGHT_TEILE CONFIGURE_DEPENDS ${KARTELLO_PAKETORDNER}/copyright.d/*)
+list(SORT KARTELLO_COPYRIGHT_TEILE)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${KARTELLO_COPYRIGHT_TEILE})
+set(KARTELLO_COPYRIGHT ${CMAKE_BINARY_DIR}/paket/copyright)
+set(KARTELLO_COPYRIGHT_TEXT "")
+foreach(teil ${KARTELLO_COPYRIGHT_TEILE})
+    file(READ ${teil} inhalt)
+    string(STRIP "${inhalt}" inhalt)
+    if(KARTELLO_COPYRIGHT_TEXT)
+        string(APPEND KARTELLO_COPYRIGHT_TEXT "\n\n")
+    endif()
+    string(APPEND KARTELLO_COPYRIGHT_TEXT "${inhalt}")
+endforeach()
+file(CONFIGURE OUTPUT ${KARTELLO_COPYRIGHT} CONTENT "${KARTELLO_COPYRIGHT_TEXT}\n" @ONLY)
+install(FILES ${KARTELLO_COPYRIGHT} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/kartello-quiz)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kartello-quiz)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -32,10 +50,11 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kartello-quiz.velmora.example/")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# The libraries come from the binaries; the fonts the pages are measured with and
-# the Qt platform plugins (loaded at run time, invisible to dpkg-shlibdeps) are named.
+# The libraries come from the binaries; the fonts the pages are measured with, the Qt
+# platform plugins (loaded at run time, invisible to dpkg-shlibdeps) and Qt's German
+# texts of the file, print and message dialogs are named.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

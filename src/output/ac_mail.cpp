@@ -11,8 +11,9 @@
 
 namespace {
 constexpr int Breite = 460;
-constexpr int Hoehe = 220;
+constexpr int Hoehe = 256;
 constexpr int Rand = 12;
+constexpr int MitBasissystemIndex = 1;
 } // namespace
 
 TMailForm::TMailForm(QWidget* eltern) : QDialog(eltern) {
@@ -42,6 +43,11 @@ TMailForm::TMailForm(QWidget* eltern) : QDialog(eltern) {
     hinweis->setObjectName(QStringLiteral("MailLab"));
     hinweis->setWordWrap(true);
     hinweis->setGeometry(Rand + 4, 104, Breite - 2 * Rand - 8, 44);
+    m_basisHinweis = new QLabel(this);
+    m_basisHinweis->setObjectName(QStringLiteral("MailBasisLab"));
+    m_basisHinweis->setWordWrap(true);
+    m_basisHinweis->setGeometry(Rand + 4, 150, Breite - 2 * Rand - 8, 48);
+    m_basisHinweis->hide();
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("OkBtn"));
@@ -57,6 +63,13 @@ TMailForm::TMailForm(QWidget* eltern) : QDialog(eltern) {
 std::optional<int> TMailForm::Abfragen() {
     if (exec() != QDialog::Accepted) return std::nullopt;
     return ItemIndex();
+}
+
+void TMailForm::BasissystemAnbieten(bool verfuegbar, const QString& hinweis) {
+    Item(MitBasissystemIndex)->setEnabled(verfuegbar);
+    if (!verfuegbar && ItemIndex() == MitBasissystemIndex) setzeItemIndex(0);
+    m_basisHinweis->setText(verfuegbar ? QString() : hinweis);
+    m_basisHinweis->setVisible(!verfuegbar && !hinweis.isEmpty());
 }
 
 int TMailForm::ItemIndex() const {

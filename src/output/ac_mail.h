@@ -18,6 +18,11 @@ public:
     // Shows the window modally: the chosen item of MailGroup after OK, nothing otherwise.
     std::optional<int> Abfragen();
 
+    // Offers "Dokument und TVL-Basissystem zusammen versenden" only where the base system's
+    // set-up can be attached; otherwise the item is disabled and `hinweis` says why.
+    void BasissystemAnbieten(bool verfuegbar, const QString& hinweis = {});
+    QLabel* BasisHinweis() const { return m_basisHinweis; }
+
     int ItemIndex() const;
     void setzeItemIndex(int index);
     QGroupBox* MailGroup() const { return m_gruppe; }
@@ -34,4 +39,5 @@ private:
     QButtonGroup* m_knoepfe = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_abbrechen = nullptr;
+    QLabel* m_basisHinweis = nullptr;
 };

@@ -74,6 +74,11 @@ QString MailErgebnisText(int ergebnis) {
                               "E-Mail-Programm noch selbst auslösen.");
     case 1:
         return QStringLiteral("Der E-Mail-Versand wurde abgebrochen.");
+    case MailErgebnis::KeinProgramm:
+        return QStringLiteral(
+            "Auf diesem Computer ist kein E-Mail-Programm eingerichtet; die Nachricht wurde "
+            "nicht versendet. Richten Sie ein E-Mail-Programm als Standardprogramm für "
+            "E-Mail ein oder versenden Sie die Datei aus Ihrem E-Mail-Programm heraus.");
     case 2:
         return QStringLiteral("One or more unspecified errors occurred; no message was sent.");
     case 3:
@@ -145,9 +150,13 @@ std::optional<int> DokumentVersenden(const QString& dokumentpfad, const QString&
     }
     MailNotizAbschliessen(auftrag);
     const int ergebnis = dienst.senden(auftrag);
-    if (ergebnis == MailErgebnis::Uebermittelt || ergebnis == MailErgebnis::Abgebrochen)
+    if (ergebnis == MailErgebnis::Uebermittelt || ergebnis == MailErgebnis::Abgebrochen) {
         meldungen.information(MailErgebnisText(ergebnis));
-    else
-        meldungen.fehler(MailErgebnisText(ergebnis));
+        return ergebnis;
+    }
+    QString text = MailErgebnisText(ergebnis);
+    const QString bericht = dienst.bericht();
+    if (!bericht.isEmpty()) text += QStringLiteral("\r\n\r\nMeldung des Systems: ") + bericht;
+    meldungen.fehler(text);
     return ergebnis;
 }

@@ -14,7 +14,9 @@ struct MailAuftrag {
 
 namespace MailErgebnis {
 inline constexpr int Uebermittelt = 0;
-inline constexpr int Abgebrochen = 1; // also: no mail program on this system
+inline constexpr int Abgebrochen = 1;
+// No mail program is set up on this system (not a Simple MAPI code).
+inline constexpr int KeinProgramm = 100;
 inline constexpr int Fehler = 2;
 inline constexpr int AnhangFehlt = 11;
 inline constexpr int AnhangUnlesbar = 12;
@@ -24,6 +26,8 @@ class MailDienst {
 public:
     virtual ~MailDienst() = default;
     virtual int senden(const MailAuftrag& auftrag) = 0;
+    // What the system reported when the last hand-over failed (may be empty), for the message.
+    virtual QString bericht() const { return {}; }
 };
 
 // The platform's mail hand-over (maildienst_<os>.cpp): xdg-email on Linux, Simple MAPI

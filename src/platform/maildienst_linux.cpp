@@ -38,7 +38,7 @@ int MailDienstXdg::Ergebnis(QProcess::ExitStatus status, int exitCode) {
     case 0:
         return MailErgebnis::Uebermittelt;
     case XdgKeinWerkzeug:
-        return MailErgebnis::Abgebrochen;
+        return MailErgebnis::KeinProgramm;
     case XdgDateiFehlt:
         return MailErgebnis::AnhangFehlt;
     case XdgKeinLeserecht:
@@ -51,13 +51,23 @@ int MailDienstXdg::Ergebnis(QProcess::ExitStatus status, int exitCode) {
 }
 
 int MailDienstXdg::senden(const MailAuftrag& auftrag) {
+    m_bericht.clear();
+    QByteArray fehlerausgabe;
     auto* prozess = new QProcess(QCoreApplication::instance());
     prozess->setProcessEnvironment(m_umgebung);
-    prozess->setProcessChannelMode(QProcess::ForwardedChannels);
+    // The error output tells the user why nothing was sent; the mail program that xdg-email
+    // starts inherits it, so it is read on as long as the process runs and kept bounded.
+    prozess->setProcessChannelMode(QProcess::ForwardedOutputChannel);
+    QObject::connect(prozess, &QProcess::readyReadStandardError, prozess, [prozess, &fehlerausgabe] {
+        const QByteArray neu = prozess->readAllStandardError();
+        if (fehlerausgabe.size() < BerichtGrenze)
+            fehlerausgabe += neu.left(BerichtGrenze - fehlerausgabe.size());
+    });
     prozess->start(m_programm, Argumente(auftrag));
     if (!prozess->waitForStarted()) {
+        m_bericht = m_programm + QStringLiteral(": ") + prozess->errorString();
         delete prozess;
-        return MailErgebnis::Abgebrochen; // no xdg-email: no mail service on this system
+        return MailErgebnis::KeinProgramm; // no xdg-email: no mail service on this system
     }
     // Some mail programs keep the caller waiting until their compose window closes. The
     // window stays painted meanwhile; after the wait the message is with the mail program.
@@ -68,10 +78,16 @@ int MailDienstXdg::senden(const MailAuftrag& auftrag) {
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
     if (prozess->state() != QProcess::NotRunning) {
+        QObject::disconnect(prozess, &QProcess::readyReadStandardError, nullptr, nullptr);
+        QObject::connect(prozess, &QProcess::readyReadStandardError, prozess,
+                         [prozess] { prozess->readAllStandardError(); });
         QObject::connect(prozess, &QProcess::finished, prozess, &QObject::deleteLater);
         return MailErgebnis::Uebermittelt;
     }
+    fehlerausgabe += prozess->readAllStandardError().left(BerichtGrenze);
     const int ergebnis = Ergebnis(prozess->exitStatus(), prozess->exitCode());
+    if (ergebnis != MailErgebnis::Uebermittelt)
+        m_bericht = QString::fromLocal8Bit(fehlerausgabe.left(BerichtGrenze)).trimmed();
     delete prozess;
     return ergebnis;
 }

@@ -12,6 +12,7 @@ public:
     explicit MailDienstXdg(QString programm = QStringLiteral("xdg-email"),
                            QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment());
     int senden(const MailAuftrag& auftrag) override;
+    QString bericht() const override { return m_bericht; }
 
     // The command line for `auftrag`, without the program.
     static QStringList Argumente(const MailAuftrag& auftrag);
@@ -21,8 +22,11 @@ public:
     // How long the window waits for the mail program to take the message; a program that
     // stays in the foreground after that has it and runs on.
     static constexpr int Wartezeit = 60000;
+    // What is kept of xdg-email's error output for the message.
+    static constexpr int BerichtGrenze = 2000;
 
 private:
     QString m_programm;
     QProcessEnvironment m_umgebung;
+    QString m_bericht;
 };

@@ -184,6 +184,9 @@ void TUebFertigForm::Fuellen(const ErgebnisAnzeige& anzeige) {
             wert->setAccessibleName(titel->text() + u' ' + wert->text());
     m_skala->setAccessibleDescription(SkalaBeschreibung(anzeige));
     setAccessibleDescription(Zusammenfassung());
+    // A partial repeat says so, so that its figures are not taken for the whole quiz.
+    setWindowTitle(anzeige.Durchlauf.isEmpty() ? QStringLiteral("Quiz beendet")
+                                               : QStringLiteral("Quiz beendet - ") + anzeige.Durchlauf);
     m_skala->setPixmap(
         QPixmap::fromImage(BewertungsskalaZeichnen(SkalaGroesse, anzeige.L, InnenFarbe(this))));
     // Without a failed attempt there is nothing to repeat partially: the complete repeat is fixed.

@@ -89,6 +89,11 @@ QString TQuizAnzeige::NameAbfragen() {
     return m_fenster.nameEingabe != nullptr ? m_fenster.nameEingabe->Abfragen() : QString();
 }
 
+bool TQuizAnzeige::OptionenVorJederUebung(int dokTyp) const {
+    return m_fenster.uebOpt != nullptr && m_fenster.uebOpt->ZeigenCheck() &&
+           OptionsFensterFuer(dokTyp) != OptionsFenster::Keins;
+}
+
 bool TQuizAnzeige::OptionenZeigen(int dokTyp) {
     switch (OptionsFensterFuer(dokTyp)) {
     case OptionsFenster::UebOpt:

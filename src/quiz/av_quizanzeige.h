@@ -66,6 +66,7 @@ public:
     // QuizOberflaeche
     QString NameAbfragen() override;
     bool OptionenZeigen(int dokTyp) override;
+    bool OptionenVorJederUebung(int dokTyp) const override;
     void QuizmodusSetzen(bool an) override;
     QSize PanelGroesse() const override;
     void ZeitTimerSetzen(bool an) override;

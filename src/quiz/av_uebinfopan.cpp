@@ -3,6 +3,7 @@
 #include "quiz/quiz.h"
 #include "data/hintergrund.h"
 #include "widgets/hoverpanel.h"
+#include "widgets/kuerzlabel.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -27,7 +28,8 @@ TUebInfoPan::TUebInfoPan(QWidget* eltern) : QWidget(eltern) {
     QFont fett = status->font();
     fett.setBold(true);
     status->setFont(fett);
-    Zeile(QStringLiteral("Name:"), "TNameLab");
+    m_name = new TKuerzLabel(this);
+    Zeile(QStringLiteral("Name:"), "TNameLab", m_name);
     Zeile(QStringLiteral("Richtige Antworten:"), "RichtigLab");
     Zeile(QString(), "GesAnzLab");
     Zeile(QStringLiteral("Fehlversuche:"), "FalschLab");
@@ -65,13 +67,13 @@ TUebInfoPan::TUebInfoPan(QWidget* eltern) : QWidget(eltern) {
 }
 
 // A caption line and its value below it; the panel is narrow.
-QLabel* TUebInfoPan::Zeile(const QString& titel, const char* name) {
+QLabel* TUebInfoPan::Zeile(const QString& titel, const char* name, QLabel* wert) {
     if (!titel.isEmpty()) {
         auto* beschriftung = new QLabel(titel, this);
         beschriftung->setObjectName(QString::fromLatin1(name) + QStringLiteral("Titel"));
         m_raster->addWidget(beschriftung, m_raster->rowCount(), 0);
     }
-    auto* wert = new QLabel(this);
+    if (wert == nullptr) wert = new QLabel(this);
     wert->setObjectName(QString::fromLatin1(name));
     wert->setIndent(12);
     m_raster->addWidget(wert, m_raster->rowCount(), 0);
@@ -91,7 +93,7 @@ void TUebInfoPan::StatusText(const QString& text, const QColor& farbe) {
 
 void TUebInfoPan::Anzeigen(const StatusAnzeige& s) {
     StatusText(s.Status, s.StatusFarbe);
-    Wert("TNameLab")->setText(s.Name);
+    m_name->setzeVollText(s.Name); // a long name ends in "…", whole in the tooltip
     Wert("RichtigLab")->setText(s.Richtig);
     Wert("GesAnzLab")->setText(s.GesAnz);
     Wert("FalschLab")->setText(s.Falsch);

@@ -25,7 +25,8 @@ signals:
     void KennzahlenErklaeren();
 
 private:
-    QLabel* Zeile(const QString& titel, const char* name);
+    QLabel* Zeile(const QString& titel, const char* name, QLabel* wert = nullptr);
+    class TKuerzLabel* m_name = nullptr;
     QLabel* m_modus = nullptr;
     THoverPanel* m_kennzInfo = nullptr;
     int m_zeitanzeigen = 0;

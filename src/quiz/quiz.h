@@ -77,6 +77,8 @@ struct ErgebnisAnzeige {
     QString Note;
     double L = 0;
     bool WiederholenAktiv = false;
+    // After a partial repeat: "Wiederholung: N Fragen"; empty for a complete run.
+    QString Durchlauf;
 };
 
 struct QuizDienste {

@@ -50,6 +50,11 @@ void Quiz::ErgebnisZeigen() {
         if (!wahl.wiederholen) break;
         // Without failed attempts only the complete repeat is offered.
         const int modus = anzeige.WiederholenAktiv ? wahl.wiederholmodus : 0;
+        // As before F7: the options window first when the user wants it before every quiz;
+        // closed without starting, the result window comes back. An exercise keeps its options.
+        if (!netz && m_ui.OptionenVorJederUebung(m_dok.Header.HD_DokTyp) &&
+            !m_ui.OptionenZeigen(m_dok.Header.HD_DokTyp))
+            continue;
         if (Starten(true, modus, netz)) return;
     }
     Beenden();
@@ -69,5 +74,8 @@ ErgebnisAnzeige Quiz::ErgebnisFuellen() const {
     e.Note = QString::number(m_daten.Note);
     e.L = m_daten.Gesamtleistung;
     e.WiederholenAktiv = m_daten.Fehlversuche > 0;
+    if (m_daten.FragenAnzahl < m_daten.FragenGesamt)
+        e.Durchlauf = QStringLiteral("Wiederholung: ") + QString::number(m_daten.FragenAnzahl) +
+                      (m_daten.FragenAnzahl == 1 ? QStringLiteral(" Frage") : QStringLiteral(" Fragen"));
     return e;
 }

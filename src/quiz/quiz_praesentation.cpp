@@ -6,6 +6,8 @@
 #include "mapview/kartenhilfen.h"
 #include "quiz/quiztexte.h"
 
+#include <algorithm>
+
 void Quiz::FragePraesentieren() {
     if (m_folge.empty()) return;
     if (IstEinzelfragen())
@@ -117,15 +119,33 @@ void Quiz::AntwortenLegen() {
 void Quiz::AntwortenPlatzieren() {
     QPoint p0 = m_karte.AnteilZuPunkt(QPointF(0.1, 0.58));
     p0.rx() += 4;
-    const int zellB = ElementGroesse.width() + 20;
+    int zellB = ElementGroesse.width() + 20;
     const int zellH = ElementGroesse.height() + 20;
+    int spalten = 3;
+    // The cells keep their size while a small window shows the picture smaller: the grid
+    // then moves left, and where three columns still do not fit, two are used, so that no
+    // answer crosses the separator into the instruction column.
+    if (m_daten.AntwortSpalteX > 0) {
+        const int rechts = m_daten.AntwortSpalteX - 4;
+        const int b = ElementGroesse.width();
+        const auto breite = [b](int n, int abstand) { return (n - 1) * abstand + b; };
+        if (p0.x() + breite(spalten, zellB) > rechts) p0.rx() = std::max(4, rechts - breite(spalten, zellB));
+        while (spalten > 1 && p0.x() + breite(spalten, b + 4) > rechts)
+            --spalten;
+        if (spalten > 1) zellB = std::min(zellB, (rechts - p0.x() - b) / (spalten - 1));
+    }
     for (AntwortElement& e : m_elemente) {
         if (!e.Sichtbar || e.Slot < 1) continue;
-        e.Rechteck.moveTo(p0.x() + ((e.Slot - 1) % 3) * zellB, p0.y() + ((e.Slot - 1) / 3) * zellH);
+        e.Rechteck.moveTo(p0.x() + ((e.Slot - 1) % spalten) * zellB,
+                          p0.y() + ((e.Slot - 1) / spalten) * zellH);
         Schritt(QuizSchritt::Art::ElementBewegt, e.Nummer, {}, {}, e.Rechteck.topLeft());
     }
-    Schritt(QuizSchritt::Art::FrageZaehler, -1, m_frageZaehler, {}, QPoint(p0.x(), RundeGerade(p0.y() * 0.3)),
-            0, true);
+    // The counter stands three tenths of the way from the picture's top down to the answers;
+    // measured from the panel's top it fell into the picture's title where the map is centred
+    // lower in a small window.
+    const int oben = m_karte.AnteilZuPunkt(QPointF(0, 0)).y();
+    Schritt(QuizSchritt::Art::FrageZaehler, -1, m_frageZaehler, {},
+            QPoint(p0.x(), oben + RundeGerade((p0.y() - oben) * 0.3)), 0, true);
 }
 
 void Quiz::ElementeNeuLegen() {

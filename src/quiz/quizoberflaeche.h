@@ -49,6 +49,8 @@ public:
     virtual QString NameAbfragen() { return {}; }
     // The options window of a document type; true when left with "Übung starten".
     virtual bool OptionenZeigen(int /*dokTyp*/) { return false; }
+    // "Dieses Dialogfenster vor jeder Übung anzeigen" is set and the type has an options window.
+    virtual bool OptionenVorJederUebung(int /*dokTyp*/) const { return false; }
     // Main window into quiz mode (true) or back to the learning view (false).
     virtual void QuizmodusSetzen(bool /*an*/) {}
     // Size of UebungPan once the quiz mode has placed it.

@@ -2,6 +2,7 @@
 
 #include "data/cp1252.h"
 #include "data/steuerzeichen.h"
+#include "platform/anzeigeort.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -45,13 +46,13 @@ QString ZeitFormatOhneZone(const QLocale& ort) {
 } // namespace
 
 QString DatumUhrzeitText(const QDateTime& zeit) {
-    const QLocale ort = QLocale::system();
+    const QLocale ort = AnzeigeOrt();
     return ort.toString(zeit.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
            ort.toString(zeit.time(), ZeitFormatOhneZone(ort));
 }
 
 BestListZellen::BestListZellen(const std::vector<BestListDataTyp>& liste)
-    : m_liste(liste), m_ort(QLocale::system()), m_zeitFormat(ZeitFormatOhneZone(m_ort)) {}
+    : m_liste(liste), m_ort(AnzeigeOrt()), m_zeitFormat(ZeitFormatOhneZone(m_ort)) {}
 
 QString BestListZellen::datumUhrzeit(double beginn) const {
     const QDateTime zeit = AusSeriellerZeit(beginn);

@@ -1,6 +1,7 @@
 #include "results/protokoll_text.h"
 
 #include "documents/dokument.h"
+#include "platform/anzeigeort.h"
 #include "quiz/quiztexte.h"
 
 #include <QLocale>
@@ -11,9 +12,9 @@ namespace {
 const QString Tab = QStringLiteral("\t");
 const QString ZeilenEnde = QStringLiteral("\r\n");
 
-// The system's short date and long time, without a time-zone name.
+// The short date and long time, without a time-zone name, German on any system.
 QString DatumZeitText(const QDateTime& zeit) {
-    const QLocale ort = QLocale::system();
+    const QLocale ort = AnzeigeOrt();
     QString zeitformat = ort.timeFormat(QLocale::LongFormat);
     zeitformat.remove(u't');
     return ort.toString(zeit.date(), QLocale::ShortFormat) + u' ' +

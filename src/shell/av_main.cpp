@@ -117,6 +117,7 @@ TForm1::TForm1(const Dienste& dienste, const QString& befehlszeile, QWidget* elt
     DialogeErzeugen();
     KarteEinrichten();
     QuizEinrichten();
+    m_geladen = {m_einstellungen, Ordner()};
     // The keyboard starts on "Quiz starten", the button a learner wants first.
     m_uebungenBtn->setFocus();
 }
@@ -300,6 +301,7 @@ void TForm1::ErsteAktivierung() {
     if (!m_ersteAktivierung) return;
     ProgrammOrdnerTyp& ordner = Ordner();
     EinstellungenLaden(m_dienste.einstellungen, m_einstellungen, ordner);
+    m_geladen = {m_einstellungen, ordner};
     OptionenAnzeigen();
     m_uebOptForm->WerteAnzeigen();
     m_uebOptFragenForm->WerteAnzeigen();
@@ -324,6 +326,7 @@ void TForm1::ErsteAktivierung() {
     ThemenordnerEinlesen();
     m_ersteAktivierung = false;
     KartenbereichAnordnen();
+    if (!ziel.Bestenliste.isEmpty()) BestenlisteDateiZeigen(ziel.Bestenliste);
 }
 
 void TForm1::ThemenordnerEinlesen() {
@@ -431,7 +434,7 @@ void TForm1::GroesseAnpassen() {
 }
 
 void TForm1::closeEvent(QCloseEvent* ereignis) {
-    if (!m_schliessen && !Schliessen(QuizLaeuft(), m_dienste.meldungen, m_dienste.einstellungen,
+    if (!m_schliessen && !Schliessen(QuizLaeuft(), m_dienste.meldungen, m_dienste.einstellungen, m_geladen,
                                      m_einstellungen, Ordner(), m_netzuebung.EigeneEinstellungen())) {
         ereignis->ignore();
         return;

@@ -64,6 +64,13 @@ public:
     void QuizansichtZeigen();
     void ModusKnoepfeAktualisieren();
 
+    // A document or best list handed over by a second start of the program (a double-click
+    // in the file manager): the window comes to the front and opens it, asking first when
+    // a quiz runs. An empty argument only brings the window to the front.
+    void VonAussenOeffnen(const QString& argument);
+    // The best list in the file `pfad`, ranked, in the best-list window (not waited for).
+    void BestenlisteDateiZeigen(const QString& pfad);
+
     // Display modes of the menu "An&zeige".
     void AnzeigeVollbild();
     void AnzeigeFenster();
@@ -171,6 +178,8 @@ private:
     Dokument m_dokument;
     Karte m_karte{m_dokument}; // the composed map of m_dokument, for the whole run
     ProgrammEinstellungenTyp m_einstellungen;
+    // What the store gave at the first activation; closing saves what differs from it.
+    EinstellungsStand m_geladen;
     Themenliste m_themenliste;
     std::unique_ptr<ThemenAktionen> m_themen;
     std::unique_ptr<Hauptmenue> m_menue;

@@ -22,7 +22,7 @@ void Sanduhr(bool an) {
 // Stands in when the program has no mail program to talk to.
 class KeinMailDienst final : public MailDienst {
 public:
-    int senden(const MailAuftrag&) override { return MailErgebnis::Abgebrochen; }
+    int senden(const MailAuftrag&) override { return MailErgebnis::KeinProgramm; }
 };
 
 } // namespace
@@ -44,6 +44,12 @@ void TForm1::AnsichtKopieren() {
 void TForm1::DokumentVersenden() {
     KeinMailDienst keiner;
     MailDienst& dienst = m_dienste.mailDienst != nullptr ? *m_dienste.mailDienst : keiner;
+    const QString setup = Ordner().Setupordner;
+    m_mailForm->BasissystemAnbieten(
+        SetupSuchen(setup).art != SetupFund::Art::Keine,
+        QStringLiteral("Das TVL-Basissystem kann von diesem Computer nicht mitgeschickt "
+                       "werden: sein Setup \"") +
+            BasissystemSetup + QStringLiteral("\" fehlt im Ordner \"") + setup + QStringLiteral("\"."));
     ::DokumentVersenden(m_dokument.Header.Dateiname, Ordner().Setupordner, m_dienste.meldungen, dienst,
                         [this] { return m_mailForm->Abfragen(); });
 }

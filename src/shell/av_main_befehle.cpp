@@ -210,8 +210,12 @@ void TForm1::keyPressEvent(QKeyEvent* ereignis) {
 
 void TForm1::AnzeigeWechseln(Qt::WindowStates zustand, bool rahmenlos) {
     m_relayout = false;
-    if (windowFlags().testFlag(Qt::FramelessWindowHint) != rahmenlos)
+    if (windowFlags().testFlag(Qt::FramelessWindowHint) != rahmenlos) {
         setWindowFlag(Qt::FramelessWindowHint, rahmenlos);
+        // New flags give a new native window in its normal size; the same state set again
+        // would be ignored, so it is cleared first.
+        setWindowState(Qt::WindowNoState);
+    }
     setWindowState(zustand);
     show();
     raise();

@@ -9,6 +9,7 @@
 #include "quiz/av_quizanzeige.h"
 #include "results/ac_bestlist.h"
 #include "results/bestenliste_verfolger.h"
+#include "shell/start.h"
 
 #include <QActionGroup>
 #include <QGuiApplication>
@@ -50,6 +51,16 @@ void TForm1::NetzTeilnehmen() {
             "Um an einer Netzwerk-Übung teilnehmen zu können, muss die aktuelle Übung zunächst "
             "beendet werden. Wählen Sie \"Übung abbrechen\", um die aktuelle Übung vorzeitig "
             "abzubrechen."));
+        return;
+    }
+    // An unreachable share is named as such, so that the teacher looks at the share and not
+    // at his publication; the program's own default folder is simply made.
+    const QString kom = Ordner().Kommunikationsordner;
+    if (!OrdnerBereitstellen(kom, Ordner())) {
+        m_dienste.meldungen.fehler(OrdnerFehltText(
+            kom, QStringLiteral("Der Kommunikationsordner für Netzwerk-Übungen kann nicht erreicht werden. "
+                                "Ist das Netzlaufwerk verbunden und der Ordner unter \"NetzKomOrdner\" "
+                                "richtig eingestellt?")));
         return;
     }
     Dokument neu;

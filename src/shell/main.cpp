@@ -4,6 +4,7 @@
 #include "platform/av_ton_qt.h"
 #include "platform/zwischenablage.h"
 #include "platform/einstellungen_qt.h"
+#include "platform/einzelinstanz.h"
 #include "platform/qt_uebersetzung.h"
 #include "platform/maildienst.h"
 #include "platform/shell.h"
@@ -14,6 +15,7 @@
 #include "shell/start.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 int main(int argc, char** argv) {
     SpeicherverwaltungEinrichten();
@@ -26,6 +28,13 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
     QCoreApplication::setApplicationName(ProgrammTitel);
     Ordner() = OrdnerAusProgrammordner(QCoreApplication::applicationDirPath());
+
+    // One program per user and display: a second start hands its document to the running
+    // window and ends, so a double-click in the file manager opens in the window at hand.
+    const QString argument = QCoreApplication::arguments().value(1);
+    Einzelinstanz instanz;
+    if (instanz.uebergeben(argument.isEmpty() ? argument : QFileInfo(argument).absoluteFilePath())) return 0;
+    instanz.lauschen();
 
     MeldungenQt meldungen;
     SystemInfoQt system;
@@ -42,8 +51,9 @@ int main(int argc, char** argv) {
     const std::unique_ptr<MailDienst> mail = SystemMailDienst();
     Dienste dienste{meldungen, einstellungen, system, uhr, warten, shell, ton, dialoge, zwischenablage};
     dienste.mailDienst = mail.get();
-    TForm1 hauptfenster(dienste, QCoreApplication::arguments().value(1));
+    TForm1 hauptfenster(dienste, argument);
     meldungen.setzeEltern(&hauptfenster);
+    QObject::connect(&instanz, &Einzelinstanz::angekommen, &hauptfenster, &TForm1::VonAussenOeffnen);
     hauptfenster.show();
     return app.exec();
 }

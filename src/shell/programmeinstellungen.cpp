@@ -163,6 +163,24 @@ bool EinstellungenSpeichern(Einstellungen& speicher, const ProgrammEinstellungen
     return speicher.speichern();
 }
 
+bool AenderungenSpeichern(Einstellungen& speicher, const EinstellungsStand& geladen,
+                          const ProgrammEinstellungenTyp& werte, const ProgrammOrdnerTyp& ordner,
+                          QStringList* geschrieben) {
+    int anzahl = 0;
+    for (const Eintrag& e : Tabelle()) {
+        std::visit(
+            [&](auto f) {
+                const auto& jetzt = Ziel(f, werte, ordner);
+                if (jetzt == Ziel(f, geladen.werte, geladen.ordner)) return;
+                Schreiben(speicher, e.name, jetzt);
+                ++anzahl;
+                if (geschrieben != nullptr) geschrieben->append(e.name);
+            },
+            e.feld);
+    }
+    return anzahl == 0 || speicher.speichern();
+}
+
 QStringList EinstellungsNamen() {
     QStringList namen;
     for (const Eintrag& e : Tabelle())

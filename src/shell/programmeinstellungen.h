@@ -22,6 +22,20 @@ void EinstellungenLaden(const Einstellungen& speicher, ProgrammEinstellungenTyp&
 bool EinstellungenSpeichern(Einstellungen& speicher, const ProgrammEinstellungenTyp& werte,
                             const ProgrammOrdnerTyp& ordner);
 
+// The values as the store gave them at start, to tell later what the user changed.
+struct EinstellungsStand {
+    ProgrammEinstellungenTyp werte;
+    ProgrammOrdnerTyp ordner;
+};
+
+// Writes, in table order, only the values that differ from `geladen`, and asks the store
+// to persist them. A value the user never changed stays out of his store, so a preset
+// added or changed later still reaches him. False when the store could not be written;
+// `geschrieben` gets the names written.
+bool AenderungenSpeichern(Einstellungen& speicher, const EinstellungsStand& geladen,
+                          const ProgrammEinstellungenTyp& werte, const ProgrammOrdnerTyp& ordner,
+                          QStringList* geschrieben = nullptr);
+
 // The value names in table order, as written.
 QStringList EinstellungsNamen();
 

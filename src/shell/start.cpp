@@ -2,6 +2,7 @@
 
 #include "documents/themen_aktionen.h"
 #include "network/netzuebung.h"
+#include "platform/dateianfang.h"
 #include "platform/einstellungen.h"
 #include "platform/meldungen.h"
 #include "shell/programmeinstellungen.h"
@@ -60,10 +61,28 @@ StartZiel StartZielAusArgument(const QString& argument, const QString& programmo
         ziel.Startordner = MitTrenner(voll);
         return ziel;
     }
+    if (IstBestenlistenDatei(voll)) {
+        ziel.Startordner = programmordner;
+        ziel.Bestenliste = voll;
+        return ziel;
+    }
     const qsizetype trenner = std::max(voll.lastIndexOf(QDir::separator()), voll.lastIndexOf(u'/'));
     ziel.Startordner = voll.left(trenner + 1);
     if (trenner + 1 < voll.size()) ziel.Startdokument = voll;
     return ziel;
+}
+
+bool IstBestenlistenDatei(const QString& pfad) {
+    if (QFileInfo(pfad).suffix().compare(QLatin1String("hsc"), Qt::CaseInsensitive) == 0) return true;
+    Dateianfang datei(pfad);
+    return datei.offen() && datei.lesen(12).mid(4) == "TVL-HSC-";
+}
+
+QString OrdnerFehltText(const QString& ordner, const QString& zusatz) {
+    QString text = QStringLiteral("Der Ordner \"") + ordner +
+                   QStringLiteral("\" existiert nicht oder ist nicht erreichbar.");
+    if (!zusatz.isEmpty()) text += QStringLiteral("\r\n\r\n") + zusatz;
+    return text;
 }
 
 QStringList NetzuebungsDateien(const ProgrammOrdnerTyp& ordner) {
@@ -72,11 +91,12 @@ QStringList NetzuebungsDateien(const ProgrammOrdnerTyp& ordner) {
 }
 
 bool Schliessen(bool quizLaeuft, Meldungen& meldungen, Einstellungen& speicher,
-                const ProgrammEinstellungenTyp& werte, const ProgrammOrdnerTyp& ordner,
-                const QByteArray& eigeneEinstellungen) {
+                const EinstellungsStand& geladen, const ProgrammEinstellungenTyp& werte,
+                const ProgrammOrdnerTyp& ordner, const QByteArray& eigeneEinstellungen) {
     if (!QuizVerlassenBestaetigen(meldungen, quizLaeuft)) return false;
     // The settings first: nothing in the shared folder can keep them from being saved.
-    if (!EinstellungenSpeichern(speicher, werte, ordner)) meldungen.fehler(SchreibfehlerText(speicher.ort()));
+    if (!AenderungenSpeichern(speicher, geladen, werte, ordner))
+        meldungen.fehler(SchreibfehlerText(speicher.ort()));
     NetzuebungAufraeumen(ordner, eigeneEinstellungen);
     return true;
 }

@@ -97,6 +97,8 @@ const std::vector<Befehl>& AlleBefehle() {
              "Aufgabe \"Aufgabe: Fülle die freien Felder aus!\", vorgegebenen Antworttexten und ab\n"
              "Frage 1; die Karte wie in einem Kartenfeld von W x H Pixeln (ohne Angabe 870 x 650).\n"
              "Das Format folgt der Endung von AUS: .emf, .wmf, .svg, .pdf oder .png (1001 x 1625).\n"
+             "Die PDF-Datei ist ein A4-Blatt mit der Seite an der Stelle, an die das Druckfenster sie\n"
+             "ohne Änderungen setzt (Rand links 2,2 cm, oben 1,4 cm, 16,6 x 27,0 cm).\n"
              "Eine andere Endung, ein unlesbares Dokument oder ein Schreibfehler: Meldung auf der\n"
              "Fehlerausgabe und Rückgabewert 1."),
          2, 19, &BefehlArbeitsblatt},

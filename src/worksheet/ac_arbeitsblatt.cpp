@@ -1,5 +1,6 @@
 #include "worksheet/ac_arbeitsblatt.h"
 
+#include "data/av_data.h"
 #include "widgets/drucken.h"
 #include "widgets/ziehrollen.h"
 #include "worksheet/arbeitsblatt_befehle.h"
@@ -240,7 +241,7 @@ bool TArbeitsblattForm::eventFilter(QObject* objekt, QEvent* ereignis) {
 void TArbeitsblattForm::Speichern() {
     Generieren();
     if (!m_seite) return;
-    ArbeitsblattSpeichern(*m_seite, m_dialoge, m_meldungen, [](bool an) {
+    ArbeitsblattSpeichern(*m_seite, m_dialoge, m_meldungen, ArbeitsblattStartordner(Ordner()), [](bool an) {
         if (an)
             QApplication::setOverrideCursor(Qt::WaitCursor);
         else
@@ -256,8 +257,7 @@ void TArbeitsblattForm::InZwischenablage() {
 void TArbeitsblattForm::Drucken() {
     Generieren();
     if (!m_seite) return;
-    const QSize g = Arbeitsblatt::Bildgroesse;
-    TArbBlattDruckForm druck(static_cast<double>(g.width()) / g.height(), m_dialoge, m_meldungen, this);
+    TArbBlattDruckForm druck(Seitenverhaeltnis, m_dialoge, m_meldungen, this);
     const Arbeitsblatt& seite = *m_seite;
     druck.setzeSeite([&seite](QPainter& maler) { seite.Zeichnen(maler); });
     druck.exec();

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -73,6 +74,25 @@ private:
     ArbeitsblattOptionen m_opt;
     QImage m_kartenbild;
 };
+
+// Where the page goes on the paper when printed, in cm from the paper's top left corner.
+struct DruckLage {
+    double links = 2.2;
+    double oben = 1.4;
+    double breite = 16.6;
+    double hoehe = 0;
+};
+
+// The page's ratio of width to height.
+inline constexpr double Seitenverhaeltnis = static_cast<double>(Arbeitsblatt::Breite) / Arbeitsblatt::Hoehe;
+
+// The print window's defaults: the margins and width above, and the height that the width
+// and the page's ratio give, to 0.1 cm as the window shows it.
+DruckLage StandardDruckLage();
+
+// The page's rectangle on paper in units of `proCm` per cm. `verhaeltnisHalten` takes the
+// height from the width, so rounded figures never distort the page.
+QRect DruckRechteck(const DruckLage& lage, double proCm, bool verhaeltnisHalten);
 
 // Output formats by file name extension, compared in lower case.
 enum class Seitenformat { Emf, Wmf, Svg, Pdf, Png, Unbekannt };

@@ -14,6 +14,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -60,20 +61,35 @@ QByteArray Arbeitsblatt::Svg() const {
 }
 
 QByteArray Arbeitsblatt::Pdf() const {
+    // An A4 sheet with the page where the print window puts it by default, so that a
+    // printer's unprintable border clips nothing of header and footer.
     QBuffer puffer;
     puffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&puffer);
-    pdf.setPageSize(
-        QPageSize(QSizeF(BreiteMm, HoeheMm()), QPageSize::Millimeter, QStringLiteral("Arbeitsblatt")));
+    pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setResolution(600);
     pdf.setTitle(QStringLiteral("Arbeitsblatt"));
     QPainter maler(&pdf);
-    maler.setWindow(QRect(QPoint(0, 0), Bildgroesse));
-    maler.setViewport(QRect(0, 0, pdf.width(), pdf.height()));
+    maler.setWindow(0, 0, Breite, Hoehe);
+    maler.setViewport(DruckRechteck(StandardDruckLage(), pdf.resolution() / 2.54, true));
     Zeichnen(maler);
     maler.end();
     return puffer.data();
+}
+
+DruckLage StandardDruckLage() {
+    DruckLage lage;
+    lage.hoehe = std::round(lage.breite / Seitenverhaeltnis * 10) / 10;
+    return lage;
+}
+
+QRect DruckRechteck(const DruckLage& lage, double proCm, bool verhaeltnisHalten) {
+    const auto einheiten = [proCm](double cm) { return static_cast<int>(std::lround(cm * proCm)); };
+    const int breite = std::max(1, einheiten(lage.breite));
+    const int hoehe = verhaeltnisHalten ? static_cast<int>(std::lround(breite / Seitenverhaeltnis))
+                                        : std::max(1, einheiten(lage.hoehe));
+    return {einheiten(lage.links), einheiten(lage.oben), breite, std::max(1, hoehe)};
 }
 
 Seitenformat FormatAusDateiname(const QString& dateiname) {

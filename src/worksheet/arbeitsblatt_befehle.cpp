@@ -1,12 +1,18 @@
 #include "worksheet/arbeitsblatt_befehle.h"
 
+#include "data/av_data.h"
 #include "platform/dialoge.h"
 #include "platform/meldungen.h"
 #include "platform/zwischenablage.h"
 #include "worksheet/arbeitsblatt.h"
 
-DateiDialogAuftrag ArbeitsblattSpeicherAuftrag() {
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+DateiDialogAuftrag ArbeitsblattSpeicherAuftrag(const QString& startordner) {
     DateiDialogAuftrag a;
+    a.Startordner = startordner;
     a.Titel = QStringLiteral("Arbeitsblatt exportieren");
     a.Filter = {{QStringLiteral("Enhanced Metafile (*.emf)"), QStringLiteral("*.emf")},
                 {QStringLiteral("Metafile (*.wmf)"), QStringLiteral("*.wmf")},
@@ -17,9 +23,15 @@ DateiDialogAuftrag ArbeitsblattSpeicherAuftrag() {
     return a;
 }
 
+QString ArbeitsblattStartordner(const ProgrammOrdnerTyp& ordner) {
+    if (OrdnerBereitstellen(ordner.Protokollordner, ordner)) return ordner.Protokollordner;
+    const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(dokumente).isDir() ? dokumente : QDir::homePath();
+}
+
 void ArbeitsblattSpeichern(const Arbeitsblatt& blatt, Dialoge& dialoge, Meldungen& meldungen,
-                           const std::function<void(bool)>& beschaeftigt) {
-    const std::optional<QString> datei = dialoge.DateiSpeichern(ArbeitsblattSpeicherAuftrag());
+                           const QString& startordner, const std::function<void(bool)>& beschaeftigt) {
+    const std::optional<QString> datei = dialoge.DateiSpeichern(ArbeitsblattSpeicherAuftrag(startordner));
     if (!datei || datei->isEmpty()) return;
     const Seitenformat format = FormatAusDateiname(*datei);
     if (format != Seitenformat::Emf && format != Seitenformat::Wmf) {

@@ -30,10 +30,12 @@ TArbBlattDruckForm::TArbBlattDruckForm(double seitenverhaeltnis, Dialoge& dialog
 
     auto* lage = new QGroupBox(QStringLiteral(" Position und Größe "), this);
     auto* formular = new QFormLayout(lage);
-    m_links = Feld(2.2, "LinkerRandEdit");
-    m_oben = Feld(1.4, "ObererRandEdit");
-    m_breite = Feld(16.6, "BreiteEdit");
-    m_hoehe = Feld(17.0, "HoeheEdit");
+    const DruckLage lage0 = StandardDruckLage();
+    m_links = Feld(lage0.links, "LinkerRandEdit");
+    m_oben = Feld(lage0.oben, "ObererRandEdit");
+    m_breite = Feld(lage0.breite, "BreiteEdit");
+    // The height follows from the width while the ratio is kept, as it is at the start.
+    m_hoehe = Feld(lage0.breite / m_seitenverhaeltnis, "HoeheEdit");
     formular->addRow(QStringLiteral("Linker Rand:"), m_links);
     formular->addRow(QStringLiteral("Oberer Rand:"), m_oben);
     formular->addRow(QStringLiteral("Breite:"), m_breite);
@@ -118,8 +120,12 @@ void TArbBlattDruckForm::Einrichten() {
 
 QRect TArbBlattDruckForm::Zielrechteck() const {
     const double jeCm = m_drucker.resolution() / 2.54;
-    auto px = [jeCm](const QDoubleSpinBox* f) { return static_cast<int>(std::lround(f->value() * jeCm)); };
-    return {px(m_links), px(m_oben), std::max(1, px(m_breite)), std::max(1, px(m_hoehe))};
+    const DruckLage lage{m_links->value(), m_oben->value(), m_breite->value(), m_hoehe->value()};
+    QRect ziel = DruckRechteck(lage, jeCm, false);
+    // The fields hold 0.1 cm: with the ratio kept, the height comes from the width exactly.
+    if (m_verhaeltnis->isChecked())
+        ziel.setHeight(std::max(1, static_cast<int>(std::lround(ziel.width() / m_seitenverhaeltnis))));
+    return ziel;
 }
 
 void TArbBlattDruckForm::Drucken() {
@@ -137,7 +143,7 @@ void TArbBlattDruckForm::Drucken() {
         return;
     }
     maler.setViewport(Zielrechteck());
-    maler.setWindow(QRect(QPoint(0, 0), Arbeitsblatt::Bildgroesse));
+    maler.setWindow(0, 0, Arbeitsblatt::Breite, Arbeitsblatt::Hoehe);
     if (m_zeichnen) m_zeichnen(maler);
     maler.end();
     accept();

@@ -20,7 +20,7 @@ public:
     TArbBlattDruckForm(double seitenverhaeltnis, Dialoge& dialoge, Meldungen& meldungen,
                        QWidget* eltern = nullptr);
 
-    // Draws the page in its own units (1001 x 1625) on the painter.
+    // Draws the page in its own units (1000 x 1625) on the painter.
     void setzeSeite(std::function<void(QPainter&)> zeichnen) { m_zeichnen = std::move(zeichnen); }
     void Einrichten();
     void Drucken();
@@ -32,7 +32,8 @@ public:
     QCheckBox* Seitenverhaeltnis() const { return m_verhaeltnis; }
     QLabel* Druckername() const { return m_druckername; }
     QPrinter& Drucker() { return m_drucker; }
-    // Where the page goes on the paper, in device pixels of the printer.
+    // Where the page goes on the paper, in device pixels of the printer; never out of the
+    // page's ratio while the ratio is kept.
     QRect Zielrechteck() const;
 
 private:

@@ -9,6 +9,9 @@
 #include "results/bestenliste.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QLineEdit>
 
 namespace {
@@ -180,6 +183,25 @@ TEST_F(NetzFenster, F8OhneUebungUndMitBeschaedigterDatei) {
     EXPECT_EQ(m_meldungen.eintraege[0].text, LesefehlerText(dateien().Einstellungen));
     EXPECT_FALSE(fenster.QuizLaeuft());
     EXPECT_EQ(fenster.dokument().Header.Dateiname, offen) << "the open document stays open";
+}
+
+TEST_F(NetzFenster, F8MitUnerreichbaremKommunikationsordner) {
+    TForm1& fenster = oeffnen("planeten");
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    // A share that is not mounted: the folder set by the teacher is not there.
+    const QString kom =
+        QDir::toNativeSeparators(tmp.filePath(QStringLiteral("schulserver/kom"))) + QDir::separator();
+    Ordner().Kommunikationsordner = kom;
+    taste(Qt::Key_F8);
+    ASSERT_EQ(m_meldungen.eintraege.size(), 1u);
+    EXPECT_EQ(m_meldungen.eintraege[0].art, MeldungsArt::Fehler);
+    EXPECT_TRUE(m_meldungen.eintraege[0].text.startsWith(
+        QStringLiteral("Der Ordner \"") + kom +
+        QStringLiteral("\" existiert nicht oder ist nicht erreichbar.")))
+        << m_meldungen.eintraege[0].text.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(kom)) << "a folder set by someone is never made";
+    EXPECT_FALSE(fenster.QuizLaeuft());
 }
 
 } // namespace

@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -172,6 +173,35 @@ TEST_F(AusgabeFenster, MailFensterSchicktDokumentUndBasissystem) {
     taste(Qt::Key_M);
     EXPECT_EQ(m_mail.auftraege.size(), 1u);
     EXPECT_EQ(form.ItemIndex(), 1);
+}
+
+// Where the base system's set-up is missing (always on Linux), its option is disabled with
+// a note; without a mail program the message says so with the system's own report.
+TEST_F(AusgabeFenster, OhneSetupUndOhneMailprogramm) {
+    TForm1& f = oeffnen("europa");
+    TMailForm& form = f.mailForm();
+    m_mail.ergebnis = MailErgebnis::KeinProgramm;
+    m_mail.meldung = QStringLiteral("xdg-email: no method available for opening 'mailto:'");
+    bool aus = false;
+    QString hinweis;
+    QTimer::singleShot(0, &form, [&] {
+        aus = !form.Item(1)->isEnabled() && form.Item(0)->isChecked();
+        hinweis = form.BasisHinweis()->isVisible() ? form.BasisHinweis()->text() : QString();
+        QTest::mouseClick(form.OkBtn(), Qt::LeftButton);
+    });
+    taste(Qt::Key_M);
+    EXPECT_TRUE(aus);
+    EXPECT_TRUE(hinweis.contains(QStringLiteral("setup-tvl10basis.exe"))) << hinweis.toStdString();
+    EXPECT_TRUE(hinweis.contains(Ordner().Setupordner)) << hinweis.toStdString();
+    ASSERT_EQ(m_mail.auftraege.size(), 1u);
+    EXPECT_EQ(m_mail.auftraege[0].Anhaenge.size(), 1);
+    ASSERT_EQ(m_meldungen.eintraege.size(), 1u);
+    const QString text = m_meldungen.eintraege[0].text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Auf diesem Computer ist kein E-Mail-Programm eingerichtet")))
+        << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("Meldung des Systems: ") + m_mail.meldung))
+        << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("abgebrochen")));
 }
 
 } // namespace

@@ -103,12 +103,13 @@ TEST_F(XdgEmail, BetreffTextUndJederAnhangKommenAn) {
     EXPECT_EQ(anhaenge, (QStringList{komma, zweiter}));
 }
 
-TEST_F(XdgEmail, OhneMailprogrammAbgebrochenOhneAnhangFehlend) {
+TEST_F(XdgEmail, OhneMailprogrammKeinProgrammOhneAnhangFehlend) {
     MailAuftrag a;
     a.Betreff = QStringLiteral("TVL-Dokument");
     a.Text = QStringLiteral("Text\r\n");
     MailDienstXdg dienst(QStringLiteral("xdg-email"), umgebung());
-    EXPECT_EQ(dienst.senden(a), MailErgebnis::Abgebrochen);
+    EXPECT_EQ(dienst.senden(a), MailErgebnis::KeinProgramm);
+    EXPECT_TRUE(dienst.bericht().contains(QStringLiteral("xdg-email"))) << dienst.bericht().toStdString();
 
     mailprogrammEinrichten();
     a.Anhaenge = {pfad(QStringLiteral("gibt es nicht.tvl"))};
@@ -117,11 +118,14 @@ TEST_F(XdgEmail, OhneMailprogrammAbgebrochenOhneAnhangFehlend) {
 
     MailDienstXdg ohneProgramm(pfad(QStringLiteral("kein-xdg-email")), umgebung());
     a.Anhaenge.clear();
-    EXPECT_EQ(ohneProgramm.senden(a), MailErgebnis::Abgebrochen);
+    EXPECT_EQ(ohneProgramm.senden(a), MailErgebnis::KeinProgramm);
+    EXPECT_TRUE(ohneProgramm.bericht().contains(QStringLiteral("kein-xdg-email")))
+        << ohneProgramm.bericht().toStdString();
 }
 
 TEST(XdgErgebnis, AustrittscodesAlsMailergebnisse) {
-    const std::pair<int, int> faelle[] = {{0, 0}, {1, 2}, {2, 11}, {3, 1}, {4, 2}, {5, 12}, {77, 2}};
+    const std::pair<int, int> faelle[] = {{0, 0}, {1, 2},  {2, 11}, {3, MailErgebnis::KeinProgramm},
+                                          {4, 2}, {5, 12}, {77, 2}};
     for (const auto& [code, ergebnis] : faelle)
         EXPECT_EQ(MailDienstXdg::Ergebnis(QProcess::NormalExit, code), ergebnis) << code;
     EXPECT_EQ(MailDienstXdg::Ergebnis(QProcess::CrashExit, 0), MailErgebnis::Fehler);

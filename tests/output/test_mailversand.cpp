@@ -150,6 +150,11 @@ struct Ergebnisfall {
 TEST_F(Mailversand, ErgebnisseDesMailprogramms) {
     const Ergebnisfall faelle[] = {
         {1, MeldungsArt::Information, "Der E-Mail-Versand wurde abgebrochen."},
+        {MailErgebnis::KeinProgramm, MeldungsArt::Fehler,
+         "Auf diesem Computer ist kein E-Mail-Programm eingerichtet; die Nachricht wurde nicht versendet. "
+         "Richten Sie ein E-Mail-Programm als Standardprogramm für E-Mail ein oder versenden Sie die Datei "
+         "aus "
+         "Ihrem E-Mail-Programm heraus."},
         {2, MeldungsArt::Fehler, "One or more unspecified errors occurred; no message was sent."},
         {11, MeldungsArt::Fehler, "The specified attachment was not found; no message was sent."},
         {12, MeldungsArt::Fehler, "The specified attachment could not be open; no message was sent."},

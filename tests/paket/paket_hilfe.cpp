@@ -25,6 +25,10 @@ Lauf Ausfuehren(const QString& programm, const QStringList& argumente, const QPr
 XdgUmgebung::XdgUmgebung() {
     for (const QString& o : {benutzerKonfig(), systemKonfig(), daten()})
         QDir().mkpath(o);
+    // A runtime folder of its own: a program started here is the only one of its "user".
+    QDir().mkpath(tmp.filePath(QStringLiteral("run")));
+    QFile::setPermissions(tmp.filePath(QStringLiteral("run")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 QProcessEnvironment XdgUmgebung::umgebung() const {
@@ -33,6 +37,7 @@ QProcessEnvironment XdgUmgebung::umgebung() const {
     u.insert(QStringLiteral("XDG_CONFIG_HOME"), benutzerKonfig());
     u.insert(QStringLiteral("XDG_CONFIG_DIRS"), systemKonfig());
     u.insert(QStringLiteral("XDG_DATA_HOME"), daten());
+    u.insert(QStringLiteral("XDG_RUNTIME_DIR"), tmp.filePath(QStringLiteral("run")));
     u.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     return u;
 }

@@ -40,7 +40,8 @@ TEST(Desktopdateien, EintragUndMetainfoBestehenDiePruefer) {
     const QString text = QString::fromUtf8(DateiLesen(desktop));
     for (const QString& zeile :
          {QStringLiteral("Exec=kartello-quiz %f"), QStringLiteral("Categories=Education;"),
-          QStringLiteral("MimeType=application/x-kartello-themendokument;"),
+          QStringLiteral(
+              "MimeType=application/x-kartello-themendokument;application/x-kartello-bestenliste;"),
           QString(QStringLiteral("Icon=") + Kennung), QStringLiteral("Name[de]="),
           QStringLiteral("Comment[de]=Quiz zu Landkarten, Lückentexten"),
           QStringLiteral("Comment=Play quizzes")})
@@ -126,6 +127,19 @@ TEST(Desktopdateien, DateitypenErkanntNachNamenUndInhalt) {
                                   {QStringLiteral("query"), QStringLiteral("filetype"), f.datei}, umgebung);
         EXPECT_EQ(q.exitCode, 0) << q.fehler.toStdString();
         EXPECT_EQ(q.ausgabe.trimmed(), QByteArray(f.typ)) << f.datei.toStdString();
+    }
+
+    // With the entry installed, a double-click on either type starts the program.
+    const QString anwendungen = xdg.daten() + QStringLiteral("/applications");
+    ASSERT_TRUE(QDir().mkpath(anwendungen));
+    ASSERT_TRUE(QFile::copy(Paketdatei(Kennung + QStringLiteral(".desktop")),
+                            anwendungen + QStringLiteral("/") + Kennung + QStringLiteral(".desktop")));
+    ASSERT_EQ(Ausfuehren(QStringLiteral("update-desktop-database"), {anwendungen}).exitCode, 0);
+    for (const char* typ : {"application/x-kartello-themendokument", "application/x-kartello-bestenliste"}) {
+        const Lauf q = Ausfuehren(
+            QStringLiteral("xdg-mime"),
+            {QStringLiteral("query"), QStringLiteral("default"), QString::fromLatin1(typ)}, umgebung);
+        EXPECT_EQ(q.ausgabe.trimmed(), (Kennung + QStringLiteral(".desktop")).toUtf8()) << typ;
     }
 }
 

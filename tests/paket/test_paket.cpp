@@ -14,6 +14,7 @@
 #include "shell/av_main.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>
@@ -51,8 +52,8 @@ void KopfdatenPruefen(const QString& deb) {
     EXPECT_EQ(Feld(deb, "Version"), QStringLiteral("1.0.2005"));
     EXPECT_TRUE(QFileInfo(deb).fileName().startsWith(QStringLiteral("kartello-quiz_1.0.2005_")));
     const QString haengt = Feld(deb, "Depends");
-    for (const char* paket :
-         {"fonts-liberation2", "libqt6core6", "libqt6widgets6", "libqt6multimedia6", "libpng16-16"})
+    for (const char* paket : {"fonts-liberation2", "libqt6core6", "libqt6widgets6", "libqt6multimedia6",
+                              "libpng16-16", "qt6-translations-l10n"})
         EXPECT_TRUE(haengt.contains(QString::fromLatin1(paket))) << paket << " in " << haengt.toStdString();
     EXPECT_TRUE(Feld(deb, "Recommends").contains(QStringLiteral("xdg-utils")));
     EXPECT_TRUE(Feld(deb, "Maintainer").contains(u'@'));
@@ -69,6 +70,7 @@ void InhaltPruefen(const QString& deb) {
         QStringLiteral("./usr/share/kartello-quiz/sound/Falsch1.wav"),
         QStringLiteral("./usr/share/kartello-quiz/hilfe/index.html"),
         QStringLiteral("./usr/share/doc/kartello-quiz/README.md"),
+        QStringLiteral("./usr/share/doc/kartello-quiz/copyright"),
         QStringLiteral("./usr/share/applications/de.velmora.KartelloQuiz.desktop"),
         QStringLiteral("./usr/share/metainfo/de.velmora.KartelloQuiz.metainfo.xml"),
         QStringLiteral("./usr/share/mime/packages/de.velmora.KartelloQuiz.xml"),
@@ -80,6 +82,53 @@ void InhaltPruefen(const QString& deb) {
     for (const QString& pfad : erwartet)
         EXPECT_TRUE(liste.contains(pfad + u'\n')) << pfad.toStdString();
     EXPECT_FALSE(liste.contains(QStringLiteral("test_"))) << "no test programs in the package";
+}
+
+// Nothing in the unpacked tree only holds a folder open in version control.
+void KeinePlatzhalter(const QString& wurzel) {
+    QDirIterator it(wurzel, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    int dateien = 0;
+    while (it.hasNext()) {
+        const QFileInfo datei(it.next());
+        ++dateien;
+        EXPECT_FALSE(datei.fileName().startsWith(u'.')) << datei.filePath().toStdString();
+        EXPECT_GT(datei.size(), 0) << "empty file " << datei.filePath().toStdString();
+    }
+    EXPECT_GT(dateien, 20);
+}
+
+// The copyright file is machine-readable (read by python3-debian, strictly): every file
+// is covered, every licence named has its text, the bundled data names its source.
+void CopyrightPruefen(const QString& wurzel) {
+    const QString datei = wurzel + QStringLiteral("/usr/share/doc/kartello-quiz/copyright");
+    const QString pruefung = QStringLiteral(R"(
+import re, sys, warnings
+import debian.copyright as dc
+with open(sys.argv[1], encoding="utf-8") as f:
+    c = dc.Copyright(f, strict=True)
+texte = {p.license.synopsis for p in c.all_license_paragraphs()}
+for p in c.all_files_paragraphs():
+    for name in re.split(r" and | or ", p.license.synopsis):
+        if name not in texte and not p.license.text:
+            sys.exit("ohne Lizenztext: " + name)
+for pfad in ("src/shell/main.cpp", "resources/sound/Richtig1.wav", "samples/europa/bild.png"):
+    p = c.find_files_paragraph(pfad)
+    if p is None or not p.copyright:
+        sys.exit("nicht erfasst: " + pfad)
+    print(pfad + "	" + p.license.synopsis)
+print("Upstream-Name	" + c.header.upstream_name)
+)");
+    const Lauf l = Ausfuehren(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), pruefung, datei});
+    ASSERT_EQ(l.exitCode, 0) << l.fehler.toStdString();
+    const QString aus = QString::fromUtf8(l.ausgabe);
+    EXPECT_TRUE(aus.contains(QStringLiteral("src/shell/main.cpp\tGPL-3.0-or-later"))) << aus.toStdString();
+    EXPECT_TRUE(
+        aus.contains(QStringLiteral("samples/europa/bild.png\tGPL-3.0-or-later and public-domain and ISC")))
+        << aus.toStdString();
+    EXPECT_TRUE(aus.contains(QStringLiteral("Upstream-Name\tVelmora Kartello-Quiz")));
+    const QString text = QString::fromUtf8(DateiLesen(datei));
+    for (const char* quelle : {"Natural Earth", "world-atlas", "tools/klaenge", "tools/grafik", "no fonts"})
+        EXPECT_TRUE(text.contains(QString::fromLatin1(quelle))) << quelle;
 }
 
 // The unpacked program runs from its folder on the offscreen platform until stopped.
@@ -134,6 +183,8 @@ TEST(Paket, BauenAuflistenAuspackenStarten) {
 
     const QString wurzel = xdg.tmp.filePath(QStringLiteral("wurzel"));
     ASSERT_EQ(Ausfuehren(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), deb, wurzel}).exitCode, 0);
+    KeinePlatzhalter(wurzel);
+    CopyrightPruefen(wurzel);
     ProgrammLaeuft(wurzel + QStringLiteral("/usr/bin"), xdg);
 
     // The unpacked tool resolves the same folders: writable defaults in the user's data folder.

@@ -57,6 +57,7 @@ public:
         optionenFenster.push_back(dokTyp);
         return optionenStarten;
     }
+    bool OptionenVorJederUebung(int /*dokTyp*/) const override { return vorJederUebung; }
     void QuizmodusSetzen(bool an) override { modi.push_back(an); }
     QSize PanelGroesse() const override { return panel; }
     void ZeitTimerSetzen(bool an) override { timer = an; }
@@ -87,6 +88,7 @@ public:
     QString name;
     int nameFragen = 0;
     bool optionenStarten = false;
+    bool vorJederUebung = false; // "Dieses Dialogfenster vor jeder Übung anzeigen"
     std::vector<int> optionenFenster;
     std::vector<bool> modi;
     QSize panel{1000, 600};

@@ -27,8 +27,10 @@ QString Werkzeug() {
     return QStringLiteral(KARTELLO_BIN_ORDNER "/kartello-tool");
 }
 
-Lauf Starten(const QStringList& argumente) {
+Lauf Starten(const QStringList& argumente,
+             const QProcessEnvironment& umgebung = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
+    p.setProcessEnvironment(umgebung);
     p.start(Werkzeug(), argumente);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
@@ -210,6 +212,22 @@ TEST(BestenlisteWerkzeug, BeschaedigteListeWarntAufStderr) {
     EXPECT_EQ(lauf.fehler, QStringLiteral("Die Bestenliste \"") + QDir::toNativeSeparators(datei) +
                                QStringLiteral("\" ist ab Eintrag 2 beschädigt; angezeigt werden die Einträge "
                                               "davor.\n"));
+}
+
+// The program's texts are German, so are its dates on a system without German language.
+TEST(BestenlisteWerkzeug, DatumDeutschUnterCUtf8) {
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath(QStringLiteral("Europa.hsc"));
+    ASSERT_EQ(
+        Starten(EintragArgumente(datei, QStringLiteral("Jörg"), 90000, QStringLiteral("0.875"))).exitCode, 0);
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LC_ALL", "LC_TIME", "LC_MESSAGES", "LANGUAGE"})
+        umgebung.remove(QString::fromLatin1(name));
+    umgebung.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    const Lauf lauf = Starten({QStringLiteral("bestenliste"), QStringLiteral("zeigen"), datei}, umgebung);
+    ASSERT_EQ(lauf.exitCode, 0) << lauf.fehler.toStdString();
+    EXPECT_TRUE(lauf.ausgabe.contains("\t08.12.26 10:15:00")) << lauf.ausgabe.constData();
+    EXPECT_FALSE(lauf.ausgabe.contains("Dec")) << lauf.ausgabe.constData();
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
+#include <functional>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -231,6 +233,60 @@ TEST(Programmeinstellungen, AlteSchreibweiseImIniBleibtEinWert) {
     QSettings roh(datei, QSettings::IniFormat);
     EXPECT_EQ(roh.allKeys().size(), 22) << roh.allKeys().join(u' ').toStdString();
     EXPECT_EQ(roh.value(QStringLiteral("UebOpt-Zeitlimit")).toInt(), 1);
+}
+
+// A run of the program: load at start, change some values, save at close.
+EinstellungsStand Lauf(const QString& benutzer, const QString& system,
+                       const std::function<void(ProgrammEinstellungenTyp&, ProgrammOrdnerTyp&)>& aendern) {
+    EinstellungenQt speicher(benutzer, system);
+    EinstellungsStand stand{ProgrammEinstellungenTyp{}, Standardordner()};
+    EinstellungenLaden(speicher, stand.werte, stand.ordner);
+    const EinstellungsStand geladen = stand;
+    aendern(stand.werte, stand.ordner);
+    AenderungenSpeichern(speicher, geladen, stand.werte, stand.ordner);
+    return geladen;
+}
+
+TEST(Programmeinstellungen, VorgabenBleibenInKraftBisDerBenutzerSieAendert) {
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const QString benutzer = tmp.filePath(QStringLiteral("benutzer.conf"));
+    const QString system = tmp.filePath(QStringLiteral("system.conf"));
+    const auto nichts = [](ProgrammEinstellungenTyp&, ProgrammOrdnerTyp&) {};
+    Lauf(benutzer, system, nichts);
+    EXPECT_TRUE(QSettings(benutzer, QSettings::IniFormat).allKeys().isEmpty())
+        << "nothing untouched is written";
+
+    // The administrator adds presets after the first run: they reach this user.
+    {
+        QFile f(system);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[General]\nOpt-Sound=false\nOpt-ProtOrdner=/srv/klasse7/protokolle/\nUebOpt-ZLimitMin=9\n");
+    }
+    EinstellungsStand zweiter = Lauf(benutzer, system, [](ProgrammEinstellungenTyp& w, ProgrammOrdnerTyp& o) {
+        w.UebOpt.ZLimitMin = QStringLiteral("5"); // the user's own choice over a preset
+        o.Bestenlistenordner = QStringLiteral("/home/lehrer/bestenlisten/");
+        w.AutoProtSpeichern = true;
+        w.AutoProtSpeichern = false; // back again: no change
+    });
+    EXPECT_FALSE(zweiter.werte.Sound);
+    EXPECT_EQ(zweiter.ordner.Protokollordner, QStringLiteral("/srv/klasse7/protokolle/"));
+    QSettings roh(benutzer, QSettings::IniFormat);
+    QStringList namen = roh.allKeys();
+    namen.sort();
+    EXPECT_EQ(namen, (QStringList{QStringLiteral("Opt-BestListOrdner"), QStringLiteral("UebOpt-ZLimitMin")}));
+
+    // A preset changed later reaches him too, except where he chose himself.
+    {
+        QFile f(system);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[General]\nOpt-Sound=true\nOpt-ProtOrdner=/srv/klasse8/protokolle/\nUebOpt-ZLimitMin=7\n");
+    }
+    const EinstellungsStand dritter = Lauf(benutzer, system, nichts);
+    EXPECT_TRUE(dritter.werte.Sound);
+    EXPECT_EQ(dritter.ordner.Protokollordner, QStringLiteral("/srv/klasse8/protokolle/"));
+    EXPECT_EQ(dritter.werte.UebOpt.ZLimitMin, QStringLiteral("5"));
+    EXPECT_EQ(dritter.ordner.Bestenlistenordner, QStringLiteral("/home/lehrer/bestenlisten/"));
 }
 
 } // namespace

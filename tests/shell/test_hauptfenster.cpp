@@ -186,6 +186,9 @@ TEST_F(Fenster, GroesseUndAnzeigeModiOrdnenNeuAn) {
     f->AnzeigeFenster();
     EXPECT_EQ(f->Relayouts(), vorher + 2);
     EXPECT_FALSE(f->windowFlags().testFlag(Qt::FramelessWindowHint));
+    // The new native window of the framed mode is maximised too, not back at its normal size.
+    EXPECT_TRUE(f->windowState().testFlag(Qt::WindowMaximized));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f->isMaximized() && f->isVisible(); }));
     EXPECT_EQ(karte->width(), pan->width() - 17);
 }
 
@@ -342,7 +345,12 @@ TEST_F(Fenster, EinunddreissigThemenInZweiSpalten) {
 TEST_F(Fenster, StrgAZeigtDasArbeitsblattDesOffenenDokuments) {
     dokument(QStringLiteral("a.tvl"), QStringLiteral("Alpen"));
     starten();
-    QTest::keyClick(f.get(), Qt::Key_A, Qt::ControlModifier); // no document open: nothing
+    QTest::keyClick(f.get(), Qt::Key_A, Qt::ControlModifier); // no document open: the usual hint
+    ASSERT_EQ(meldungen.eintraege.size(), 1u);
+    EXPECT_EQ(meldungen.eintraege[0].art, MeldungsArt::Information);
+    EXPECT_EQ(meldungen.eintraege[0].text,
+              QStringLiteral("Bitte zuerst über das Menü \"Quizauswahl\" das gewünschte Quiz auswählen."));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     QTest::keyClick(f.get(), Qt::Key_PageDown);
     ASSERT_EQ(f->windowTitle(), QStringLiteral("Velmora Kartello-Quiz - Alpen"));
     QString titel;

@@ -137,6 +137,7 @@ protected:
         ordner.Kanalname = QStringLiteral("TVL-3");
         for (const QString& datei : NetzuebungsDateien(ordner) + QStringList{fremd()})
             anlegen(datei);
+        geladen = {werte, ordner};
     }
     static void anlegen(const QString& pfad) {
         QFile f(pfad);
@@ -154,6 +155,7 @@ protected:
     QTemporaryDir tmp;
     ProgrammOrdnerTyp ordner;
     ProgrammEinstellungenTyp werte;
+    EinstellungsStand geladen;
     FakeMeldungen meldungen;
     FakeEinstellungen speicher;
     // The settings file as this run published it: the fixture's files hold "x".
@@ -169,7 +171,7 @@ TEST_F(Schliessen_, DateinamenDesKanals) {
 
 TEST_F(Schliessen_, NeinBehaeltQuizUndSpeichertNichts) {
     meldungen.antworten = {Antwort::Nein};
-    EXPECT_FALSE(Schliessen(true, meldungen, speicher, werte, ordner, eigene));
+    EXPECT_FALSE(Schliessen(true, meldungen, speicher, geladen, werte, ordner, eigene));
     ASSERT_EQ(meldungen.eintraege.size(), 1u);
     EXPECT_EQ(meldungen.eintraege[0].art, MeldungsArt::Bestaetigung);
     EXPECT_EQ(meldungen.eintraege[0].knoepfe, Knoepfe::JaNein);
@@ -183,33 +185,36 @@ TEST_F(Schliessen_, NeinBehaeltQuizUndSpeichertNichts) {
 TEST_F(Schliessen_, JaLoeschtNetzdateienUndSpeichert) {
     meldungen.antworten = {Antwort::Ja};
     werte.Sound = false;
-    EXPECT_TRUE(Schliessen(true, meldungen, speicher, werte, ordner, eigene));
+    EXPECT_TRUE(Schliessen(true, meldungen, speicher, geladen, werte, ordner, eigene));
     EXPECT_EQ(vorhandene(), 0);
     EXPECT_TRUE(QFile::exists(fremd())) << "another channel's files stay";
-    EXPECT_EQ(speicher.geschrieben, EinstellungsNamen());
+    EXPECT_EQ(speicher.geschrieben, QStringList{QStringLiteral("Opt-Sound")}) << "only what changed";
     EXPECT_EQ(speicher.gespeichert, 1);
     EXPECT_EQ(speicher.leseBool(QStringLiteral("Opt-Sound")), false);
 }
 
 TEST_F(Schliessen_, OhneQuizKeineFrage) {
-    EXPECT_TRUE(Schliessen(false, meldungen, speicher, werte, ordner, eigene));
+    EXPECT_TRUE(Schliessen(false, meldungen, speicher, geladen, werte, ordner, eigene));
     EXPECT_TRUE(meldungen.eintraege.empty());
     EXPECT_EQ(vorhandene(), 0);
-    EXPECT_EQ(speicher.gespeichert, 1);
+    EXPECT_EQ(speicher.gespeichert, 0) << "nothing changed, nothing written";
+    EXPECT_TRUE(speicher.geschrieben.isEmpty());
 }
 
 TEST_F(Schliessen_, FremdeUebungBleibtBeimSchliessen) {
-    EXPECT_TRUE(Schliessen(false, meldungen, speicher, werte, ordner, QByteArray()));
+    EXPECT_TRUE(Schliessen(false, meldungen, speicher, geladen, werte, ordner, QByteArray()));
     EXPECT_EQ(vorhandene(), 3) << "this run published nothing";
-    EXPECT_EQ(speicher.gespeichert, 1);
+    EXPECT_EQ(speicher.gespeichert, 0) << "nothing changed, nothing written";
+    EXPECT_TRUE(speicher.geschrieben.isEmpty());
 }
 
 TEST_F(Schliessen_, FehlendeDateienSindKeinFehler) {
     for (const QString& datei : NetzuebungsDateien(ordner))
         QFile::remove(datei);
-    EXPECT_TRUE(Schliessen(false, meldungen, speicher, werte, ordner, eigene));
+    EXPECT_TRUE(Schliessen(false, meldungen, speicher, geladen, werte, ordner, eigene));
     EXPECT_TRUE(meldungen.eintraege.empty());
-    EXPECT_EQ(speicher.gespeichert, 1);
+    EXPECT_EQ(speicher.gespeichert, 0) << "nothing changed, nothing written";
+    EXPECT_TRUE(speicher.geschrieben.isEmpty());
 }
 
 } // namespace
@@ -241,7 +246,8 @@ TEST(Programmordner, OrdnerNebenDemProgramm) {
 
 TEST_F(Schliessen_, NichtGespeicherteEinstellungenWerdenGemeldetVorDemAufraeumen) {
     speicher.speichernScheitert = true;
-    EXPECT_TRUE(Schliessen(false, meldungen, speicher, werte, ordner, eigene));
+    werte.Sound = false; // a changed value that must be written
+    EXPECT_TRUE(Schliessen(false, meldungen, speicher, geladen, werte, ordner, eigene));
     ASSERT_EQ(meldungen.eintraege.size(), 1u);
     EXPECT_EQ(meldungen.eintraege[0].art, MeldungsArt::Fehler);
     EXPECT_EQ(meldungen.eintraege[0].text, SchreibfehlerText(speicher.ort()));
@@ -250,7 +256,7 @@ TEST_F(Schliessen_, NichtGespeicherteEinstellungenWerdenGemeldetVorDemAufraeumen
 
 TEST_F(Schliessen_, GleichnamigerRechnerOhneEigeneDateiLaesstDieUebung) {
     // Same computer name, but the settings file is another run's (other bytes).
-    EXPECT_TRUE(Schliessen(false, meldungen, speicher, werte, ordner, QByteArrayLiteral("y")));
+    EXPECT_TRUE(Schliessen(false, meldungen, speicher, geladen, werte, ordner, QByteArrayLiteral("y")));
     EXPECT_EQ(vorhandene(), 3);
 }
 

@@ -10,6 +10,8 @@ public:
         auftraege.push_back(auftrag);
         return ergebnis;
     }
+    QString bericht() const override { return meldung; }
     std::vector<MailAuftrag> auftraege;
     int ergebnis = MailErgebnis::Uebermittelt;
+    QString meldung; // what the system reports on a failure
 };

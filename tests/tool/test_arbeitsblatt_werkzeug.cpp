@@ -1,6 +1,8 @@
 // "kartello-tool arbeitsblatt": the page the window makes, written by file extension.
 #include "werkzeug_lauf.h"
 
+#include "pdf_seite.h"
+
 #include "documents/tvl_datei.h"
 #include "worksheet/arbeitsblatt.h"
 
@@ -61,6 +63,28 @@ TEST_F(BlattWerkzeug, PngIstDieVorschauDesFenstersMitDenselbenOptionen) {
         EXPECT_EQ(Blatt(name, {QStringLiteral("--titel"), QString()}).exitCode, 0) << endung;
         EXPECT_GT(QFile(Pfad(name)).size(), 100) << endung;
     }
+}
+
+// The PDF is an A4 sheet with the page where the print window puts it by default: a
+// printer's border clips nothing, and the page keeps its ratio.
+TEST_F(BlattWerkzeug, PdfIstEinA4BlattMitDenRaendernDesDruckfensters) {
+    const WerkzeugErgebnis e = Blatt(QStringLiteral("blatt.pdf"));
+    ASSERT_EQ(e.exitCode, 0) << e.fehler.toStdString();
+    const PdfSeite seite = PdfLesen(Pfad(QStringLiteral("blatt.pdf")));
+    ASSERT_TRUE(seite.gelesen) << seite.fehler.toStdString();
+    EXPECT_NEAR(seite.punkte.width(), 595.28, 0.5);
+    EXPECT_NEAR(seite.punkte.height(), 841.89, 0.5);
+    const DruckLage lage = StandardDruckLage();
+    EXPECT_DOUBLE_EQ(lage.hoehe, 27.0);
+    const QRectF rahmen(lage.links, lage.oben, lage.breite, lage.breite / Seitenverhaeltnis);
+    const QRectF cm = seite.inCm(seite.dunkel);
+    const double pixel = 1.0 / seite.proCm + 0.01;
+    EXPECT_GE(cm.left(), rahmen.left() - pixel);
+    EXPECT_GE(cm.top(), rahmen.top() - pixel);
+    EXPECT_LE(cm.right(), rahmen.right() + pixel);
+    EXPECT_LE(cm.bottom(), rahmen.bottom() + pixel);
+    // The footer sits at the page's foot: the page is drawn at full height, not squashed.
+    EXPECT_GT(cm.bottom(), rahmen.top() + 0.95 * rahmen.height()) << cm.bottom();
 }
 
 TEST_F(BlattWerkzeug, FehlerfaelleUndRueckgabewerte) {

@@ -1,10 +1,13 @@
 // The worksheet window and its print window, driven through their widgets.
 #include "blatttest.h"
+#include "data/av_data.h"
 
 #include "fake_dialoge.h"
 #include "fake_meldungen.h"
 #include "fake_zwischenablage.h"
+#include "pdf_seite.h"
 #include "worksheet/ac_arbeitsblatt.h"
+#include "worksheet/arbeitsblatt_befehle.h"
 #include "worksheet/av_arbblattdruck.h"
 
 #include <QApplication>
@@ -120,6 +123,8 @@ TEST_F(FensterTest, SpeichernPrueftDieEndungUndKopierenGibtAlleFormen) {
     ASSERT_EQ(m_dialoge.speichernAuftraege.size(), 1u);
     const DateiDialogAuftrag& a = m_dialoge.speichernAuftraege.front();
     EXPECT_EQ(a.Titel, QStringLiteral("Arbeitsblatt exportieren"));
+    EXPECT_EQ(a.Startordner, ArbeitsblattStartordner(Ordner())) << "never the working folder";
+    EXPECT_FALSE(a.Startordner.isEmpty());
     EXPECT_EQ(a.Standardendung, QStringLiteral("emf"));
     EXPECT_TRUE(a.UeberschreibenFragen);
     ASSERT_EQ(a.Filter.size(), 3u);
@@ -162,13 +167,13 @@ TEST_F(FensterTest, ZiehenRolltDieVorschauMitHandcursor) {
 }
 
 TEST_F(FensterTest, DruckfensterHaeltDasSeitenverhaeltnisUndDrucktAlsPdf) {
-    const double verhaeltnis = 1001.0 / 1625.0;
+    const double verhaeltnis = Seitenverhaeltnis;
     TArbBlattDruckForm druck(verhaeltnis, m_dialoge, m_meldungen);
     EXPECT_EQ(druck.windowTitle(), QStringLiteral("Arbeitsblatt drucken"));
     EXPECT_EQ(druck.LinkerRand()->text(), QStringLiteral("2,2 cm"));
     EXPECT_EQ(druck.ObererRand()->text(), QStringLiteral("1,4 cm"));
     EXPECT_EQ(druck.Breite()->text(), QStringLiteral("16,6 cm"));
-    EXPECT_EQ(druck.Hoehe()->text(), QStringLiteral("17,0 cm"));
+    EXPECT_EQ(druck.Hoehe()->text(), QStringLiteral("27,0 cm")) << "the height the width and the ratio give";
     EXPECT_TRUE(druck.Seitenverhaeltnis()->isChecked());
     druck.Breite()->setValue(10.0);
     EXPECT_DOUBLE_EQ(druck.Hoehe()->value(), std::round(10.0 / verhaeltnis * 10) / 10);
@@ -193,4 +198,31 @@ TEST_F(FensterTest, DruckfensterHaeltDasSeitenverhaeltnisUndDrucktAlsPdf) {
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
     EXPECT_EQ(druck.result(), QDialog::Accepted);
+}
+
+// Printed with the window's defaults, a page that fills its own units lands on the paper
+// at the margins and the size the window shows, in the page's ratio, as poppler reads it.
+TEST_F(FensterTest, DruckMitDenVorgabenBehaeltDasSeitenverhaeltnis) {
+    TArbBlattDruckForm druck(Seitenverhaeltnis, m_dialoge, m_meldungen);
+    druck.setzeSeite(
+        [](QPainter& maler) { maler.fillRect(0, 0, Arbeitsblatt::Breite, Arbeitsblatt::Hoehe, Qt::black); });
+    m_dialoge.druckPdf = m_ordner.filePath(QStringLiteral("vorgaben.pdf"));
+    druck.Einrichten();
+    // Rounded figures in the fields never bend the page while the ratio is kept.
+    druck.Breite()->setValue(12.3);
+    druck.Hoehe()->setValue(19.9);
+    druck.Breite()->setValue(16.6);
+    EXPECT_EQ(druck.Hoehe()->text(), QStringLiteral("27,0 cm"));
+    const QRect ziel = druck.Zielrechteck();
+    EXPECT_NEAR(static_cast<double>(ziel.width()) / ziel.height(), Seitenverhaeltnis, 1.0 / ziel.height());
+    druck.findChild<QPushButton*>(QStringLiteral("DruckenBtn"))->click();
+
+    const PdfSeite seite = PdfLesen(m_dialoge.druckPdf);
+    ASSERT_TRUE(seite.gelesen) << seite.fehler.toStdString();
+    const QRectF cm = seite.inCm(seite.dunkel);
+    const double pixel = 1.0 / seite.proCm + 0.01;
+    EXPECT_NEAR(cm.left(), 2.2, pixel);
+    EXPECT_NEAR(cm.top(), 1.4, pixel);
+    EXPECT_NEAR(cm.width(), 16.6, 2 * pixel);
+    EXPECT_NEAR(cm.height(), 16.6 / Seitenverhaeltnis, 2 * pixel) << "27.0 cm high, not 17.0";
 }
