@@ -185,7 +185,7 @@ TEST(KqaLast, DreissigSchuelerZugleich) {
             lauf.teilnehmer = QStringLiteral("Schüler %1 ").arg(s) + QString(s, u'x');
             lauf.antworten.assign(static_cast<std::size_t>(s + 1),
                                   KqaAntwort{s, QStringLiteral("1"), QStringLiteral("T"), true, 1, 10});
-            if (!BestListAnhaengen(hsc, {lauf.teilnehmer, QStringLiteral("PC"), 0, 1000, 0.5}, warten,
+            if (!BestListAnhaengen(hsc, {lauf.teilnehmer, QStringLiteral("PC"), 46000.5, 1000, 0.5}, warten,
                                    fehler) ||
                 !KqaAnhaengen(kqa, lauf, warten, fehler))
                 ++fehlgeschlagen;
