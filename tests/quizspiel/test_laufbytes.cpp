@@ -5,6 +5,7 @@
 // KARTELLO_LAUF_AUFNEHMEN=1 writes the files afresh instead of comparing.
 #include "quizspiel.h"
 
+#include "platform/anzeigeort.h"
 #include "quiz/quiztexte.h"
 
 #include <QLocale>
@@ -17,7 +18,7 @@ QString Datei(const QString& name) {
 
 // The protocol's start date as the program formats it for this machine's locale.
 QString DatumText(const QDateTime& zeit) {
-    const QLocale ort = QLocale::system();
+    const QLocale ort = AnzeigeOrt();
     QString format = ort.timeFormat(QLocale::LongFormat);
     format.remove(u't');
     return ort.toString(zeit.date(), QLocale::ShortFormat) + u' ' + zeit.time().toString(format.trimmed());
