@@ -87,16 +87,30 @@ void BM_BestenlisteLesen(benchmark::State& state) {
 }
 BENCHMARK(BM_BestenlisteLesen)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// What the window and the tool do on opening: every run read, the first whole run of each
+// pupil counted.
 void BM_KlassenauswertungOeffnen(benchmark::State& state) {
     Daten& d = Dateien();
     for (auto _ : state) {
-        const KqaLeseErgebnis gelesen = KqaLesen(d.kqa);
+        const KqaLeseErgebnis gelesen = KqaLesen(d.kqa, AuswertungsUmfang::ErsterGanzerLauf);
         if (gelesen.bestand.laeufe().size() != Laeufe) state.SkipWithError("Läufe fehlen");
         const Auswertung a = Auswerten(gelesen.bestand, AuswertungsUmfang::ErsterGanzerLauf, &d.dok);
         benchmark::DoNotOptimize(a.positionen.data());
     }
 }
 BENCHMARK(BM_KlassenauswertungOeffnen)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The choice "all runs": every answer of every run read and counted.
+void BM_KlassenauswertungAlleLaeufe(benchmark::State& state) {
+    Daten& d = Dateien();
+    for (auto _ : state) {
+        const KqaLeseErgebnis gelesen = KqaLesen(d.kqa, AuswertungsUmfang::AlleLaeufe);
+        if (gelesen.bestand.laeufe().size() != Laeufe) state.SkipWithError("Läufe fehlen");
+        const Auswertung a = Auswerten(gelesen.bestand, AuswertungsUmfang::AlleLaeufe, &d.dok);
+        benchmark::DoNotOptimize(a.positionen.data());
+    }
+}
+BENCHMARK(BM_KlassenauswertungAlleLaeufe)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

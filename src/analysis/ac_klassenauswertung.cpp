@@ -22,6 +22,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QSignalBlocker>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QTabWidget>
@@ -143,7 +144,7 @@ TKlassenauswertungForm::TKlassenauswertungForm(Meldungen& meldungen, Dialoge& di
         {QStringLiteral("Erster vollständiger Durchgang je Teilnehmer"), QStringLiteral("Alle Durchgänge")});
     auto* umfangLab = new QLabel(QStringLiteral("&Auswerten:"), this);
     umfangLab->setBuddy(m_umfang);
-    connect(m_umfang, &QComboBox::currentIndexChanged, this, [this] { Neuberechnen(); });
+    connect(m_umfang, &QComboBox::currentIndexChanged, this, &TKlassenauswertungForm::UmfangGewechselt);
     m_warnungen = new QLabel(this);
     m_warnungen->setObjectName(QStringLiteral("WarnungenLab"));
     m_warnungen->setWordWrap(true);
@@ -199,11 +200,23 @@ TKlassenauswertungForm::TKlassenauswertungForm(Meldungen& meldungen, Dialoge& di
 TKlassenauswertungForm::~TKlassenauswertungForm() = default;
 
 bool TKlassenauswertungForm::Oeffnen(const QString& kqaPfad, const QStringList& suchordner) {
+    if (!Lesen(kqaPfad, Umfang())) return false;
+    m_mitDokument = !m_bestand.laeufe().empty() && DokumentLaden(kqaPfad, suchordner);
+    Neuberechnen();
+    return true;
+}
+
+AuswertungsUmfang TKlassenauswertungForm::Umfang() const {
+    return m_umfang->currentIndex() == 1 ? AuswertungsUmfang::AlleLaeufe
+                                         : AuswertungsUmfang::ErsterGanzerLauf;
+}
+
+bool TKlassenauswertungForm::Lesen(const QString& kqaPfad, AuswertungsUmfang umfang) {
     const QString name = QDir::toNativeSeparators(kqaPfad);
     KqaLeseErgebnis gelesen;
     {
         const Sanduhr sanduhr;
-        gelesen = KqaLesen(kqaPfad);
+        gelesen = KqaLesen(kqaPfad, umfang);
     }
     if (!gelesen.fehler.isEmpty() || gelesen.keinKqa) {
         m_meldungen.fehler(LesefehlerText(
@@ -221,20 +234,19 @@ bool TKlassenauswertungForm::Oeffnen(const QString& kqaPfad, const QStringList& 
              ? QStringLiteral("\n(%1 beschädigte Zeilen insgesamt)").arg(gelesen.warnungen.size())
              : QString()));
     m_warnungen->setVisible(!gelesen.warnungen.isEmpty());
-    m_mitDokument = !m_bestand.laeufe().empty() && DokumentLaden(kqaPfad, suchordner);
-    Neuberechnen();
     return true;
 }
 
 bool TKlassenauswertungForm::DokumentLaden(const QString& kqaPfad, const QStringList& suchordner) {
     const KqaLaufKopf& lauf = m_bestand.laeufe().back();
-    QString pfad = KqaDokumentSuchen(kqaPfad, lauf.datei, lauf.hash, suchordner);
+    const QString& datei = m_bestand.text(lauf.datei);
+    QString pfad = KqaDokumentSuchen(kqaPfad, datei, m_bestand.text(lauf.hash), suchordner);
     if (pfad.isEmpty()) {
         DateiDialogAuftrag auftrag;
-        auftrag.Titel = QStringLiteral("Dokument \"%1\" suchen").arg(lauf.titel);
+        auftrag.Titel = QStringLiteral("Dokument \"%1\" suchen").arg(m_bestand.text(lauf.titel));
         auftrag.Filter = {{QStringLiteral("Themendokument (*.tvl)"), QStringLiteral("*.tvl")}};
         auftrag.Startordner = QFileInfo(kqaPfad).absolutePath();
-        auftrag.Dateiname = lauf.datei;
+        auftrag.Dateiname = datei;
         pfad = m_dialoge.DateiOeffnen(auftrag).value_or(QString());
     }
     if (pfad.isEmpty()) return false;
@@ -253,9 +265,18 @@ void TKlassenauswertungForm::UmfangSetzen(AuswertungsUmfang umfang) {
     m_umfang->setCurrentIndex(umfang == AuswertungsUmfang::AlleLaeufe ? 1 : 0);
 }
 
+void TKlassenauswertungForm::UmfangGewechselt() {
+    // The first runs were read without the answers of the others: all runs are read again.
+    if (Umfang() == AuswertungsUmfang::AlleLaeufe && m_bestand.umfang() != AuswertungsUmfang::AlleLaeufe &&
+        !m_kqaPfad.isEmpty() && !Lesen(m_kqaPfad, AuswertungsUmfang::AlleLaeufe)) {
+        const QSignalBlocker sperre(m_umfang);
+        m_umfang->setCurrentIndex(0);
+    }
+    Neuberechnen();
+}
+
 void TKlassenauswertungForm::Neuberechnen() {
-    const AuswertungsUmfang umfang =
-        m_umfang->currentIndex() == 1 ? AuswertungsUmfang::AlleLaeufe : AuswertungsUmfang::ErsterGanzerLauf;
+    const AuswertungsUmfang umfang = Umfang();
     const Sanduhr sanduhr;
     m_auswertung = Auswerten(m_bestand, umfang, m_mitDokument ? &m_dok : nullptr);
     m_karte = AuswertungsKarte(m_mitDokument ? &m_dok : nullptr, m_auswertung);

@@ -42,6 +42,9 @@ public:
     AuswertungsKartenFeld* kartenFeld() const { return m_feld; }
 
 private:
+    AuswertungsUmfang Umfang() const;
+    bool Lesen(const QString& kqaPfad, AuswertungsUmfang umfang);
+    void UmfangGewechselt();
     void Neuberechnen();
     void TabelleFuellen(QTableWidget* tabelle, const std::vector<QStringList>& zeilen);
     bool DokumentLaden(const QString& kqaPfad, const QStringList& suchordner);

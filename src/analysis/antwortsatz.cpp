@@ -1,9 +1,7 @@
 #include "analysis/antwortsatz.h"
 
 #include "analysis/kqa_json.h"
-#include "platform/dateisperre.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -23,7 +21,7 @@ QByteArray KqaZeile(const KqaLauf& lauf) {
     QJsonArray antworten;
     for (const KqaAntwort& a : lauf.antworten)
         antworten.append(AntwortAlsJson(a));
-    const QJsonObject o{
+    const QJsonObject kopf{
         {QStringLiteral("titel"), lauf.titel},
         {QStringLiteral("datei"), lauf.datei},
         {QStringLiteral("hash"), lauf.hash},
@@ -34,9 +32,12 @@ QByteArray KqaZeile(const KqaLauf& lauf) {
         {QStringLiteral("leistung"), lauf.leistung},
         {QStringLiteral("note"), lauf.note},
         {QStringLiteral("ganz"), lauf.ganz},
-        {QStringLiteral("antworten"), antworten},
     };
-    return QJsonDocument(o).toJson(QJsonDocument::Compact);
+    // The answers come last: a reader that counts only some runs reads the others' heads
+    // and steps over the rest of their lines.
+    QByteArray zeile = QJsonDocument(kopf).toJson(QJsonDocument::Compact);
+    zeile.chop(1);
+    return zeile + ",\"antworten\":" + QJsonDocument(antworten).toJson(QJsonDocument::Compact) + '}';
 }
 
 bool KqaZeileLesen(const QByteArray& zeile, KqaLauf& lauf) {
@@ -47,25 +48,86 @@ bool KqaZeileLesen(const QByteArray& zeile, KqaLauf& lauf) {
 }
 
 int32_t KqaBestand::textId(QByteArrayView utf8) {
+    // The same few texts come again and again (a title, a computer, a grade): a glance at a
+    // small table by length and three bytes finds most of them without hashing.
+    const auto n = static_cast<std::size_t>(utf8.size());
+    const auto byte = [&](std::size_t i) {
+        return static_cast<unsigned char>(utf8[static_cast<qsizetype>(i)]);
+    };
+    const std::size_t skizze =
+        n == 0 ? 0 : (n * 131 + byte(0) * 31 + byte(n / 2) * 7 + byte(n - 1)) % m_zuletzt.size();
+    if (const int32_t id = m_zuletzt[skizze];
+        id >= 0 && KurzGleich(m_utf8[static_cast<std::size_t>(id)], utf8))
+        return id;
     // Looked up without a copy; only a text seen for the first time is stored.
     const auto gefunden = m_ids.constFind(QByteArray::fromRawData(utf8.data(), utf8.size()));
-    if (gefunden != m_ids.cend()) return gefunden.value();
+    if (gefunden != m_ids.cend()) return m_zuletzt[skizze] = gefunden.value();
     const auto id = static_cast<int32_t>(m_texte.size());
     m_texte.push_back(QString::fromUtf8(utf8));
-    m_ids.insert(utf8.toByteArray(), id);
-    return id;
+    m_utf8.push_back(utf8.toByteArray());
+    m_ids.insert(m_utf8.back(), id);
+    return m_zuletzt[skizze] = id;
+}
+
+int32_t KqaBestand::feldTextId(std::size_t feld, QByteArrayView utf8) {
+    int32_t& zuletzt = m_feldZuletzt[feld % m_feldZuletzt.size()];
+    if (zuletzt < 0 || QByteArrayView(m_utf8[static_cast<std::size_t>(zuletzt)]) != utf8)
+        zuletzt = textId(utf8);
+    return zuletzt;
 }
 
 int32_t KqaBestand::textId(const QString& text) {
     return textId(QByteArrayView(text.toUtf8()));
 }
 
+int32_t KqaBestand::schuelerId(int32_t teilnehmer) {
+    const auto i = static_cast<std::size_t>(teilnehmer);
+    if (i >= m_schuelerVon.size()) m_schuelerVon.resize(std::max(i + 1, m_texte.size()), -1);
+    if (m_schuelerVon[i] < 0) {
+        const QString name = text(teilnehmer).trimmed();
+        m_schuelerVon[i] = textId(name.isEmpty() ? QStringLiteral("(kein Name)") : name);
+    }
+    return m_schuelerVon[i];
+}
+
+bool KqaBestand::antwortenNoetig(int32_t schueler, bool ganz) const {
+    if (m_umfang == AuswertungsUmfang::AlleLaeufe) return true;
+    const auto i = static_cast<std::size_t>(schueler);
+    return ganz && (i >= m_ersterGenommen.size() || !m_ersterGenommen[i]);
+}
+
+void KqaBestand::startSetzen(KqaLaufKopf& kopf, QByteArrayView iso) {
+    kopf.startAnfang = static_cast<std::size_t>(m_starts.size());
+    kopf.startLaenge = static_cast<std::size_t>(iso.size());
+    m_starts.append(iso);
+}
+
+QString KqaBestand::start(const KqaLaufKopf& k) const {
+    return QString::fromUtf8(m_starts.constData() + k.startAnfang, static_cast<qsizetype>(k.startLaenge));
+}
+
+void KqaBestand::kopfAnhaengen(const KqaLaufKopf& kopf) {
+    if (kopf.ganz && kopf.antwortenGelesen) {
+        const auto i = static_cast<std::size_t>(kopf.schueler);
+        if (i >= m_ersterGenommen.size()) m_ersterGenommen.resize(i + 1, false);
+        m_ersterGenommen[i] = true;
+    }
+    m_laeufe.push_back(kopf);
+}
+
 KqaLauf KqaBestand::lauf(std::size_t i) const {
     const KqaLaufKopf& k = m_laeufe.at(i);
-    KqaLauf l{k.titel,      k.datei,    k.hash,
-              k.teilnehmer, k.rechner,  QDateTime::fromString(k.start, Qt::ISODateWithMs),
-              k.dauerMs,    k.leistung, k.note,
-              k.ganz,       {}};
+    KqaLauf l{text(k.titel),
+              text(k.datei),
+              text(k.hash),
+              text(k.teilnehmer),
+              text(k.rechner),
+              QDateTime::fromString(start(k), Qt::ISODateWithMs),
+              k.dauerMs,
+              k.leistung,
+              text(k.note),
+              k.ganz,
+              {}};
     for (std::size_t a = k.antwortAnfang; a < k.antwortEnde; ++a) {
         const KqaAntwortKurz& kurz = m_antworten[a];
         l.antworten.push_back(
@@ -75,111 +137,57 @@ KqaLauf KqaBestand::lauf(std::size_t i) const {
 }
 
 void KqaBestand::hinzufuegen(const KqaLauf& lauf, int64_t zeile) {
-    KqaLaufKopf k{lauf.titel,        lauf.datei,    lauf.hash,
-                  lauf.teilnehmer,   lauf.rechner,  lauf.start.toString(Qt::ISODateWithMs),
-                  lauf.dauerMs,      lauf.leistung, lauf.note,
-                  lauf.ganz,         zeile,         m_antworten.size(),
-                  m_antworten.size()};
+    KqaLaufKopf k;
+    k.titel = textId(lauf.titel);
+    k.datei = textId(lauf.datei);
+    k.hash = textId(lauf.hash);
+    k.teilnehmer = textId(lauf.teilnehmer);
+    k.schueler = schuelerId(k.teilnehmer);
+    k.rechner = textId(lauf.rechner);
+    k.note = textId(lauf.note);
+    k.dauerMs = lauf.dauerMs;
+    k.leistung = lauf.leistung;
+    k.ganz = lauf.ganz;
+    k.zeile = zeile;
+    startSetzen(k, QByteArrayView(lauf.start.toString(Qt::ISODateWithMs).toUtf8()));
+    k.antwortAnfang = m_antworten.size();
     for (const KqaAntwort& a : lauf.antworten)
         m_antworten.push_back({a.ziel, textId(a.nummer), textId(a.text), a.versuch, a.ms, a.richtig});
     k.antwortEnde = m_antworten.size();
-    m_laeufe.push_back(std::move(k));
+    kopfAnhaengen(k);
+}
+
+void KqaBestand::anfuegen(const KqaBestand& spaeter, int64_t zeilenVersatz) {
+    std::vector<int32_t> ids;
+    ids.reserve(spaeter.m_utf8.size());
+    for (const QByteArray& utf8 : spaeter.m_utf8)
+        ids.push_back(textId(QByteArrayView(utf8)));
+    const auto neu = [&ids](int32_t id) { return ids[static_cast<std::size_t>(id)]; };
+    m_laeufe.reserve(m_laeufe.size() + spaeter.m_laeufe.size());
+    for (KqaLaufKopf k : spaeter.m_laeufe) {
+        for (int32_t* id : {&k.titel, &k.datei, &k.hash, &k.teilnehmer, &k.schueler, &k.rechner, &k.note})
+            *id = neu(*id);
+        k.zeile += zeilenVersatz;
+        startSetzen(
+            k, QByteArrayView(spaeter.m_starts)
+                   .sliced(static_cast<qsizetype>(k.startAnfang), static_cast<qsizetype>(k.startLaenge)));
+        const std::size_t von = k.antwortAnfang;
+        const std::size_t bis = k.antwortEnde;
+        k.antwortAnfang = k.antwortEnde = m_antworten.size();
+        if (k.antwortenGelesen && !antwortenNoetig(k.schueler, k.ganz)) k.antwortenGelesen = false;
+        if (k.antwortenGelesen) {
+            for (std::size_t i = von; i < bis; ++i) {
+                KqaAntwortKurz a = spaeter.m_antworten[i];
+                a.nummer = neu(a.nummer);
+                a.text = neu(a.text);
+                m_antworten.push_back(a);
+            }
+            k.antwortEnde = m_antworten.size();
+        }
+        kopfAnhaengen(k);
+    }
 }
 
 QString KqaZeileBeschaedigtText(const QString& name, int64_t zeile) {
     return QStringLiteral("%1: Zeile %2 ist beschädigt und wird übergangen.").arg(name).arg(zeile);
-}
-
-namespace {
-
-// Cuts the bytes into lines as they come, never holding more than one line and one piece:
-// a line longer than the limit is skipped while it streams past.
-class ZeilenLeser final {
-public:
-    ZeilenLeser(KqaLeseErgebnis& e, const QString& name) : m_e(e), m_name(name) {}
-
-    void futtern(QByteArrayView bytes) {
-        while (!bytes.isEmpty()) {
-            const qsizetype ende = bytes.indexOf('\n');
-            const QByteArrayView stueck = ende < 0 ? bytes : bytes.first(ende);
-            if (!m_zuLang) {
-                if (m_zeile.size() + stueck.size() > KqaZeileHoechstens) {
-                    m_zuLang = true;
-                    m_zeile.clear();
-                } else {
-                    m_zeile.append(stueck);
-                }
-            }
-            if (ende < 0) return;
-            zeileFertig();
-            bytes = bytes.sliced(ende + 1);
-        }
-    }
-    void ende() {
-        if (!m_zeile.isEmpty() || m_zuLang) zeileFertig();
-        m_e.keinKqa = m_beschaedigt > 0 && m_e.bestand.laeufe().empty();
-    }
-
-private:
-    void zeileFertig() {
-        ++m_nummer;
-        if (m_zeile.endsWith('\r')) m_zeile.chop(1);
-        const bool leer = !m_zuLang && m_zeile.trimmed().isEmpty();
-        if (!leer && (m_zuLang || !KqaJsonZeileLesen(m_zeile, m_nummer, m_e.bestand))) {
-            ++m_beschaedigt;
-            m_e.warnungen.append(KqaZeileBeschaedigtText(m_name, m_nummer));
-        }
-        m_zeile.clear();
-        m_zuLang = false;
-    }
-
-    KqaLeseErgebnis& m_e;
-    const QString& m_name;
-    QByteArray m_zeile;
-    bool m_zuLang = false;
-    int64_t m_nummer = 0;
-    int64_t m_beschaedigt = 0;
-};
-
-} // namespace
-
-KqaLeseErgebnis KqaLesenAusBytes(const QByteArray& bytes, const QString& name) {
-    KqaLeseErgebnis e;
-    ZeilenLeser leser(e, name);
-    leser.futtern(bytes);
-    leser.ende();
-    return e;
-}
-
-KqaLeseErgebnis KqaLesen(const QString& pfad) {
-    KqaLeseErgebnis e;
-    // A link planted in a shared folder could lead anywhere: only the file itself is read.
-    if (QFileInfo(pfad).isSymLink()) {
-        e.fehler = QStringLiteral("Keine gewöhnliche Datei.");
-        return e;
-    }
-    GesperrteDatei datei;
-    if (!datei.oeffnen(pfad, GesperrteDatei::Zugriff::LesenOhneSchreiber)) {
-        e.fehler = datei.fehler();
-        return e;
-    }
-    const int64_t groesse = datei.groesse();
-    if (groesse < 0 || groesse > KqaDateiHoechstens) {
-        e.fehler = QStringLiteral("Die Datei ist zu groß.");
-        return e;
-    }
-    const QString name = QFileInfo(pfad).fileName();
-    ZeilenLeser leser(e, name);
-    QByteArray stueck(1024 * 1024, Qt::Uninitialized);
-    for (int64_t pos = 0; pos < groesse;) {
-        const int64_t n = datei.lesenAb(pos, stueck.data(), std::min<int64_t>(stueck.size(), groesse - pos));
-        if (n <= 0) {
-            e.fehler = datei.fehler().isEmpty() ? QStringLiteral("Lesefehler") : datei.fehler();
-            return e;
-        }
-        leser.futtern(QByteArrayView(stueck.constData(), n));
-        pos += n;
-    }
-    leser.ende();
-    return e;
 }

@@ -6,14 +6,9 @@
 #include <QSet>
 
 #include <algorithm>
-#include <map>
+#include <cstdint>
 
 namespace {
-
-QString Schuelername(const QString& name) {
-    const QString n = name.trimmed();
-    return n.isEmpty() ? QStringLiteral("(kein Name)") : n;
-}
 
 // Number order without the document: digits by value, letters by length and then alphabet
 // ("z" before "aa"), "?" and the rest after them.
@@ -24,35 +19,13 @@ std::pair<int64_t, QString> Ordnungsschluessel(const QString& nummer) {
     return {(int64_t{1} << 40) + nummer.size(), nummer};
 }
 
-// What one run says about one position.
-struct LaufAmZiel {
-    bool ersterRichtig = false;
-    int falsch = 0;
-};
-
-// Per run: the positions it touched in the order of their first answer.
-std::map<int32_t, LaufAmZiel> ZieleDesLaufs(const KqaBestand& b, const KqaLaufKopf& lauf,
-                                            QHash<int32_t, QHash<int32_t, int>>* falscheTexte) {
-    std::map<int32_t, LaufAmZiel> ziele;
-    for (std::size_t i = lauf.antwortAnfang; i < lauf.antwortEnde; ++i) {
-        const KqaAntwortKurz& a = b.antworten()[i];
-        const auto [it, neu] = ziele.try_emplace(a.ziel);
-        if (neu) it->second.ersterRichtig = a.richtig;
-        if (!a.richtig) {
-            ++it->second.falsch;
-            if (falscheTexte) ++(*falscheTexte)[a.ziel][a.text];
-        }
-    }
-    return ziele;
-}
-
 bool Besser(const KqaLaufKopf& a, const KqaLaufKopf& b) {
     if (a.leistung != b.leistung) return a.leistung > b.leistung;
     return a.dauerMs < b.dauerMs;
 }
 
-LaufWerte Werte(const KqaLaufKopf& k) {
-    return {k.note, k.leistung, true};
+LaufWerte Werte(const KqaBestand& b, const KqaLaufKopf& k) {
+    return {b.text(k.note), k.leistung, true};
 }
 
 } // namespace
@@ -71,7 +44,7 @@ QString VerwechslungText(const PositionsZeile& p) {
 
 std::vector<std::size_t> GewaehlteLaeufe(const KqaBestand& bestand, AuswertungsUmfang umfang) {
     std::vector<std::size_t> auswahl;
-    QSet<QString> gesehen;
+    std::vector<bool> gesehen(bestand.textAnzahl(), false);
     const auto& laeufe = bestand.laeufe();
     for (std::size_t i = 0; i < laeufe.size(); ++i) {
         if (umfang == AuswertungsUmfang::AlleLaeufe) {
@@ -79,10 +52,9 @@ std::vector<std::size_t> GewaehlteLaeufe(const KqaBestand& bestand, AuswertungsU
             continue;
         }
         // Lines are appended as runs end, so the first whole run in the file is the pupil's first.
-        if (!laeufe[i].ganz) continue;
-        const QString name = Schuelername(laeufe[i].teilnehmer);
-        if (gesehen.contains(name)) continue;
-        gesehen.insert(name);
+        const auto schueler = static_cast<std::size_t>(laeufe[i].schueler);
+        if (!laeufe[i].ganz || gesehen[schueler]) continue;
+        gesehen[schueler] = true;
         auswahl.push_back(i);
     }
     return auswahl;
@@ -90,31 +62,53 @@ std::vector<std::size_t> GewaehlteLaeufe(const KqaBestand& bestand, AuswertungsU
 
 namespace {
 
-struct Zaehler {
-    std::map<int32_t, PositionsZeile> positionen;
-    QHash<int32_t, QSet<QString>> schuelerAmZiel;
-    QHash<int32_t, QHash<int32_t, int>> falscheTexte;
-    QHash<int32_t, QHash<int32_t, int>> richtigeTexte;
-    QHash<QString, QSet<int32_t>> verfehlt;
+// One position while the runs are counted.
+struct Platz {
+    PositionsZeile zeile;
+    std::vector<int32_t> schueler;    // pupils who answered on it, once per run
+    QHash<int32_t, int> falscheTexte; // text -> how often dropped on it wrongly
+    QHash<int32_t, int> richtigeTexte;
+    std::size_t letzterLauf = SIZE_MAX; // the run that answered on it last
 };
 
-void LaufZaehlen(const KqaBestand& b, const KqaLaufKopf& lauf, Zaehler& z) {
-    const QString name = Schuelername(lauf.teilnehmer);
-    for (const auto& [ziel, werte] : ZieleDesLaufs(b, lauf, &z.falscheTexte)) {
-        PositionsZeile& p = z.positionen[ziel];
-        p.ziel = ziel;
-        ++p.laeufe;
-        p.fehlversuche += werte.falsch;
-        if (werte.ersterRichtig)
-            ++p.ersterRichtig;
-        else
-            z.verfehlt[name].insert(ziel);
-        z.schuelerAmZiel[ziel].insert(name);
+struct Zaehler {
+    QHash<int32_t, std::size_t> platzVon; // target -> index into plaetze
+    std::vector<Platz> plaetze;
+    QHash<int32_t, QSet<int32_t>> verfehlt; // pupil -> positions missed at the first attempt
+
+    Platz& platz(int32_t ziel) {
+        const auto it = platzVon.constFind(ziel);
+        if (it != platzVon.cend()) return plaetze[it.value()];
+        platzVon.insert(ziel, plaetze.size());
+        plaetze.emplace_back();
+        plaetze.back().zeile.ziel = ziel;
+        return plaetze.back();
     }
+};
+
+// A run's first answer on a position decides "right at the first attempt"; each wrong one
+// is a wrong attempt and a confusion.
+void LaufZaehlen(const KqaBestand& b, std::size_t laufNr, Zaehler& z) {
+    const KqaLaufKopf& lauf = b.laeufe()[laufNr];
     for (std::size_t i = lauf.antwortAnfang; i < lauf.antwortEnde; ++i) {
         const KqaAntwortKurz& a = b.antworten()[i];
-        if (a.richtig) ++z.richtigeTexte[a.ziel][a.text];
-        if (z.positionen[a.ziel].nummer.isEmpty()) z.positionen[a.ziel].nummer = b.text(a.nummer);
+        Platz& p = z.platz(a.ziel);
+        if (p.zeile.nummer.isEmpty()) p.zeile.nummer = b.text(a.nummer);
+        if (p.letzterLauf != laufNr) {
+            p.letzterLauf = laufNr;
+            ++p.zeile.laeufe;
+            p.schueler.push_back(lauf.schueler);
+            if (a.richtig)
+                ++p.zeile.ersterRichtig;
+            else
+                z.verfehlt[lauf.schueler].insert(a.ziel);
+        }
+        if (a.richtig) {
+            ++p.richtigeTexte[a.text];
+        } else {
+            ++p.zeile.fehlversuche;
+            ++p.falscheTexte[a.text];
+        }
     }
 }
 
@@ -134,18 +128,22 @@ bool ZielImDokument(const Dokument* dok, int32_t ziel) {
 
 std::vector<PositionsZeile> PositionenOrdnen(const KqaBestand& b, Zaehler& z, const Dokument* dok) {
     std::vector<PositionsZeile> zeilen;
-    for (auto& [ziel, p] : z.positionen) {
-        p.teilnehmer = static_cast<int>(z.schuelerAmZiel.value(ziel).size());
-        p.verwechslungen = Haeufigste(b, z.falscheTexte.value(ziel));
-        if (ZielImDokument(dok, ziel)) {
-            p.antwort = dok->Objekte[static_cast<std::size_t>(ziel)].OB_Cap;
+    for (Platz& platz : z.plaetze) {
+        PositionsZeile& p = platz.zeile;
+        std::sort(platz.schueler.begin(), platz.schueler.end());
+        p.teilnehmer = static_cast<int>(std::unique(platz.schueler.begin(), platz.schueler.end()) -
+                                        platz.schueler.begin());
+        p.verwechslungen = Haeufigste(b, platz.falscheTexte);
+        if (ZielImDokument(dok, p.ziel)) {
+            p.antwort = dok->Objekte[static_cast<std::size_t>(p.ziel)].OB_Cap;
         } else {
-            const auto richtige = Haeufigste(b, z.richtigeTexte.value(ziel));
+            const auto richtige = Haeufigste(b, platz.richtigeTexte);
             if (!richtige.empty()) p.antwort = richtige.front().text;
         }
         zeilen.push_back(std::move(p));
     }
-    std::stable_sort(zeilen.begin(), zeilen.end(), [dok](const PositionsZeile& x, const PositionsZeile& y) {
+    // The order is total: equal numbers fall back to the target.
+    std::sort(zeilen.begin(), zeilen.end(), [dok](const PositionsZeile& x, const PositionsZeile& y) {
         if (ZielImDokument(dok, x.ziel) && ZielImDokument(dok, y.ziel)) {
             const int32_t nx = dok->Objekte[static_cast<std::size_t>(x.ziel)].Nummer;
             const int32_t ny = dok->Objekte[static_cast<std::size_t>(y.ziel)].Nummer;
@@ -161,30 +159,45 @@ std::vector<PositionsZeile> PositionenOrdnen(const KqaBestand& b, Zaehler& z, co
 
 std::vector<SchuelerZeile> SchuelerZaehlen(const KqaBestand& b, const Zaehler& z,
                                            const std::vector<PositionsZeile>& positionen) {
-    std::map<QString, SchuelerZeile> schueler;
-    std::map<QString, const KqaLaufKopf*> beste;
+    std::vector<SchuelerZeile> zeilen;
+    std::vector<const KqaLaufKopf*> beste;
+    std::vector<int32_t> wer;                                  // row -> pupil
+    std::vector<std::size_t> stelle(b.textAnzahl(), SIZE_MAX); // pupil -> row
     for (const KqaLaufKopf& lauf : b.laeufe()) {
-        const QString name = Schuelername(lauf.teilnehmer);
-        SchuelerZeile& s = schueler[name];
-        s.name = name;
+        std::size_t& zeile = stelle[static_cast<std::size_t>(lauf.schueler)];
+        if (zeile == SIZE_MAX) {
+            zeile = zeilen.size();
+            zeilen.push_back({b.text(lauf.schueler), 0, {}, {}, {}});
+            beste.push_back(nullptr);
+            wer.push_back(lauf.schueler);
+        }
+        SchuelerZeile& s = zeilen[zeile];
         ++s.laeufe;
-        if (lauf.ganz && !s.ersterGanzer.vorhanden) s.ersterGanzer = Werte(lauf);
-        const KqaLaufKopf*& best = beste[name];
+        if (lauf.ganz && !s.ersterGanzer.vorhanden) s.ersterGanzer = Werte(b, lauf);
+        const KqaLaufKopf*& best = beste[zeile];
         if (lauf.ganz && (!best || Besser(lauf, *best))) best = &lauf;
     }
-    std::vector<SchuelerZeile> zeilen;
-    for (auto& [name, s] : schueler) {
-        if (const KqaLaufKopf* best = beste[name]) s.bester = Werte(*best);
-        const QSet<int32_t> verfehlt = z.verfehlt.value(name);
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        SchuelerZeile& s = zeilen[i];
+        if (beste[i]) s.bester = Werte(b, *beste[i]);
+        const auto verfehlt = z.verfehlt.constFind(wer[i]);
+        if (verfehlt == z.verfehlt.cend()) continue;
         for (const PositionsZeile& p : positionen)
-            if (verfehlt.contains(p.ziel)) s.verfehlt.append(p.nummer);
-        zeilen.push_back(std::move(s));
+            if (verfehlt->contains(p.ziel)) s.verfehlt.append(p.nummer);
     }
-    std::sort(zeilen.begin(), zeilen.end(), [](const SchuelerZeile& x, const SchuelerZeile& y) {
-        const int c = x.name.compare(y.name, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : x.name < y.name;
+    // Name order regardless of case; each name is folded once, not at every comparison.
+    std::vector<std::pair<QString, std::size_t>> ordnung;
+    ordnung.reserve(zeilen.size());
+    for (std::size_t i = 0; i < zeilen.size(); ++i)
+        ordnung.emplace_back(zeilen[i].name.toCaseFolded(), i);
+    std::sort(ordnung.begin(), ordnung.end(), [&zeilen](const auto& x, const auto& y) {
+        return x.first != y.first ? x.first < y.first : zeilen[x.second].name < zeilen[y.second].name;
     });
-    return zeilen;
+    std::vector<SchuelerZeile> geordnet;
+    geordnet.reserve(zeilen.size());
+    for (const auto& [gefaltet, i] : ordnung)
+        geordnet.push_back(std::move(zeilen[i]));
+    return geordnet;
 }
 
 } // namespace
@@ -193,14 +206,14 @@ Auswertung Auswerten(const KqaBestand& bestand, AuswertungsUmfang umfang, const 
     Auswertung a;
     if (!bestand.laeufe().empty()) {
         const KqaLaufKopf& letzter = bestand.laeufe().back();
-        a.titel = letzter.titel;
-        a.datei = letzter.datei;
-        a.hash = letzter.hash;
+        a.titel = bestand.text(letzter.titel);
+        a.datei = bestand.text(letzter.datei);
+        a.hash = bestand.text(letzter.hash);
     }
     Zaehler z;
     const std::vector<std::size_t> auswahl = GewaehlteLaeufe(bestand, umfang);
     for (const std::size_t i : auswahl)
-        LaufZaehlen(bestand, bestand.laeufe()[i], z);
+        LaufZaehlen(bestand, i, z);
     a.ausgewerteteLaeufe = static_cast<int>(auswahl.size());
     a.positionen = PositionenOrdnen(bestand, z, dok);
     a.schueler = SchuelerZaehlen(bestand, z, a.positionen);

@@ -9,11 +9,6 @@
 
 struct Dokument;
 
-enum class AuswertungsUmfang {
-    ErsterGanzerLauf, // each pupil's first whole run
-    AlleLaeufe,
-};
-
 struct Verwechslung {
     QString text;
     int anzahl = 0;
@@ -55,8 +50,8 @@ struct Auswertung {
     int ausgewerteteLaeufe = 0;
 };
 
-// Counts the runs of `bestand`. With the document the right answers and the number order
-// come from it; without, from the runs themselves.
+// Counts the runs of `bestand`; all runs need a store read with all answers. With the document the right
+// answers and the number order come from it; without, from the runs themselves.
 Auswertung Auswerten(const KqaBestand& bestand, AuswertungsUmfang umfang, const Dokument* dok = nullptr);
 
 // The runs that the choice takes: each pupil's first whole run, or all of them.

@@ -4,12 +4,33 @@
 
 #include <QByteArray>
 
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
 constexpr int TiefeHoechstens = 64;
+
+// Steps eight bytes at a time over what needs no look in a string: no quote, no backslash,
+// no control character. Returns where the first of them, or the last few bytes, begin.
+const char* GewoehnlicheZeichenUeberspringen(const char* p, const char* e) {
+    constexpr uint64_t Einsen = 0x0101010101010101ull;
+    constexpr uint64_t Hoch = 0x8080808080808080ull;
+    const auto null = [](uint64_t w) { return (w - Einsen) & ~w & Hoch; };
+    while (e - p >= 8) {
+        uint64_t w = 0;
+        std::memcpy(&w, p, 8);
+        // Bytes at or above 0x80 (UTF-8) never set a flag of the control test's own making.
+        const uint64_t steuer = (w - Einsen * 0x20) & ~w & Hoch;
+        // A flag may be wrong only above a right one: the lowest is the byte sought.
+        if (const uint64_t treffer = steuer | null(w ^ (Einsen * '"')) | null(w ^ (Einsen * '\\')))
+            return p + std::countr_zero(treffer) / 8;
+        p += 8;
+    }
+    return p;
+}
 constexpr int64_t MsHoechstens = int64_t{1} << 50;
 
 class Zeiger final {
@@ -21,6 +42,10 @@ public:
             ++m_p;
     }
     bool zeichen(char c) {
+        if (m_p < m_e && *m_p == c) {
+            ++m_p;
+            return true;
+        }
         leer();
         if (m_p >= m_e || *m_p != c) return false;
         ++m_p;
@@ -35,6 +60,7 @@ public:
     bool text(QByteArrayView& ziel, QByteArray& puffer) {
         if (!zeichen('"')) return false;
         const char* anfang = m_p;
+        m_p = GewoehnlicheZeichenUeberspringen(m_p, m_e);
         while (m_p < m_e && *m_p != '"' && *m_p != '\\') {
             if (static_cast<unsigned char>(*m_p) < 0x20) return false;
             ++m_p;
@@ -50,12 +76,6 @@ public:
         ziel = puffer;
         return true;
     }
-    bool text(QString& ziel) {
-        QByteArrayView roh;
-        if (!text(roh, m_puffer)) return false;
-        ziel = QString::fromUtf8(roh);
-        return true;
-    }
     bool zahl(double& ziel) {
         leer();
         const char* anfang = m_p;
@@ -69,6 +89,7 @@ public:
         return true;
     }
     bool ganzzahl(int64_t von, int64_t bis, int64_t& ziel) {
+        if (kurzeGanzzahl(von, bis, ziel)) return true;
         double d = 0;
         if (!zahl(d) || d != std::floor(d) || d < static_cast<double>(von) || d > static_cast<double>(bis))
             return false;
@@ -123,7 +144,52 @@ public:
         return zeichen(zu);
     }
 
+    // Steps over the last member's value unread: what is left of the line must be the array
+    // of answers that closes the object, "[]}" or ending in a whole answer (",<ms>]]}"). A
+    // line cut short never ends so. The inside is left to whoever reads it later.
+    bool antwortenAmSchlussUeberspringen() {
+        leer();
+        if (m_p >= m_e || *m_p != '[') return false;
+        const char* e = m_e;
+        const auto zurueck = [&](char c) {
+            while (e > m_p && (e[-1] == ' ' || e[-1] == '\t' || e[-1] == '\r' || e[-1] == '\n'))
+                --e;
+            if (e == m_p || e[-1] != c) return false;
+            --e;
+            return true;
+        };
+        if (!zurueck('}') || !zurueck(']')) return false;
+        const char* schluss = e; // the array's closing bracket
+        if (zurueck('[') && e == m_p) {
+            m_p = schluss + 1;
+            return true;
+        }
+        e = schluss;
+        if (!zurueck(']')) return false;
+        const char* ziffern = e;
+        while (e > m_p && e[-1] >= '0' && e[-1] <= '9')
+            --e;
+        if (e == ziffern || !zurueck(',')) return false;
+        m_p = schluss + 1;
+        return true;
+    }
+
 private:
+    // Digits alone, as nearly every number of ours is, without going through a double.
+    bool kurzeGanzzahl(int64_t von, int64_t bis, int64_t& ziel) {
+        leer();
+        const char* p = m_p;
+        int64_t wert = 0;
+        int stellen = 0;
+        for (; p < m_e && *p >= '0' && *p <= '9' && stellen < 16; ++p, ++stellen)
+            wert = wert * 10 + (*p - '0');
+        if (stellen == 0 || stellen == 16 || (stellen > 1 && *m_p == '0')) return false;
+        if (p < m_e && (*p == '.' || *p == 'e' || *p == 'E')) return false;
+        if (wert < von || wert > bis) return false;
+        ziel = wert;
+        m_p = p;
+        return true;
+    }
     bool wort(const char* w) {
         const QByteArrayView soll(w);
         if (m_e - m_p < soll.size() || QByteArrayView(m_p, soll.size()) != soll) return false;
@@ -260,42 +326,95 @@ bool AntwortenLesen(Zeiger& z, KqaBestand& b) {
     return true;
 }
 
-bool MitgliedLesen(Zeiger& z, QByteArrayView schluessel, KqaLaufKopf& k, KqaBestand& b, unsigned& gesehen) {
-    const auto textFeld = [&](QString& ziel, unsigned feld) {
-        gesehen |= feld;
-        return z.text(ziel);
-    };
-    if (schluessel == "titel") return textFeld(k.titel, Titel);
-    if (schluessel == "datei") return textFeld(k.datei, Datei);
-    if (schluessel == "hash") return textFeld(k.hash, Hash);
-    if (schluessel == "teilnehmer") return textFeld(k.teilnehmer, Teilnehmer);
-    if (schluessel == "rechner") return textFeld(k.rechner, Rechner);
-    if (schluessel == "note") return textFeld(k.note, Note);
-    if (schluessel == "start") return textFeld(k.start, Start);
-    if (schluessel == "dauerMs") {
-        gesehen |= Dauer;
-        return z.ganzzahl(0, MsHoechstens, k.dauerMs);
+// A member's name with its length known before the line is read.
+template <std::size_t N> constexpr QByteArrayView Schluessel(const char (&name)[N]) {
+    return QByteArrayView(name, N - 1);
+}
+
+// A run's line as it is read: the head, which members came, and where its start lies.
+struct Zeilenstand {
+    KqaLaufKopf k;
+    unsigned gesehen = 0;
+    QByteArrayView start;
+    QByteArray startPuffer;
+    std::size_t naechstes = 0; // where in the member table to look first
+};
+
+bool TextFeld(Zeiger& z, KqaBestand& b, QByteArray& puffer, std::size_t feld, int32_t& ziel) {
+    QByteArrayView roh;
+    if (!z.text(roh, puffer)) return false;
+    ziel = b.feldTextId(feld, roh);
+    return true;
+}
+
+// The answers, or, for a run whose answers the reading does not keep and whose head is
+// complete before them, a step over them to the line's end.
+bool AntwortenMitgliedLesen(Zeiger& z, Zeilenstand& st, KqaBestand& b) {
+    // Two lists of answers in one run are no record of ours.
+    if (st.gesehen & Antworten) return false;
+    st.gesehen |= Antworten;
+    if (st.gesehen == AlleFelder) {
+        st.k.schueler = b.schuelerId(st.k.teilnehmer);
+        if (!b.antwortenNoetig(st.k.schueler, st.k.ganz)) {
+            st.k.antwortenGelesen = false;
+            return z.antwortenAmSchlussUeberspringen();
+        }
     }
-    if (schluessel == "leistung") {
-        gesehen |= Leistung;
-        if (!z.zahl(k.leistung)) return false;
-        k.leistung = std::clamp(k.leistung, 0.0, 1.0);
+    st.k.antwortAnfang = b.antwortAnzahl();
+    if (!AntwortenLesen(z, b)) return false;
+    st.k.antwortEnde = b.antwortAnzahl();
+    return true;
+}
+
+enum class Art { Text, Start, Dauer, Leistung, Ganz, Antworten };
+
+struct Mitglied {
+    QByteArrayView name;
+    Feld feld;
+    Art art;
+    int32_t KqaLaufKopf::*text;
+};
+
+// In the order in which our lines carry them, so that the search mostly ends at once.
+constexpr Mitglied Mitglieder[] = {
+    {Schluessel("dauerMs"), Dauer, Art::Dauer, nullptr},
+    {Schluessel("datei"), Datei, Art::Text, &KqaLaufKopf::datei},
+    {Schluessel("ganz"), Ganz, Art::Ganz, nullptr},
+    {Schluessel("hash"), Hash, Art::Text, &KqaLaufKopf::hash},
+    {Schluessel("leistung"), Leistung, Art::Leistung, nullptr},
+    {Schluessel("note"), Note, Art::Text, &KqaLaufKopf::note},
+    {Schluessel("rechner"), Rechner, Art::Text, &KqaLaufKopf::rechner},
+    {Schluessel("start"), Start, Art::Start, nullptr},
+    {Schluessel("teilnehmer"), Teilnehmer, Art::Text, &KqaLaufKopf::teilnehmer},
+    {Schluessel("titel"), Titel, Art::Text, &KqaLaufKopf::titel},
+    {Schluessel("antworten"), Antworten, Art::Antworten, nullptr},
+};
+
+bool MitgliedLesen(Zeiger& z, QByteArrayView schluessel, Zeilenstand& st, KqaBestand& b, QByteArray& puffer) {
+    const Mitglied* m = nullptr;
+    for (std::size_t i = 0; i < std::size(Mitglieder) && !m; ++i) {
+        // Where the last member was found, the next one is looked for first.
+        const Mitglied& kandidat = Mitglieder[(st.naechstes + i) % std::size(Mitglieder)];
+        if (KurzGleich(schluessel, kandidat.name)) m = &kandidat;
+    }
+    if (!m) return z.ueberspringen();
+    st.naechstes = static_cast<std::size_t>(m - Mitglieder) + 1;
+    if (m->art == Art::Antworten) return AntwortenMitgliedLesen(z, st, b);
+    st.gesehen |= m->feld;
+    switch (m->art) {
+    case Art::Text:
+        return TextFeld(z, b, puffer, static_cast<std::size_t>(m - Mitglieder), st.k.*(m->text));
+    case Art::Start:
+        return z.text(st.start, st.startPuffer) && st.start.size() <= 64;
+    case Art::Dauer:
+        return z.ganzzahl(0, MsHoechstens, st.k.dauerMs);
+    case Art::Leistung:
+        if (!z.zahl(st.k.leistung)) return false;
+        st.k.leistung = std::clamp(st.k.leistung, 0.0, 1.0);
         return true;
+    default:
+        return z.wahrheit(st.k.ganz);
     }
-    if (schluessel == "ganz") {
-        gesehen |= Ganz;
-        return z.wahrheit(k.ganz);
-    }
-    if (schluessel == "antworten") {
-        // Two lists of answers in one run are no record of ours.
-        if (gesehen & Antworten) return false;
-        gesehen |= Antworten;
-        k.antwortAnfang = b.antwortAnzahl();
-        if (!AntwortenLesen(z, b)) return false;
-        k.antwortEnde = b.antwortAnzahl();
-        return true;
-    }
-    return z.ueberspringen();
 }
 
 } // namespace
@@ -303,22 +422,29 @@ bool MitgliedLesen(Zeiger& z, QByteArrayView schluessel, KqaLaufKopf& k, KqaBest
 bool KqaJsonZeileLesen(QByteArrayView zeile, int64_t nummer, KqaBestand& bestand) {
     const std::size_t vorher = bestand.antwortAnzahl();
     Zeiger z(zeile);
-    KqaLaufKopf k;
-    k.zeile = nummer;
-    unsigned gesehen = 0;
-    QByteArray puffer;
+    Zeilenstand st;
+    st.k.zeile = nummer;
+    QByteArray schluesselPuffer;
+    QByteArray wertPuffer;
     bool leer = false;
     bool ok = z.folgeAnfang('{', '}', leer);
     for (bool weiter = ok && !leer; ok && weiter;) {
         QByteArrayView schluessel;
-        // The key stays valid: it lives in the line or in `puffer`, which no member's string uses.
-        ok = z.text(schluessel, puffer) && z.zeichen(':') &&
-             MitgliedLesen(z, schluessel, k, bestand, gesehen) && z.folgeWeiter('}', weiter);
+        ok = z.text(schluessel, schluesselPuffer) && z.zeichen(':') &&
+             MitgliedLesen(z, schluessel, st, bestand, wertPuffer) && z.folgeWeiter('}', weiter);
     }
-    if (!ok || !z.amEnde() || gesehen != AlleFelder) {
+    if (!ok || !z.amEnde() || st.gesehen != AlleFelder) {
         bestand.antwortenKuerzen(vorher);
         return false;
     }
-    bestand.kopfAnhaengen(std::move(k));
+    st.k.schueler = bestand.schuelerId(st.k.teilnehmer);
+    // Answers read before the head was complete, of a run that the reading does not count.
+    if (st.k.antwortenGelesen && !bestand.antwortenNoetig(st.k.schueler, st.k.ganz)) {
+        bestand.antwortenKuerzen(vorher);
+        st.k.antwortenGelesen = false;
+    }
+    if (!st.k.antwortenGelesen) st.k.antwortAnfang = st.k.antwortEnde = bestand.antwortAnzahl();
+    bestand.startSetzen(st.k, st.start);
+    bestand.kopfAnhaengen(st.k);
     return true;
 }

@@ -12,3 +12,12 @@ class KqaBestand;
 // Reads one line into `bestand`; false (and `bestand` unchanged) for a line that is not
 // a run record: not JSON, a field missing or of the wrong type, a value out of range.
 bool KqaJsonZeileLesen(QByteArrayView zeile, int64_t nummer, KqaBestand& bestand);
+
+// Equality of two short byte strings without a library call; longer ones go to memcmp.
+inline bool KurzGleich(QByteArrayView a, QByteArrayView b) {
+    if (a.size() != b.size()) return false;
+    if (a.size() > 16) return a == b;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (a[i] != b[i]) return false;
+    return true;
+}

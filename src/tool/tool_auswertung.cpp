@@ -61,11 +61,12 @@ bool Schreiben(const QString& pfad, const QByteArray& bytes) {
 
 bool DokumentFinden(const AuswertungsAuftrag& auftrag, const KqaBestand& bestand, Dokument& dok) {
     const KqaLaufKopf& lauf = bestand.laeufe().back();
-    const QString pfad =
-        KqaDokumentSuchen(auftrag.kqa, lauf.datei, lauf.hash, {QCoreApplication::applicationDirPath()});
+    const QString& datei = bestand.text(lauf.datei);
+    const QString pfad = KqaDokumentSuchen(auftrag.kqa, datei, bestand.text(lauf.hash),
+                                           {QCoreApplication::applicationDirPath()});
     if (pfad.isEmpty()) {
-        FehlerAusgeben(
-            QStringLiteral("Das Dokument \"%1\" (%2) wurde nicht gefunden.").arg(lauf.datei, lauf.titel));
+        FehlerAusgeben(QStringLiteral("Das Dokument \"%1\" (%2) wurde nicht gefunden.")
+                           .arg(datei, bestand.text(lauf.titel)));
         return false;
     }
     if (!DokumentLesenOderMelden(pfad, dok)) return false;
@@ -111,7 +112,7 @@ int BefehlAuswertung(const QStringList& argumente) {
         FehlerAusgeben(FehltText(name));
         return ExitFehler;
     }
-    const KqaLeseErgebnis gelesen = KqaLesen(auftrag.kqa);
+    const KqaLeseErgebnis gelesen = KqaLesen(auftrag.kqa, auftrag.umfang);
     if (!gelesen.fehler.isEmpty()) {
         FehlerAusgeben(LesefehlerText(name, gelesen.fehler));
         return ExitFehler;

@@ -201,7 +201,7 @@ TEST(KqaLast, DreissigSchuelerZugleich) {
     EXPECT_TRUE(gelesen.warnungen.isEmpty());
     ASSERT_EQ(gelesen.bestand.laeufe().size(), static_cast<std::size_t>(Schueler));
     for (const KqaLaufKopf& lauf : gelesen.bestand.laeufe()) {
-        const int s = lauf.teilnehmer.section(u' ', 1, 1).toInt();
+        const int s = gelesen.bestand.text(lauf.teilnehmer).section(u' ', 1, 1).toInt();
         EXPECT_EQ(lauf.antwortEnde - lauf.antwortAnfang, static_cast<std::size_t>(s + 1));
     }
 }
