@@ -38,6 +38,11 @@ bool VorigenVersuchBereinigen(GesperrteDatei& datei, AnhangStand& stand, int64_t
     return false;
 }
 
+bool ZeilenendeAmSchluss(GesperrteDatei& datei, int64_t groesse) {
+    char letztes = '\n';
+    return datei.lesenAb(groesse - 1, &letztes, 1) != 1 || letztes == '\n';
+}
+
 // A file that a failed append created stays empty: an empty file is no list, so it goes,
 // unless someone wrote to it meanwhile.
 void LeereNeueEntfernen(GesperrteDatei& datei, const QString& pfad) {
@@ -49,7 +54,8 @@ void LeereNeueEntfernen(GesperrteDatei& datei, const QString& pfad) {
 } // namespace
 
 GeteiltErgebnis GeteiltAnhaengenVersuch(const QString& pfad, const QByteArray& kopfWennLeer,
-                                        const QByteArray& daten, AnhangStand& stand, AnhangSchicht* schicht) {
+                                        const QByteArray& daten, AnhangStand& stand, AnhangSchicht* schicht,
+                                        AnhangArt art) {
     AnhangSchicht system;
     AnhangSchicht& s = schicht != nullptr ? *schicht : system;
     GesperrteDatei datei;
@@ -60,7 +66,8 @@ GeteiltErgebnis GeteiltAnhaengenVersuch(const QString& pfad, const QByteArray& k
         if (!s.schliessen(datei)) return Fehlschlag(datei, QStringLiteral("Schreibfehler"));
         return {true, {}, Dateigrund::Unbekannt};
     }
-    const QByteArray bytes = groesse == 0 ? kopfWennLeer + daten : daten;
+    QByteArray bytes = groesse == 0 ? kopfWennLeer + daten : daten;
+    if (art == AnhangArt::Zeilen && groesse > 0 && !ZeilenendeAmSchluss(datei, groesse)) bytes.prepend('\n');
     const int64_t geschrieben = s.schreiben(datei, bytes.constData(), bytes.size());
     if (geschrieben != bytes.size()) {
         const GeteiltErgebnis e = Fehlschlag(datei, QStringLiteral("Schreibfehler"));
@@ -77,11 +84,11 @@ GeteiltErgebnis GeteiltAnhaengenVersuch(const QString& pfad, const QByteArray& k
 }
 
 GeteiltErgebnis GeteiltAnhaengen(const QString& pfad, const QByteArray& kopfWennLeer, const QByteArray& daten,
-                                 Warten& warten, AnhangSchicht* schicht) {
+                                 Warten& warten, AnhangSchicht* schicht, AnhangArt art) {
     AnhangStand stand;
     GeteiltErgebnis e;
     for (int i = 0; i < GeteiltVersuche; ++i) {
-        e = GeteiltAnhaengenVersuch(pfad, kopfWennLeer, daten, stand, schicht);
+        e = GeteiltAnhaengenVersuch(pfad, kopfWennLeer, daten, stand, schicht, art);
         if (e.ok) break;
         if (i + 1 < GeteiltVersuche) warten.warten(GeteiltPauseMs);
     }

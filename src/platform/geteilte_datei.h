@@ -90,15 +90,20 @@ struct AnhangStand {
     QByteArray bytes;   // what it wrote
 };
 
+// How appended data meets what is there: as bytes, or as lines, where a last line that
+// a crash left without its end gets one first, so that it never swallows the new line.
+enum class AnhangArt { Bytes, Zeilen };
+
 // One append attempt: opens the file (made with 0666 less the umask when missing), takes
 // its lock, writes `kopfWennLeer` first when the file is empty, then `daten`, in one
 // write. A failed write is cut back at once; a file this attempt made and left empty goes.
 GeteiltErgebnis GeteiltAnhaengenVersuch(const QString& pfad, const QByteArray& kopfWennLeer,
                                         const QByteArray& daten, AnhangStand& stand,
-                                        AnhangSchicht* schicht = nullptr);
+                                        AnhangSchicht* schicht = nullptr, AnhangArt art = AnhangArt::Bytes);
 
 // The attempts with their pauses, as a folder shared by a classroom needs them.
 inline constexpr int GeteiltVersuche = 5;
 inline constexpr int GeteiltPauseMs = 100;
 GeteiltErgebnis GeteiltAnhaengen(const QString& pfad, const QByteArray& kopfWennLeer, const QByteArray& daten,
-                                 Warten& warten, AnhangSchicht* schicht = nullptr);
+                                 Warten& warten, AnhangSchicht* schicht = nullptr,
+                                 AnhangArt art = AnhangArt::Bytes);

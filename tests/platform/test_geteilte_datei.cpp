@@ -104,6 +104,17 @@ TEST_F(GeteilteDatei, SchliessfehlerTraegtBeimNaechstenVersuchNichtDoppeltEin) {
     EXPECT_EQ(Inhalt(liste), QByteArray("KOPFalt;neu;mein;fremd;"));
 }
 
+// Line records: a line that a crash left without its end gets one before the new line,
+// also when the first try's bytes arrived despite a late error.
+TEST_F(GeteilteDatei, ZeileNachAbgerissenerZeileBeginntNeuUndSteht1Mal) {
+    const QString datei = pfad("liste.kqa");
+    ASSERT_TRUE(GeteiltErsetzen(datei, "{\"a\":1}\n{\"abgeris"));
+    SpaeterFehler schicht;
+    EXPECT_TRUE(GeteiltAnhaengen(datei, {}, "{\"neu\":1}\n", warten, &schicht, AnhangArt::Zeilen));
+    EXPECT_TRUE(GeteiltAnhaengen(datei, {}, "{\"zwei\":2}\n", warten, nullptr, AnhangArt::Zeilen));
+    EXPECT_EQ(Inhalt(datei), QByteArray("{\"a\":1}\n{\"abgeris\n{\"neu\":1}\n{\"zwei\":2}\n"));
+}
+
 // A pupil's append opened the list just before the teacher published anew and waits for
 // the lock: once it has the lock, the name leads to another file, so it opens that one.
 TEST_F(GeteilteDatei, ErsetzteListeWirdNeuGeoeffnet) {
