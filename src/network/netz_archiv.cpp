@@ -1,6 +1,9 @@
 #include "network/netz_archiv.h"
 
 #include "documents/tvl_datei.h"
+#include "platform/geteilte_datei.h"
+#include "platform/uhr.h"
+#include "results/bestenliste_format.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,8 +12,7 @@
 namespace {
 
 bool Regulaer(const QString& pfad) {
-    const QFileInfo info(pfad);
-    return !info.isSymLink() && info.isFile();
+    return GeteiltArtVon(pfad) == GeteiltArt::Datei;
 }
 
 QString Ordnerfest(const QString& text) {
@@ -36,12 +38,37 @@ QString AlterTitel(const NetzDateienTyp& d) {
     return QStringLiteral("Übung");
 }
 
-// A second archive of the same minute gets " (2)", " (3)", ...
-QString FreierOrdner(const QString& basis) {
-    QString ordner = basis;
-    for (int i = 2; QFileInfo::exists(ordner); ++i)
-        ordner = basis + QStringLiteral(" (%1)").arg(i);
-    return ordner;
+// A folder of our own for this archive: made here, never one that was there before (a
+// second archive of the same minute gets " (2)", " (3)", ...), never reached through a link.
+QString EigenerOrdner(const QString& basis) {
+    const QString oben = QFileInfo(basis).absolutePath();
+    if (!QDir().mkpath(oben) || GeteiltArtVon(oben) != GeteiltArt::Ordner) return {};
+    for (int i = 1; i < 100; ++i) {
+        const QString ordner = i == 1 ? basis : basis + QStringLiteral(" (%1)").arg(i);
+        if (GeteiltArtVon(ordner) == GeteiltArt::Fehlt && QDir().mkdir(ordner) &&
+            GeteiltArtVon(ordner) == GeteiltArt::Ordner)
+            return ordner;
+    }
+    return {};
+}
+
+// The largest file of each kind that the program reads back: a best list is read up to
+// its bound, answer records up to 2 GiB (more than a million runs).
+int64_t Hoechstens(const NetzDateienTyp& d, const QString& pfad) {
+    if (pfad == d.Bestenliste) return BestListHoechstBytes;
+    return int64_t{2} * 1024 * 1024 * 1024;
+}
+
+// One file into the archive, tried again while a pupil's append holds it. What is not a
+// regular file of a size the program could read (something planted) is not kept.
+bool Sichern(const NetzDateienTyp& d, const QString& pfad, const QString& ordner, Warten& warten) {
+    const QString ziel = QDir(ordner).filePath(QFileInfo(pfad).fileName());
+    for (int i = 0; i < GeteiltVersuche; ++i) {
+        const GeteiltErgebnis e = GeteiltKopieren(pfad, ziel, Hoechstens(d, pfad));
+        if (e.ok || e.fehlt || e.zuGross) return true;
+        if (i + 1 < GeteiltVersuche) warten.warten(GeteiltPauseMs);
+    }
+    return false;
 }
 
 } // namespace
@@ -54,7 +81,7 @@ QString NetzArchivOrdner(const QString& protokollordner, const QDateTime& zeit, 
 }
 
 NetzArchivErgebnis NetzErgebnisseSichern(const NetzDateienTyp& d, const QString& kanal,
-                                         const QString& protokollordner) {
+                                         const QString& protokollordner, Warten& warten) {
     NetzArchivErgebnis e;
     if (!Regulaer(d.Bestenliste) && !Regulaer(d.Antworten)) return e;
     // A protocol folder that is set but missing (an unmounted share) is not made here.
@@ -63,19 +90,17 @@ NetzArchivErgebnis NetzErgebnisseSichern(const NetzDateienTyp& d, const QString&
         e.fehler = protokollordner;
         return e;
     }
-    const QString ordner =
-        FreierOrdner(NetzArchivOrdner(protokollordner, Veroeffentlicht(d), kanal, AlterTitel(d)));
-    if (!QDir().mkpath(ordner)) {
+    const QString basis = NetzArchivOrdner(protokollordner, Veroeffentlicht(d), kanal, AlterTitel(d));
+    const QString ordner = EigenerOrdner(basis);
+    if (ordner.isEmpty()) {
         e.ok = false;
-        e.fehler = ordner;
+        e.fehler = basis;
         return e;
     }
     for (const QString& pfad : {d.Bestenliste, d.Antworten, d.Dokument}) {
-        if (!Regulaer(pfad)) continue;
-        const QString ziel = QDir(ordner).filePath(QFileInfo(pfad).fileName());
-        if (!QFile::copy(pfad, ziel)) {
+        if (!Sichern(d, pfad, ordner, warten)) {
             e.ok = false;
-            e.fehler = ziel;
+            e.fehler = pfad;
             return e;
         }
     }

@@ -7,6 +7,8 @@
 #include <QDateTime>
 #include <QString>
 
+class Warten;
+
 inline const QString NetzArchivOrdnerName = QStringLiteral("Netzwerk-Übungen");
 
 // "<protokollordner>Netzwerk-Übungen/<JJJJ-MM-TT HH-MM> <Kanal> <Titel>" (characters that no
@@ -21,9 +23,11 @@ struct NetzArchivErgebnis {
 };
 
 // Copies best list, answer records and document of the channel's exercise, when it has
-// results. The time is the old exercise's publication (its settings file), the title
-// its document's. Links and other non-regular files are not copied. Nothing is removed.
+// results, into a new folder. The time is the old exercise's publication (its settings
+// file), the title its document's. Links, other non-regular files and files too large for
+// the program to read are not copied; a file locked by an append is waited for a little.
+// Nothing is removed.
 NetzArchivErgebnis NetzErgebnisseSichern(const NetzDateienTyp& dateien, const QString& kanal,
-                                         const QString& protokollordner);
+                                         const QString& protokollordner, Warten& warten);
 
 QString NetzArchivText(const QString& ordner);

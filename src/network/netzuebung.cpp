@@ -180,7 +180,7 @@ bool Netzuebung::Schreiben(const Dokument& dok, const NetzDateienTyp& dateien, c
     // The previous lesson's results are kept before they go; failing that, nothing goes.
     OrdnerBereitstellen(ordner.Protokollordner, ordner);
     const NetzArchivErgebnis archiv =
-        NetzErgebnisseSichern(dateien, ordner.Kanalname, ordner.Protokollordner);
+        NetzErgebnisseSichern(dateien, ordner.Kanalname, ordner.Protokollordner, *m_warten);
     if (!archiv.ok) return scheitern(archiv.fehler);
     m_gesichert = archiv.ordner;
     if (haken.bestenlisteLeeren) haken.bestenlisteLeeren();

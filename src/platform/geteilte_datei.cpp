@@ -4,6 +4,7 @@
 #include "platform/uhr.h"
 
 #include <QFileInfo>
+#include <QSaveFile>
 
 int64_t AnhangSchicht::schreiben(GesperrteDatei& datei, const char* daten, int64_t laenge) {
     return datei.anhaengen(daten, laenge);
@@ -99,4 +100,30 @@ GeteiltErgebnis GeteiltErsetzen(const QString& pfad, const QByteArray& inhalt) {
     GeteilterEntwurf entwurf(pfad);
     GeteiltErgebnis e = entwurf.schreiben(inhalt);
     return e.ok ? entwurf.einsetzen() : e;
+}
+
+GeteiltErgebnis GeteiltKopieren(const QString& quelle, const QString& ziel, int64_t hoechstens) {
+    if (GeteiltArtVon(quelle) != GeteiltArt::Datei)
+        return {false, QStringLiteral("Keine gewöhnliche Datei."), {}, true};
+    GesperrteDatei datei;
+    if (!datei.oeffnen(quelle, GesperrteDatei::Zugriff::LesenOhneSchreiber)) return Fehlschlag(datei, {});
+    const int64_t groesse = datei.groesse();
+    if (groesse < 0) return Fehlschlag(datei, QStringLiteral("Lesefehler"));
+    if (groesse > hoechstens) {
+        GeteiltErgebnis e{false, QStringLiteral("Die Datei ist zu groß."), Dateigrund::Unbekannt};
+        e.zuGross = true;
+        return e;
+    }
+    QSaveFile kopie(ziel);
+    if (!kopie.open(QIODevice::WriteOnly)) return {false, kopie.errorString(), Dateigrund::Unbekannt};
+    QByteArray stueck(1024 * 1024, Qt::Uninitialized);
+    for (int64_t pos = 0; pos < groesse;) {
+        const int64_t n = datei.lesenAb(pos, stueck.data(), std::min<int64_t>(stueck.size(), groesse - pos));
+        if (n <= 0) return Fehlschlag(datei, QStringLiteral("Lesefehler"));
+        if (kopie.write(stueck.constData(), n) != n)
+            return {false, kopie.errorString(), Dateigrund::Unbekannt};
+        pos += n;
+    }
+    if (!kopie.commit()) return {false, kopie.errorString(), Dateigrund::Unbekannt};
+    return {true, {}, Dateigrund::Unbekannt};
 }

@@ -67,6 +67,12 @@ private:
 // Both steps of GeteilterEntwurf at once.
 GeteiltErgebnis GeteiltErsetzen(const QString& pfad, const QByteArray& inhalt);
 
+// Copies the regular file at `quelle` to `ziel`, a new name in a folder of our own, piece by
+// piece and under the file's read lock, so that no append is copied half. A link, a pipe,
+// a device or a folder at `quelle` is refused unopened (`fehlt`), a file above
+// `hoechstens` bytes unread (`zuGross`).
+GeteiltErgebnis GeteiltKopieren(const QString& quelle, const QString& ziel, int64_t hoechstens);
+
 // Removes the name; a missing name is success, a folder is refused.
 GeteiltErgebnis GeteiltEntfernen(const QString& pfad);
 

@@ -3,10 +3,13 @@
 
 #include "documents/tvl_puffer.h"
 #include "network/netz_archiv.h"
+#include "platform/dateisperre.h"
+#include "platform/geteilte_datei.h"
 #include "quiz/quiztexte.h"
 
 #include <QtEndian>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <csignal>
 #include <unistd.h>
 
@@ -152,6 +155,46 @@ TEST_F(NetzTest, NeuveroeffentlichungSichertDieErgebnisse) {
     EXPECT_EQ(Inhalt(dateien().Bestenliste), QByteArray("Ergebnisse 7C"));
     ASSERT_EQ(meldungen.eintraege.size(), 1u);
     EXPECT_EQ(meldungen.eintraege[0].art, MeldungsArt::Fehler);
+}
+
+// What pupils plant in the communication folder is not archived and not followed: a link
+// to a teacher's file, a pipe for the document (whose title is then unknown), a link where
+// the archive folder would go. A list that an
+// append holds is waited for, and when it stays held, nothing is removed.
+TEST_F(NetzTest, NeuveroeffentlichungUebergehtGepflanztes) {
+    ASSERT_EQ(initiieren(), NetzErgebnis::Erledigt);
+    QTemporaryDir fremd;
+    const QString geheim = fremd.filePath(QStringLiteral("geheim.txt"));
+    Anlegen(geheim, "geheim");
+    Anlegen(dateien().Bestenliste, "Ergebnisse 7B");
+    ASSERT_TRUE(QFile::link(geheim, dateien().Antworten));
+    ASSERT_TRUE(QFile::remove(dateien().Dokument));
+    ASSERT_EQ(mkfifo(QFile::encodeName(dateien().Dokument).constData(), 0666), 0);
+    const QString basis = QDir(m_protokolle.path())
+                              .filePath(QStringLiteral("Netzwerk-Übungen/") +
+                                        QFileInfo(dateien().Einstellungen)
+                                            .lastModified()
+                                            .toString(QStringLiteral("yyyy-MM-dd HH-mm")) +
+                                        QStringLiteral(" TVL-1 Übung"));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(basis).path()));
+    ASSERT_TRUE(QFile::link(fremd.path(), basis));
+
+    ASSERT_EQ(initiieren(), NetzErgebnis::Erledigt);
+    const QString archiv = basis + QStringLiteral(" (2)");
+    EXPECT_EQ(QDir(archiv).entryList(QDir::Files | QDir::System),
+              QStringList{QStringLiteral("TVL-1-tvlnetzuebung.hsc")});
+    EXPECT_EQ(Inhalt(archiv + QStringLiteral("/TVL-1-tvlnetzuebung.hsc")), QByteArray("Ergebnisse 7B"));
+    EXPECT_EQ(QDir(fremd.path()).entryList(QDir::Files | QDir::System),
+              QStringList{QStringLiteral("geheim.txt")});
+    EXPECT_EQ(Inhalt(geheim), QByteArray("geheim"));
+    EXPECT_EQ(GeteiltArtVon(dateien().Bestenliste), GeteiltArt::Fehlt);
+    EXPECT_EQ(GeteiltArtVon(dateien().Antworten), GeteiltArt::Fehlt);
+
+    Anlegen(dateien().Antworten, "{}\n");
+    GesperrteDatei halter;
+    ASSERT_TRUE(halter.oeffnen(dateien().Antworten, GesperrteDatei::Zugriff::Exklusiv));
+    EXPECT_EQ(initiieren(), NetzErgebnis::Fehlgeschlagen);
+    EXPECT_EQ(Inhalt(dateien().Antworten), QByteArray("{}\n"));
 }
 
 TEST_F(NetzTest, OhneDokumentNurDieBitte) {
