@@ -146,14 +146,18 @@ public:
 
     // Steps over the last member's value unread: what is left of the line must be the array
     // of answers that closes the object, "[]}" or ending in a whole answer (",<ms>]]}"). A
-    // line cut short never ends so. The inside is left to whoever reads it later.
+    // line cut short never ends so; what is inside is checked only where it is read. The inside is left to
+    // whoever reads it later.
     bool antwortenAmSchlussUeberspringen() {
         leer();
         if (m_p >= m_e || *m_p != '[') return false;
         const char* e = m_e;
-        const auto zurueck = [&](char c) {
+        const auto leerZurueck = [&] {
             while (e > m_p && (e[-1] == ' ' || e[-1] == '\t' || e[-1] == '\r' || e[-1] == '\n'))
                 --e;
+        };
+        const auto zurueck = [&](char c) {
+            leerZurueck();
             if (e == m_p || e[-1] != c) return false;
             --e;
             return true;
@@ -166,8 +170,11 @@ public:
         }
         e = schluss;
         if (!zurueck(']')) return false;
+        // The answer's milliseconds: a number, as the full reading takes it ("2000", "2e3").
+        leerZurueck();
         const char* ziffern = e;
-        while (e > m_p && e[-1] >= '0' && e[-1] <= '9')
+        while (e > m_p && ((e[-1] >= '0' && e[-1] <= '9') || e[-1] == '.' || e[-1] == 'e' || e[-1] == 'E' ||
+                           e[-1] == '+' || e[-1] == '-'))
             --e;
         if (e == ziffern || !zurueck(',')) return false;
         m_p = schluss + 1;

@@ -277,6 +277,8 @@ void TForm1::DialogeErzeugen() {
     m_uebOptForm = new TUebOptForm(m_einstellungen, this);
     m_bestListForm = new TBestListForm(m_bestenliste, m_dienste.meldungen, m_dienste.dialoge,
                                        m_dienste.zwischenablage, this);
+    connect(m_bestListForm, &TBestListForm::klassenauswertungGewuenscht, this,
+            &TForm1::BestenlistenAuswertungZeigen);
     m_uebOptFragenForm = new TUebOptFragenForm(m_einstellungen, *m_uebOptForm, this);
     m_uebFertigForm = new TUebFertigForm(this);
     m_infoBox = new TInfoBox(m_dienste.shell, m_dienste.meldungen, this);

@@ -25,13 +25,19 @@ void TForm1::KlassenauswertungZeigen(const QString& kqaPfad) {
                 .arg(QDir::toNativeSeparators(kqaPfad)));
         return;
     }
-    // Above whatever modal window asked for it, so that it is seen.
+    // Above whatever modal window asked for it, so that it is seen; modal to that window
+    // alone, and without a loop of its own: it goes when it is closed.
     QWidget* eltern = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
-    TKlassenauswertungForm fenster(m_dienste.meldungen, m_dienste.dialoge, m_dienste.zwischenablage, eltern);
+    auto* fenster =
+        new TKlassenauswertungForm(m_dienste.meldungen, m_dienste.dialoge, m_dienste.zwischenablage, eltern);
+    fenster->setAttribute(Qt::WA_DeleteOnClose);
     const ProgrammOrdnerTyp& o = Ordner();
-    if (!fenster.Oeffnen(kqaPfad, {o.Themenordner, o.Kommunikationsordner, o.Startordner, o.Programmordner}))
+    if (!fenster->Oeffnen(kqaPfad,
+                          {o.Themenordner, o.Kommunikationsordner, o.Startordner, o.Programmordner})) {
+        delete fenster;
         return;
-    fenster.exec();
+    }
+    fenster->open();
 }
 
 void TForm1::BestenlistenAuswertungZeigen() {

@@ -69,8 +69,6 @@ void TForm1::QuizBefehleVerbinden() {
     m.verbinden(QStringLiteral("BestenlisteNetz1"), [this] { BestenlisteZeigen(true); });
     m.verbinden(QStringLiteral("Protokoll1"), [this] { m_uebProtokollForm->exec(); });
     m.verbinden(QStringLiteral("OrdnerProtBest1"), [this] { m_bestListVerzForm->exec(); });
-    connect(m_bestListForm, &TBestListForm::klassenauswertungGewuenscht, this,
-            &TForm1::BestenlistenAuswertungZeigen);
     connect(m_uebungenBtn, &THoverPanel::clicked, this, [this] { QuizStarten(); });
     connect(m_lernKartBtn, &THoverPanel::clicked, this, [this] { QuizAbbrechen(); });
     connect(m_bestenlisteBtn, &THoverPanel::clicked, this, [this] { BestenlisteZeigen(false); });

@@ -2,6 +2,7 @@
 // resizing and the display modes.
 #include "shell/av_main.h"
 
+#include "analysis/antwortsatz_datei.h"
 #include "documents/tvl_datei.h"
 #include "fake_einstellungen.h"
 #include "fake_meldungen.h"
@@ -14,6 +15,8 @@
 #include "mapview/ac_infobox.h"
 #include "mapview/ac_kartenbild.h"
 #include "mapview/link.h"
+#include "results/ac_bestlist.h"
+#include "results/bestenliste.h"
 #include "shell/hilfe.h"
 #include "widgets/fensterrahmen.h"
 #include "widgets/hoverpanel.h"
@@ -21,6 +24,7 @@
 #include "worksheet/ac_arbeitsblatt.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTimer>
@@ -365,4 +369,37 @@ TEST_F(Fenster, StrgAZeigtDasArbeitsblattDesOffenenDokuments) {
     QTest::keyClick(f.get(), Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(titel, QStringLiteral("Arbeitsblatt"));
     EXPECT_EQ(titelzeile, QStringLiteral("Alpen"));
+}
+
+// The best-list window's entry opens the class analysis over the answer records beside
+// the list, modal to that window without a loop of its own; without records it says so.
+TEST_F(Fenster, BestenlisteOeffnetDieKlassenauswertung) {
+    dokument(QStringLiteral("a.tvl"), QStringLiteral("Alpen"));
+    starten();
+    QTest::keyClick(f.get(), Qt::Key_PageDown);
+    emit f->bestListForm().klassenauswertungGewuenscht();
+    ASSERT_EQ(meldungen.eintraege.size(), 1u);
+    EXPECT_TRUE(
+        meldungen.eintraege[0].text.startsWith(QStringLiteral("Zu dieser Bestenliste gibt es noch keine")));
+
+    KqaLauf lauf;
+    lauf.titel = QStringLiteral("Alpen");
+    lauf.datei = QStringLiteral("a.tvl");
+    lauf.teilnehmer = QStringLiteral("Anna");
+    lauf.start = QDateTime(QDate(2026, 12, 9), QTime(8, 0));
+    lauf.antworten = {{0, QStringLiteral("1"), QStringLiteral("Inn"), true, 1, 500}};
+    const QString kqa =
+        KqaPfadZuBestenliste(BestListPfad(Ordner().Bestenlistenordner, ordner + QStringLiteral("a.tvl")));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(kqa).path()));
+    QString fehler;
+    ASSERT_TRUE(KqaAnhaengen(kqa, lauf, warten, fehler)) << fehler.toStdString();
+    emit f->bestListForm().klassenauswertungGewuenscht();
+    auto* fenster = f->findChild<QDialog*>(QStringLiteral("KlassenauswertungForm"));
+    ASSERT_NE(fenster, nullptr);
+    EXPECT_TRUE(fenster->isVisible());
+    EXPECT_EQ(fenster->windowModality(), Qt::WindowModal);
+    EXPECT_TRUE(fenster->windowTitle().endsWith(QStringLiteral("Alpen")));
+    QTest::keyClick(fenster, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return f->findChild<QDialog*>(QStringLiteral("KlassenauswertungForm")) == nullptr; }));
 }
