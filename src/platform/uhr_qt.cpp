@@ -1,6 +1,6 @@
 #include "platform/uhr_qt.h"
 
-#include <QEventLoop>
+#include <QThread>
 
 WartenQt::WartenQt() {
     m_pause.setSingleShot(true);
@@ -9,10 +9,7 @@ WartenQt::WartenQt() {
 }
 
 void WartenQt::warten(int ms) {
-    if (ms <= 0) return;
-    QEventLoop schleife;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &schleife, &QEventLoop::quit);
-    schleife.exec(QEventLoop::ExcludeUserInputEvents);
+    if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
 }
 
 void WartenQt::pauseStarten(int ms) {

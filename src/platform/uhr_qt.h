@@ -16,8 +16,8 @@ private:
     QElapsedTimer m_start;
 };
 
-// The blocking wait runs a local event loop that delivers timers and painting but no keys
-// or clicks (retries on files); the pauses are a single-shot timer.
+// The blocking wait sleeps (the short wait after a copy, retries on files); it runs no loop
+// of its own, so nothing else happens meanwhile. The pauses are a single-shot timer.
 class WartenQt final : public Warten {
 public:
     WartenQt();
