@@ -87,30 +87,20 @@ void BM_BestenlisteLesen(benchmark::State& state) {
 }
 BENCHMARK(BM_BestenlisteLesen)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// What the window and the tool do on opening: every run read, the first whole run of each
-// pupil counted.
-void BM_KlassenauswertungOeffnen(benchmark::State& state) {
+// Opening as the window and the tool do (argument 0): every run read, the first whole run of
+// each pupil counted; and the choice "all runs" (argument 1): every answer read and counted.
+void BM_Klassenauswertung(benchmark::State& state) {
     Daten& d = Dateien();
+    const auto umfang =
+        state.range(0) == 0 ? AuswertungsUmfang::ErsterGanzerLauf : AuswertungsUmfang::AlleLaeufe;
     for (auto _ : state) {
-        const KqaLeseErgebnis gelesen = KqaLesen(d.kqa, AuswertungsUmfang::ErsterGanzerLauf);
+        const KqaLeseErgebnis gelesen = KqaLesen(d.kqa, umfang);
         if (gelesen.bestand.laeufe().size() != Laeufe) state.SkipWithError("Läufe fehlen");
-        const Auswertung a = Auswerten(gelesen.bestand, AuswertungsUmfang::ErsterGanzerLauf, &d.dok);
+        const Auswertung a = Auswerten(gelesen.bestand, umfang, &d.dok);
         benchmark::DoNotOptimize(a.positionen.data());
     }
 }
-BENCHMARK(BM_KlassenauswertungOeffnen)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-// The choice "all runs": every answer of every run read and counted.
-void BM_KlassenauswertungAlleLaeufe(benchmark::State& state) {
-    Daten& d = Dateien();
-    for (auto _ : state) {
-        const KqaLeseErgebnis gelesen = KqaLesen(d.kqa, AuswertungsUmfang::AlleLaeufe);
-        if (gelesen.bestand.laeufe().size() != Laeufe) state.SkipWithError("Läufe fehlen");
-        const Auswertung a = Auswerten(gelesen.bestand, AuswertungsUmfang::AlleLaeufe, &d.dok);
-        benchmark::DoNotOptimize(a.positionen.data());
-    }
-}
-BENCHMARK(BM_KlassenauswertungAlleLaeufe)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Klassenauswertung)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

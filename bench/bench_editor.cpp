@@ -6,6 +6,7 @@
 #include "editor/editordokument.h"
 #include "editor/objekte.h"
 #include "platform/speicher.h"
+#include "png_roh.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -64,40 +65,6 @@ Daten& D() {
     return d;
 }
 
-struct Quelle {
-    const unsigned char* p;
-    size_t n;
-    size_t pos;
-};
-
-void Lesen(png_structp png, png_bytep ziel, size_t n) {
-    auto* q = static_cast<Quelle*>(png_get_io_ptr(png));
-    if (n > q->n - q->pos) png_error(png, "eof");
-    std::memcpy(ziel, q->p + q->pos, n);
-    q->pos += n;
-}
-
-bool RohDekodieren(Quelle* q, png_structp png, png_infop info, std::vector<unsigned char>* pixel,
-                   std::vector<png_bytep>* zeilen) {
-    if (setjmp(png_jmpbuf(png))) return false;
-    png_set_read_fn(png, q, Lesen);
-    png_read_info(png, info);
-    png_set_expand(png);
-    png_set_strip_16(png);
-    png_set_gray_to_rgb(png);
-    png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
-    png_read_update_info(png, info);
-    const size_t zeile = png_get_rowbytes(png, info);
-    const png_uint_32 h = png_get_image_height(png, info);
-    pixel->resize(zeile * h);
-    zeilen->resize(h);
-    for (png_uint_32 y = 0; y < h; ++y)
-        (*zeilen)[y] = pixel->data() + y * zeile;
-    png_read_image(png, zeilen->data());
-    png_read_end(png, nullptr);
-    return true;
-}
-
 void BM_EditorOeffnen(benchmark::State& state) {
     Daten& d = D();
     for (auto _ : state) {
@@ -112,12 +79,7 @@ void BM_PngDekodierenAllein(benchmark::State& state) {
     Daten& d = D();
     for (auto _ : state) {
         std::vector<unsigned char> pixel;
-        std::vector<png_bytep> zeilen;
-        Quelle q{reinterpret_cast<const unsigned char*>(d.png.constData()), size_t(d.png.size()), 0};
-        png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-        png_infop info = png_create_info_struct(png);
-        if (!RohDekodieren(&q, png, info, &pixel, &zeilen)) state.SkipWithError("decode failed");
-        png_destroy_read_struct(&png, &info, nullptr);
+        if (!PngRohDekodieren(d.png, pixel)) state.SkipWithError("decode failed");
         benchmark::DoNotOptimize(pixel.data());
     }
 }

@@ -18,6 +18,8 @@ struct KqaAntwort {
     bool richtig = false;
     int32_t versuch = 1; // attempt at this target within the run, from 1
     int64_t ms = 0;      // milliseconds since the start of the run
+
+    bool operator==(const KqaAntwort&) const = default;
 };
 
 // One completed run.

@@ -72,23 +72,36 @@ struct Platz {
 };
 
 struct Zaehler {
-    QHash<int32_t, std::size_t> platzVon; // target -> index into plaetze
+    static constexpr int32_t Nah = 4096; // targets below this (every document's) are found by index
+    std::vector<int32_t> platzNah = std::vector<int32_t>(Nah, -1);
+    QHash<int32_t, std::size_t> platzFern; // any other target -> index into plaetze
     std::vector<Platz> plaetze;
     QHash<int32_t, QSet<int32_t>> verfehlt; // pupil -> positions missed at the first attempt
 
     Platz& platz(int32_t ziel) {
-        const auto it = platzVon.constFind(ziel);
-        if (it != platzVon.cend()) return plaetze[it.value()];
-        platzVon.insert(ziel, plaetze.size());
+        const bool nah = ziel >= 0 && ziel < Nah;
+        if (nah && platzNah[static_cast<std::size_t>(ziel)] >= 0)
+            return plaetze[static_cast<std::size_t>(platzNah[static_cast<std::size_t>(ziel)])];
+        if (!nah) {
+            const auto it = platzFern.constFind(ziel);
+            if (it != platzFern.cend()) return plaetze[it.value()];
+            platzFern.insert(ziel, plaetze.size());
+        } else {
+            platzNah[static_cast<std::size_t>(ziel)] = static_cast<int32_t>(plaetze.size());
+        }
         plaetze.emplace_back();
         plaetze.back().zeile.ziel = ziel;
         return plaetze.back();
     }
 };
 
+bool ZielImDokument(const Dokument* dok, int32_t ziel) {
+    return dok && ziel >= 0 && ziel < static_cast<int32_t>(dok->Objekte.size());
+}
+
 // A run's first answer on a position decides "right at the first attempt"; each wrong one
 // is a wrong attempt and a confusion.
-void LaufZaehlen(const KqaBestand& b, std::size_t laufNr, Zaehler& z) {
+void LaufZaehlen(const KqaBestand& b, std::size_t laufNr, const Dokument* dok, Zaehler& z) {
     const KqaLaufKopf& lauf = b.laeufe()[laufNr];
     for (std::size_t i = lauf.antwortAnfang; i < lauf.antwortEnde; ++i) {
         const KqaAntwortKurz& a = b.antworten()[i];
@@ -104,7 +117,8 @@ void LaufZaehlen(const KqaBestand& b, std::size_t laufNr, Zaehler& z) {
                 z.verfehlt[lauf.schueler].insert(a.ziel);
         }
         if (a.richtig) {
-            ++p.richtigeTexte[a.text];
+            // The right answer is the document's; only a position it lacks takes the runs' word.
+            if (!ZielImDokument(dok, a.ziel)) ++p.richtigeTexte[a.text];
         } else {
             ++p.zeile.fehlversuche;
             ++p.falscheTexte[a.text];
@@ -120,10 +134,6 @@ std::vector<Verwechslung> Haeufigste(const KqaBestand& b, const QHash<int32_t, i
         return x.anzahl != y.anzahl ? x.anzahl > y.anzahl : x.text < y.text;
     });
     return v;
-}
-
-bool ZielImDokument(const Dokument* dok, int32_t ziel) {
-    return dok && ziel >= 0 && ziel < static_cast<int32_t>(dok->Objekte.size());
 }
 
 std::vector<PositionsZeile> PositionenOrdnen(const KqaBestand& b, Zaehler& z, const Dokument* dok) {
@@ -213,7 +223,7 @@ Auswertung Auswerten(const KqaBestand& bestand, AuswertungsUmfang umfang, const 
     Zaehler z;
     const std::vector<std::size_t> auswahl = GewaehlteLaeufe(bestand, umfang);
     for (const std::size_t i : auswahl)
-        LaufZaehlen(bestand, i, z);
+        LaufZaehlen(bestand, i, dok, z);
     a.ausgewerteteLaeufe = static_cast<int>(auswahl.size());
     a.positionen = PositionenOrdnen(bestand, z, dok);
     a.schueler = SchuelerZaehlen(bestand, z, a.positionen);

@@ -1,5 +1,7 @@
 #include "platform/dateisperre.h"
 
+#include "platform/dateigrund_posix.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -12,22 +14,6 @@ namespace {
 
 QString Systemfehler() {
     return QString::fromLocal8Bit(std::strerror(errno));
-}
-
-Dateigrund GrundAus(int nummer) {
-    switch (nummer) {
-    case ENOSPC:
-        return Dateigrund::KeinPlatz;
-    case EDQUOT:
-        return Dateigrund::Kontingent;
-    case EACCES:
-    case EPERM:
-        return Dateigrund::KeinZugriff;
-    case EROFS:
-        return Dateigrund::Schreibgeschuetzt;
-    default:
-        return Dateigrund::Unbekannt;
-    }
 }
 
 // The lists live in folders every pupil can write: a link planted at the name is never
@@ -98,7 +84,7 @@ GesperrteDatei::~GesperrteDatei() {
 }
 
 void GesperrteDatei::systemfehlerMerken() {
-    m_grund = GrundAus(errno);
+    m_grund = DateigrundAusErrno(errno);
     m_fehler = Systemfehler();
 }
 

@@ -1,5 +1,7 @@
 #include "platform/geteilte_datei.h"
 
+#include "platform/dateigrund_posix.h"
+
 #include <QFile>
 #include <QRandomGenerator>
 
@@ -16,25 +18,9 @@ QByteArray Name(const QString& pfad) {
     return QFile::encodeName(pfad);
 }
 
-Dateigrund GrundAus(int nummer) {
-    switch (nummer) {
-    case ENOSPC:
-        return Dateigrund::KeinPlatz;
-    case EDQUOT:
-        return Dateigrund::Kontingent;
-    case EACCES:
-    case EPERM:
-        return Dateigrund::KeinZugriff;
-    case EROFS:
-        return Dateigrund::Schreibgeschuetzt;
-    default:
-        return Dateigrund::Unbekannt;
-    }
-}
-
 GeteiltErgebnis Systemfehler() {
     const int nummer = errno;
-    GeteiltErgebnis e{false, QString::fromLocal8Bit(std::strerror(nummer)), GrundAus(nummer)};
+    GeteiltErgebnis e{false, QString::fromLocal8Bit(std::strerror(nummer)), DateigrundAusErrno(nummer)};
     errno = nummer;
     return e;
 }

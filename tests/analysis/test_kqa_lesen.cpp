@@ -6,9 +6,7 @@
 #include "analysis/auswertung_text.h"
 
 #include <QFile>
-#include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -50,22 +48,7 @@ KqaLauf ZufallsLauf(std::mt19937& z, int i) {
 
 // The same run as the first version wrote it: members in name order, the answers first.
 QByteArray AlteReihenfolge(const KqaLauf& l) {
-    QJsonArray antworten;
-    for (const KqaAntwort& a : l.antworten)
-        antworten.append(
-            QJsonArray{a.ziel, a.nummer, a.text, a.richtig, a.versuch, static_cast<double>(a.ms)});
-    return QJsonDocument(QJsonObject{{QStringLiteral("titel"), l.titel},
-                                     {QStringLiteral("datei"), l.datei},
-                                     {QStringLiteral("hash"), l.hash},
-                                     {QStringLiteral("teilnehmer"), l.teilnehmer},
-                                     {QStringLiteral("rechner"), l.rechner},
-                                     {QStringLiteral("start"), l.start.toString(Qt::ISODateWithMs)},
-                                     {QStringLiteral("dauerMs"), static_cast<double>(l.dauerMs)},
-                                     {QStringLiteral("leistung"), l.leistung},
-                                     {QStringLiteral("note"), l.note},
-                                     {QStringLiteral("ganz"), l.ganz},
-                                     {QStringLiteral("antworten"), antworten}})
-        .toJson(QJsonDocument::Compact);
+    return QJsonDocument::fromJson(KqaZeile(l)).toJson(QJsonDocument::Compact);
 }
 
 struct Datei {
