@@ -2,7 +2,9 @@
 
 #include "documents/dokument.h"
 
+#include <QCollator>
 #include <QHash>
+#include <QLocale>
 #include <QSet>
 
 #include <algorithm>
@@ -195,13 +197,17 @@ std::vector<SchuelerZeile> SchuelerZaehlen(const KqaBestand& b, const Zaehler& z
         for (const PositionsZeile& p : positionen)
             if (verfehlt->contains(p.ziel)) s.verfehlt.append(p.nummer);
     }
-    // Name order regardless of case; each name is folded once, not at every comparison.
-    std::vector<std::pair<QString, std::size_t>> ordnung;
+    // Name order as a German class list has it ("Özil" with the O, "Çelik" with the C), case
+    // aside; each name gets its sort key once, not at every comparison.
+    QCollator sortierung{QLocale(QLocale::German, QLocale::Germany)};
+    sortierung.setCaseSensitivity(Qt::CaseInsensitive);
+    std::vector<std::pair<QCollatorSortKey, std::size_t>> ordnung;
     ordnung.reserve(zeilen.size());
     for (std::size_t i = 0; i < zeilen.size(); ++i)
-        ordnung.emplace_back(zeilen[i].name.toCaseFolded(), i);
+        ordnung.emplace_back(sortierung.sortKey(zeilen[i].name), i);
     std::sort(ordnung.begin(), ordnung.end(), [&zeilen](const auto& x, const auto& y) {
-        return x.first != y.first ? x.first < y.first : zeilen[x.second].name < zeilen[y.second].name;
+        const int c = x.first.compare(y.first);
+        return c != 0 ? c < 0 : zeilen[x.second].name < zeilen[y.second].name;
     });
     std::vector<SchuelerZeile> geordnet;
     geordnet.reserve(zeilen.size());
