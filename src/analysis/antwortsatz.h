@@ -110,8 +110,6 @@ public:
     std::size_t antwortAnzahl() const { return m_antworten.size(); }
     void antwortenKuerzen(std::size_t anzahl) { m_antworten.resize(anzahl); }
     void startSetzen(KqaLaufKopf& kopf, QByteArrayView iso);
-    void startKuerzen(std::size_t laenge) { m_starts.resize(laenge); }
-    std::size_t startBytes() const { return m_starts.size(); }
     void kopfAnhaengen(const KqaLaufKopf& kopf);
 
 private:
