@@ -138,7 +138,8 @@ struct KqaLeseErgebnis {
 
 // Limits against a planted file: longer lines and more lines than this are not read.
 inline constexpr int64_t KqaZeileHoechstens = 4 * 1024 * 1024;
-inline constexpr int64_t KqaDateiHoechstens = int64_t{2} * 1024 * 1024 * 1024;
+// 1 GiB holds some 800,000 runs of 25 answers, a school's years.
+inline constexpr int64_t KqaDateiHoechstens = int64_t{1} * 1024 * 1024 * 1024;
 inline constexpr int KqaAntwortenHoechstens = 10000;
 
 // Reads the bytes of a file; damaged or cut lines are skipped with a warning each. All

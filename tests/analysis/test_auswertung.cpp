@@ -154,21 +154,6 @@ TEST(Klassenauswertung, BeschaedigteZeilenWerdenUebergangen) {
     EXPECT_EQ(Werkzeug({k.tmp.filePath(QStringLiteral("fehlt.kqa"))}).exitCode, 1);
 }
 
-TEST(Klassenauswertung, GepflanzterLinkWirdNichtBeschrieben) {
-    QTemporaryDir tmp;
-    const QString ziel = tmp.filePath(QStringLiteral("fremd.txt"));
-    const QString kqa = tmp.filePath(QStringLiteral("liste.kqa"));
-    ASSERT_TRUE(QFile(ziel).open(QIODevice::WriteOnly));
-    ASSERT_TRUE(QFile::link(ziel, kqa));
-    WartenBlockierend warten;
-    QString fehler;
-    EXPECT_FALSE(KqaAnhaengen(kqa, KqaLauf{}, warten, fehler));
-    EXPECT_EQ(QFileInfo(ziel).size(), 0);
-    EXPECT_FALSE(KqaLesen(kqa).fehler.isEmpty());
-    EXPECT_EQ(KqaPfadZuBestenliste(QStringLiteral("/k/7B-tvlnetzuebung.hsc")),
-              QStringLiteral("/k/7B-tvlnetzuebung.kqa"));
-}
-
 // Thirty pupils finish at the same moment: every best-list entry and every record arrives whole.
 TEST(KqaLast, DreissigSchuelerZugleich) {
     QTemporaryDir tmp;

@@ -3,6 +3,7 @@
 // meets each of them at the name it uses. Nothing outside the folder may change, nothing
 // may block, and the user gets the right message (the tool: exit code 1). Each operation
 // runs in a child process whose time and memory are measured.
+#include "analysis/antwortsatz_datei.h"
 #include "data/av_data.h"
 #include "network/netzuebung.h"
 #include "platform/geteilte_datei.h"
@@ -36,7 +37,9 @@ enum class Vorgang {
     ListeLesen,
     Protokoll,
     ToolEintragen,
-    ToolZeigen
+    ToolZeigen,
+    AntwortenAnhaengen,
+    AntwortenLesen
 };
 
 const char* Name(Objekt o) {
@@ -45,8 +48,9 @@ const char* Name(Objekt o) {
     return namen[static_cast<int>(o)];
 }
 const char* Name(Vorgang v) {
-    static const char* namen[] = {"Veroeffentlichen", "Aufraeumen",    "ListeAnhaengen", "ListeLesen",
-                                  "Protokoll",        "ToolEintragen", "ToolZeigen"};
+    static const char* namen[] = {"Veroeffentlichen", "Aufraeumen",         "ListeAnhaengen",
+                                  "ListeLesen",       "Protokoll",          "ToolEintragen",
+                                  "ToolZeigen",       "AntwortenAnhaengen", "AntwortenLesen"};
     return namen[static_cast<int>(v)];
 }
 
@@ -88,6 +92,9 @@ protected:
             return dateien().Einstellungen;
         case Vorgang::Protokoll:
             return ordner.Protokollordner + ProtokollDateiname(uhr.jetzt(), system.rechner, 0);
+        case Vorgang::AntwortenAnhaengen:
+        case Vorgang::AntwortenLesen:
+            return dateien().Antworten;
         default:
             return dateien().Bestenliste;
         }
@@ -150,6 +157,16 @@ protected:
             liste.rangfolge();
             return "gelesen: " + liste.schaden().toUtf8();
         }
+        case Vorgang::AntwortenAnhaengen: {
+            QString grund;
+            return KqaAnhaengen(name(v), KqaLauf{}, warten, grund) ? QByteArray("gespeichert")
+                                                                   : QByteArray("nicht gespeichert");
+        }
+        case Vorgang::AntwortenLesen: {
+            const KqaLeseErgebnis e = KqaLesen(name(v));
+            if (!e.fehler.isEmpty()) return "nicht gelesen";
+            return e.keinKqa ? QByteArray("keine Antwortprotokolle") : QByteArray("gelesen");
+        }
         case Vorgang::Protokoll: {
             Protokoll p;
             p.ersetzen(QStringLiteral("Teilnehmer:\tEve"));
@@ -198,6 +215,11 @@ protected:
         const QString n = name(v);
         if (duenn(o) && v == Vorgang::ListeAnhaengen) return "gespeichert";
         if (duenn(o) && v == Vorgang::ListeLesen) return "gelesen: " + BestListSchadenText(n, 1).toUtf8();
+        // Answer records: a sparse file is a regular one, appended to; read, it is no record
+        // (200 MB of zeros) or beyond the bound (2 GB).
+        if (v == Vorgang::AntwortenAnhaengen) return duenn(o) ? "gespeichert" : "nicht gespeichert";
+        if (v == Vorgang::AntwortenLesen)
+            return o == Objekt::Duenn200MB ? "keine Antwortprotokolle" : "nicht gelesen";
         switch (v) {
         case Vorgang::Veroeffentlichen:
             // A folder would stop the rename: refused before anything changes. Anything
@@ -276,17 +298,17 @@ TEST_P(GeplantesObjekt, NichtsDraussenAendertSichNichtsBlockiert) {
               << sekunden << " s | " << mb << " MB |\n";
 }
 
-INSTANTIATE_TEST_SUITE_P(Tabelle, GeplantesObjekt,
-                         ::testing::Combine(::testing::Values(Objekt::LinkNachAussen, Objekt::LinkInsLeere,
-                                                              Objekt::Fifo, Objekt::Ordner, Objekt::DevNull,
-                                                              Objekt::Duenn2GB, Objekt::Duenn200MB),
-                                            ::testing::Values(Vorgang::Veroeffentlichen, Vorgang::Aufraeumen,
-                                                              Vorgang::ListeAnhaengen, Vorgang::ListeLesen,
-                                                              Vorgang::Protokoll, Vorgang::ToolEintragen,
-                                                              Vorgang::ToolZeigen)),
-                         [](const auto& fall) {
-                             return std::string(Name(std::get<1>(fall.param))) + '_' +
-                                    Name(std::get<0>(fall.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Tabelle, GeplantesObjekt,
+    ::testing::Combine(::testing::Values(Objekt::LinkNachAussen, Objekt::LinkInsLeere, Objekt::Fifo,
+                                         Objekt::Ordner, Objekt::DevNull, Objekt::Duenn2GB,
+                                         Objekt::Duenn200MB),
+                       ::testing::Values(Vorgang::Veroeffentlichen, Vorgang::Aufraeumen,
+                                         Vorgang::ListeAnhaengen, Vorgang::ListeLesen, Vorgang::Protokoll,
+                                         Vorgang::ToolEintragen, Vorgang::ToolZeigen,
+                                         Vorgang::AntwortenAnhaengen, Vorgang::AntwortenLesen)),
+    [](const auto& fall) {
+        return std::string(Name(std::get<1>(fall.param))) + '_' + Name(std::get<0>(fall.param));
+    });
 
 } // namespace
