@@ -13,6 +13,11 @@ namespace {
 
 constexpr int TiefeHoechstens = 64;
 
+// The four characters JSON allows between its tokens.
+constexpr bool JsonLeer(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
 // Steps eight bytes at a time over what needs no look in a string: no quote, no backslash,
 // no control character. Returns where the first of them, or the last few bytes, begin.
 const char* GewoehnlicheZeichenUeberspringen(const char* p, const char* e) {
@@ -38,7 +43,7 @@ public:
     explicit Zeiger(QByteArrayView s) : m_p(s.data()), m_e(s.data() + s.size()) {}
 
     void leer() {
-        while (m_p < m_e && (*m_p == ' ' || *m_p == '\t' || *m_p == '\r' || *m_p == '\n'))
+        while (m_p < m_e && JsonLeer(*m_p))
             ++m_p;
     }
     bool zeichen(char c) {
@@ -153,7 +158,7 @@ public:
         if (m_p >= m_e || *m_p != '[') return false;
         const char* e = m_e;
         const auto leerZurueck = [&] {
-            while (e > m_p && (e[-1] == ' ' || e[-1] == '\t' || e[-1] == '\r' || e[-1] == '\n'))
+            while (e > m_p && JsonLeer(e[-1]))
                 --e;
         };
         const auto zurueck = [&](char c) {
